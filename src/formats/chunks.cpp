@@ -1,0 +1,39 @@
+#include "formats/chunks.hpp"
+
+namespace patchlore {
+
+bool IsKnownModel(std::uint8_t modelByte) { return modelByte == 0x68 || modelByte == 0x70; }
+
+std::string ModelName(std::uint8_t modelByte) {
+  const char byte = static_cast<char>(modelByte);
+  return TableLookup(kModelTable, "", HexText(std::string_view(&byte, 1)));
+}
+
+ChunkWalker::ChunkWalker(Image image, std::int64_t start) : image_(image), offset_(start) {}
+
+void ChunkWalker::next() {
+  const std::int64_t following = offset_ + kChunkHeaderSize + chunkSize();
+  if (following <= offset_) {
+    stopped_ = true;  // a size that does not move forward would loop
+    return;
+  }
+  offset_ = following;
+}
+
+std::int64_t ChunkWalkEnd(Image image, std::int64_t start) {
+  ChunkWalker walk(image, start);
+  while (walk.atChunk()) walk.next();
+  return walk.offset();
+}
+
+std::optional<std::string> PcgLengthError(Image image) {
+  const auto n = static_cast<std::int64_t>(image.size());
+  const std::int64_t declared = NumberAt(image, 20);
+  if (declared != n - kFirstPcgChild)
+    return "ERROR: PCG uncorrect length. *** Offset=00000014 " + HexText(BytesText(image, 20, 4)) +
+           " *** Must be " + Hex8(n);
+  if (ChunkWalkEnd(image, kFirstPcgChild) != n) return std::string("ERROR: PCG uncorrect length");
+  return std::nullopt;
+}
+
+}  // namespace patchlore
