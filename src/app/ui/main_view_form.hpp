@@ -1,0 +1,89 @@
+// The main window: the log, the list of loaded files, the status texts, and
+// the menus and toolbar that start every command. All behaviour and texts
+// live in MainWindowCore; this window forwards events to it and copies its
+// state onto the widgets.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+#include "app/main_window.hpp"
+#include "app/services.hpp"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QToolButton;
+class QTreeWidget;
+class ChildWindows;
+class TAboutBox;
+
+class TMainViewForm : public QMainWindow, public patchlore::MainWindowReporter {
+  Q_OBJECT
+
+ public:
+  explicit TMainViewForm(patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~TMainViewForm() override;
+
+  patchlore::MainWindowCore& core() { return core_; }
+
+  // Windows opened from this one register here, so that "Close" and the
+  // Window commands reach them and they are closed with the main window.
+  void adoptChildWindow(QWidget* window);
+
+  void changed(patchlore::MainWindowPart part) override;
+  void pump() override;
+
+ signals:
+  // A catalogue window is to be built for a loaded file.
+  void catalogueRequested(int index, int counter);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* addCommand(const char* name, const char* caption, const char* shortcut,
+                      const char* hint);
+  void createCommands();
+  void createMenus();
+  void createToolBar();
+  void createCentralArea();
+  void createOpenList();
+  QMenu* addMenu(const char* name, const char* caption, const char* hint);
+  void addMenuItem(QMenu* menu, const char* itemName, QAction* action);
+  QToolButton* addToolButton(const char* name, QAction* action, bool visible);
+
+  void FileNew1Execute();
+  void FileClose1Execute();
+  void HelpAbout1Execute();
+  void OpenListColumnClick();
+  void OpenListDblClick();
+  void WindowCascade1Execute();
+  void WindowTile1Execute(Qt::Orientation orientation);
+  void WindowMinimizeAll1Execute();
+  void WindowArrange1Execute();
+  void placeChildren(const QList<QWidget*>& windows, const QList<QRect>& places);
+
+  void showAll();
+  void showView();
+  void showProgress();
+  void showCommands();
+  void appendRows();
+  void showViewFont();
+
+  patchlore::MainWindowCore core_;
+  ChildWindows* children_;
+  TAboutBox* aboutBox_;
+  QElapsedTimer pumpClock_;
+
+  QAction* fileOpen1_ = nullptr;
+  QAction* fileOpenAsSysEx1_ = nullptr;
+  QListWidget* view_ = nullptr;
+  QLabel* msgView_ = nullptr;
+  QTreeWidget* openList_ = nullptr;
+  QLabel* actionMsg_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+};

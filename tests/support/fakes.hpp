@@ -1,0 +1,82 @@
+// Dialogs that answer from a script, and a reporter that records what the
+// window would have shown.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_window.hpp"
+#include "app/services.hpp"
+
+namespace patchlore::test {
+
+class FakeDialogs : public Dialogs {
+ public:
+  std::deque<std::optional<std::string>> openAnswers;  // nothing = cancelled
+  std::deque<std::optional<std::string>> saveAnswers;
+  std::optional<FontSpec> fontAnswer;
+  bool yesNoAnswer = false;
+  std::vector<std::string> saveProposals;
+  std::vector<FontSpec> fontsOffered;
+
+  std::optional<std::string> openFile(const std::string&) override {
+    return take(openAnswers);
+  }
+  std::optional<std::string> saveFile(const std::string& proposal, const std::string&) override {
+    saveProposals.push_back(proposal);
+    return take(saveAnswers);
+  }
+  std::optional<FontSpec> chooseFont(const FontSpec& current) override {
+    fontsOffered.push_back(current);
+    return fontAnswer;
+  }
+  bool askYesNo(const std::string&) override { return yesNoAnswer; }
+
+ private:
+  static std::optional<std::string> take(std::deque<std::optional<std::string>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+class RecordingReporter : public MainWindowReporter {
+ public:
+  const MainWindowCore* window = nullptr;  // set after the window is made
+  std::vector<std::string> statuses;      // every text ActionMsg showed
+  std::vector<ProgressBar> progress;      // every state of the progress bar
+  std::vector<bool> loadRunningWhenPumped;
+  int pumps = 0;
+  std::function<void()> onPump;
+
+  void changed(MainWindowPart part) override {
+    if (!window) return;
+    if (part == MainWindowPart::ActionMsg) statuses.push_back(window->state().actionMsg);
+    if (part == MainWindowPart::Progress) progress.push_back(window->state().progress);
+  }
+  void pump() override {
+    ++pumps;
+    if (window) loadRunningWhenPumped.push_back(window->state().loadRunning);
+    if (onPump) onPump();
+  }
+};
+
+// A main window with fake dialogs and a recording reporter.
+struct MainWindowFixture {
+  FakeDialogs dialogs;
+  RecordingReporter reporter;
+  MainWindowCore window{dialogs, reporter};
+  MainWindowFixture() { reporter.window = &window; }
+
+  // Runs Open on the path as if it had been chosen in the dialog.
+  void open(const std::string& path) {
+    dialogs.openAnswers.push_back(path);
+    window.FileOpen1Execute();
+  }
+};
+
+}  // namespace patchlore::test
