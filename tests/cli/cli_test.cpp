@@ -1,0 +1,97 @@
+// End-to-end runs of the patchlore-cli binary on files in a temporary folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+
+#include "support/pcg_builder.hpp"
+#include "support/sng_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace patchlore {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun RunCli(const std::string& arguments) {
+  const std::string command = std::string(PATCHLORE_CLI) + " " + arguments + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buffer{};
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), got);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::string quoted(const std::string& path) const { return "'" + path + "'"; }
+};
+
+TEST_F(Cli, InfoPrintsTheMainWindowAfterEachFileThenTheRows) {
+  const auto pcg = dir.write("A.PCG", test::SmallestPcg());
+  const auto sng = dir.write("S.SNG", test::SngBuilder(test::kOasys).song("Intro", 1).build());
+  const std::string folder = dir.path().string() + "/";
+  const auto sngSize = std::to_string(test::SngBuilder(test::kOasys).song("Intro", 1).build().size());
+  const CliRun run = RunCli("info " + quoted(pcg) + " " + quoted(sng));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "ActionMsg: PCG KORG KRONOS load from file<A.PCG>\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <A.PCG> Bytes:52\n"
+            "View: Patchlore Open file <A.PCG> Bytes:52\n"
+            "View: Patchlore  ---End of File--- <A.PCG>\n"
+            "ActionMsg: SNG KORG OASYS load from file<S.SNG>\n"
+            "MsgView:   Loaded:2;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <S.SNG> Bytes:" + sngSize + "\n"
+            "View: Patchlore Open file <S.SNG> Bytes:" + sngSize + "\n"
+            "View: Patchlore  ---End of File--- <S.SNG>\n"
+            "Row: 0\tA.PCG\t52\tPCG KORG KRONOS\t" + folder + "\n"
+            "Row: 1\tS.SNG\t" + sngSize + "\tSNG KORG OASYS\t" + folder + "\n"
+            "LinkedPcgIndex: 0\n");
+}
+
+TEST_F(Cli, InfoFailsWhenAFileIsRejected) {
+  const auto pcg = dir.write("A.PCG", test::SmallestPcg());
+  const CliRun run = RunCli("info " + quoted(dir.path().string()) + " " + quoted(pcg));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("ActionMsg: Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Row: 0\tA.PCG"), std::string::npos);
+}
+
+TEST_F(Cli, CheckPrintsTheListingInUtf8OrRaw) {
+  const auto sng = dir.write("S.SNG", test::SngBuilder().song("Intro", 5).build());
+  const CliRun utf8 = RunCli("check " + quoted(sng));
+  EXPECT_EQ(utf8.status, 0);
+  EXPECT_NE(utf8.out.find("; контроль длины файла "), std::string::npos);
+  EXPECT_NE(utf8.out.find("\n000; S005; Song<Intro>\n*** SNG List End ***\nType of file=KORG KRONOS SNG \n"),
+            std::string::npos);
+  const CliRun raw = RunCli("--raw check " + quoted(sng));
+  EXPECT_NE(raw.out.find("; \xEA\xEE\xED\xF2\xF0\xEE\xEB\xFC "), std::string::npos);
+  EXPECT_EQ(raw.out.substr(0, sng.size() + 1), sng + "\n");
+}
+
+TEST_F(Cli, CheckRefusesWhatItCannotRead) {
+  const CliRun missing = RunCli("check " + quoted((dir.path() / "none").string()));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.out.find("cannot read"), std::string::npos);
+  EXPECT_EQ(RunCli("check " + quoted(dir.path().string())).status, 2);
+  const auto empty = dir.write("E", test::Bytes{});
+  const CliRun listed = RunCli("check " + quoted(empty));
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_NE(listed.out.find("Type of file=not KORG Undefined type of file: not PCG and not SNG *** \n"), std::string::npos);
+}
+
+TEST_F(Cli, HelpAndUsage) {
+  EXPECT_EQ(RunCli("info --help").status, 0);
+  EXPECT_EQ(RunCli("check --help").status, 0);
+  EXPECT_NE(RunCli("").status, 0);
+}
+
+}  // namespace
+}  // namespace patchlore
