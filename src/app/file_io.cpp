@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -38,7 +39,7 @@ std::string ErrorText(const std::string& what, int error) {
 
 }  // namespace
 
-ReadResult ReadWholeFile(const std::string& path) {
+ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress) {
   ReadResult result;
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) return result;
@@ -55,7 +56,9 @@ ReadResult ReadWholeFile(const std::string& path) {
   ByteBuffer buffer(end);
   std::int64_t got = 0;
   while (got < end) {
-    const ssize_t r = ::read(file.get(), buffer.data() + got, static_cast<std::size_t>(end - got));
+    if (progress && got % kReadBlock == 0) progress(got, end);
+    const auto want = static_cast<std::size_t>(std::min(kReadBlock - got % kReadBlock, end - got));
+    const ssize_t r = ::read(file.get(), buffer.data() + got, want);
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) break;
     got += r;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,9 +21,17 @@ struct ReadResult {
   std::int64_t fileSize = 0;   // the size found by seeking to the end
 };
 
-// Opens the file, finds its size by seeking to its end and reads it with one
-// read. A file that cannot be opened or read (a folder, say) yields no bytes.
-ReadResult ReadWholeFile(const std::string& path);
+// Reads are made in blocks of this size; progress is told before each block.
+constexpr std::int64_t kReadBlock = 1024000;
+
+// Called before each block with the bytes read so far (a multiple of
+// kReadBlock) and the file size.
+using ReadProgress = std::function<void(std::int64_t done, std::int64_t total)>;
+
+// Opens the file, finds its size by seeking to its end and reads it whole
+// into one buffer. A file that cannot be opened or read (a folder, say)
+// yields no bytes.
+ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
 
 // Writes to a temporary file beside path and renames it over path only after
 // everything was written and flushed, so a failed save leaves the old file

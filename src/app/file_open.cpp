@@ -14,11 +14,6 @@ namespace patchlore {
 
 namespace {
 
-// The copy into the registry reports progress at multiples of this.
-constexpr std::int64_t kProgressStep = 1024000;
-// Pending events are processed between blocks of this many bytes.
-constexpr std::int64_t kCopyBlock = kProgressStep / 16;
-
 std::string FormatError(int number, const std::string& text) {
   return "Format ERROR" + std::to_string(number) + "." + text;
 }
@@ -34,11 +29,15 @@ class MainWindowCore::OpenCommand {
   void run() {
     w_.setActionMsg(" Read file  " + bracketed());
     w_.reporter_.pump();
-    ReadResult read = ReadWholeFile(path_);
+    ReadResult read = ReadWholeFile(path_, [this](std::int64_t done, std::int64_t total) {
+      w_.setProgress({true, total, done});
+      w_.reporter_.pump();
+    });
     if (read.opened) w_.setActionMsg(" Close file " + bracketed());
     w_.setActionMsg(" Finally read " + bracketed());
     if (read.tooLarge) return refuseTooLarge(read.fileSize);
     buffer_ = std::move(read.bytes);
+    n_ = buffer_.size();
 
     const std::string m = "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n());
     w_.setActionMsg(m + ": Type checking...");
@@ -98,9 +97,7 @@ class MainWindowCore::OpenCommand {
   void addToRegistry() {
     w_.setActionMsg("Type of file not defined for KORG " + model_ + " Alloc in Memory " +
                     bracketed());
-    ByteBuffer image(n());
     w_.setActionMsg("Copy Buffer to PCList.Items[" + std::to_string(w_.registry_.count()) + "]");
-    copyWithProgress(image);
     if (kind_ == "SNG") w_.setActionMsg(type_ + " SNG defined " + bracketed());
     if (kind_ == "PCG") {
       w_.setActionMsg(type_ + " PCG defined " + bracketed());
@@ -109,23 +106,11 @@ class MainWindowCore::OpenCommand {
         w_.registry_.setLinkedPcgIndex(w_.registry_.count());
     }
     w_.setActionMsg(type_ + " end of reading " + bracketed());
-    w_.registry_.add(std::move(image), path_, type_);
+    w_.registry_.add(std::move(buffer_), path_, type_);
     w_.reporter_.changed(MainWindowPart::Rows);
     w_.setProgress({false, n(), n()});
     w_.addViewLine(std::string(kBaseCaption) + " ---End of File--- <" + name_ + ">");
     closing_ = type_ + " load from file" + bracketed();
-  }
-
-  // One copy into the registry's buffer, in blocks, processing pending events
-  // between blocks and moving the progress bar at multiples of 1024000.
-  void copyWithProgress(ByteBuffer& target) {
-    w_.setProgress({true, n(), 0});
-    for (std::int64_t at = 0; at < n(); at += kCopyBlock) {
-      w_.reporter_.pump();
-      if (at % kProgressStep == 0) w_.setProgress({true, n(), at});
-      const std::int64_t length = std::min(kCopyBlock, n() - at);
-      std::memcpy(target.data() + at, buffer_.data() + at, static_cast<std::size_t>(length));
-    }
   }
 
   void refuseTooLarge(std::int64_t size) {
@@ -144,12 +129,15 @@ class MainWindowCore::OpenCommand {
   std::string finalType() const { return kind_ + " " + "KORG" + " " + model_; }
   std::string bracketed() const { return "<" + name_ + ">"; }
   Image image() const { return buffer_.bytes(); }
-  std::int64_t n() const { return buffer_.size(); }
+  std::int64_t n() const { return n_; }
 
   MainWindowCore& w_;
   std::string path_;
   std::string name_;
+  // Read once from the file; after every check has passed this buffer itself
+  // becomes the registry's image, so the bytes are never copied again.
   ByteBuffer buffer_;
+  std::int64_t n_ = 0;
   std::string model_;
   std::string type_;
   std::string kind_;
