@@ -203,8 +203,8 @@ PcgBuilder PcgBuilder::FullBackup(std::uint8_t model) {
   for (std::uint32_t i = 0; i < 14; ++i) b.programBank(0x20000 + i, 128, kProgramSize, i % 2 ? "MBK1" : "PBK1");
   for (std::uint32_t i = 0; i < 7; ++i) b.combiBank(i);
   for (std::uint32_t i = 0; i < 7; ++i) b.combiBank(0x20000 + i);
-  for (std::uint32_t i = 0; i < 7; ++i) b.drumKitBank(i, 64, 4500);
-  for (std::uint32_t i = 0; i < 7; ++i) b.drumKitBank(0x20000 + i, 64, 4500);
+  for (std::uint32_t i = 0; i < 7; ++i) b.drumKitBank(i, 64, 9000);
+  for (std::uint32_t i = 0; i < 7; ++i) b.drumKitBank(0x20000 + i, 64, 9000);
   for (std::uint32_t i = 0; i < 7; ++i) b.waveSequenceBank(i, 64, 4800);
   for (std::uint32_t i = 0; i < 7; ++i) b.waveSequenceBank(0x20000 + i, 64, 4800);
   b.setLists(128);
