@@ -15,6 +15,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QProgressBar;
+class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class ChildWindows;
@@ -48,13 +49,17 @@ class TMainViewForm : public QMainWindow, public patchlore::MainWindowReporter {
   QAction* addCommand(const char* name, const char* caption, const char* shortcut,
                       const char* hint);
   void createCommands();
+  void createFileCommands();
+  void createEditCommands();
+  void createWindowCommands();
   void createMenus();
   void createToolBar();
   void createCentralArea();
   void createOpenList();
   QMenu* addMenu(const char* name, const char* caption, const char* hint);
   void addMenuItem(QMenu* menu, const char* itemName, QAction* action);
-  QToolButton* addToolButton(const char* name, QAction* action, bool visible);
+  QToolButton* addToolButton(QToolBar* toolBar, const char* name, QAction* action, bool visible);
+  QAction* command(const char* name) const;
 
   void FileNew1Execute();
   void FileClose1Execute();

@@ -1,0 +1,76 @@
+// The small pieces between the core and Qt: text conversion, file dialog
+// filters, fonts, and the places of arranged windows.
+#include <QtTest>
+
+#include "app/ui/font_spec.hpp"
+#include "app/ui/qt_dialogs.hpp"
+#include "app/ui/text.hpp"
+#include "app/ui/window_arrangement.hpp"
+
+class HelpersTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void textsAreWindows1251WithVisibleControlBytes() {
+    QCOMPARE(toQString("Patchlore "), QString("Patchlore "));
+    // The Cyrillic label of the SNG listing as stored: "Песня" in Windows-1251.
+    QCOMPARE(toQString("\xCF\xE5\xF1\xED\xFF"), QString::fromUtf8("Песня"));
+    // A file header: NUL bytes must neither end the text nor vanish.
+    const std::string header("KORG\x68\0\0\x01", 8);
+    QCOMPARE(toQString(header), QString::fromUtf8("KORGh···"));
+    QCOMPARE(toQString("a\tb\x1F"), QString::fromUtf8("a·b·"));
+    QCOMPARE(toQString("\x7F\xB7"), QString::fromUtf8("\x7F·"));
+  }
+
+  void fileFiltersBecomeQtFilters() {
+    QCOMPARE(QtNameFilter("All files (*.*)|*.*"), QString("All files (*)"));
+    QCOMPARE(QtNameFilter("PCG files|*.PCG;*.pcg|All files (*.*)|*.*"),
+             QString("PCG files (*.PCG *.pcg);;All files (*)"));
+    QCOMPARE(QtNameFilter(""), QString());
+  }
+
+  void fontsCrossBothWays() {
+    const patchlore::FontSpec spec{"Courier New", 10, true, false};
+    const QFont font = toQFont(spec, QFont::TypeWriter);
+    QCOMPARE(font.family(), QString("Courier New"));
+    QCOMPARE(font.pointSize(), 10);
+    QVERIFY(font.bold());
+    QVERIFY(!font.italic());
+    QCOMPARE(font.styleHint(), QFont::TypeWriter);
+    QCOMPARE(toFontSpec(font), spec);
+  }
+
+  void cascadeStepsDownAndStartsAgainAtTheCorner() {
+    const QRect area(100, 50, 300, 150);
+    const QList<QRect> places = CascadePlaces(area, 6);
+    QCOMPARE(places.size(), 6);
+    QCOMPARE(places[0], QRect(100, 50, 200, 100));
+    QCOMPARE(places[1].topLeft(), QPoint(124, 74));
+    QCOMPARE(places[2].topLeft(), QPoint(148, 98));
+    for (const QRect& place : places) QVERIFY(area.contains(place));
+    QCOMPARE(places[3].topLeft(), area.topLeft());  // 172,122 would leave the area
+    QVERIFY(CascadePlaces(area, 0).isEmpty());
+  }
+
+  void tilesCoverTheAreaWithoutGaps() {
+    const QRect area(0, 20, 100, 101);
+    const QList<QRect> strips = TilePlaces(area, 3, Qt::Horizontal);
+    QCOMPARE(strips.size(), 3);
+    int top = area.top();
+    for (const QRect& strip : strips) {
+      QCOMPARE(strip.left(), area.left());
+      QCOMPARE(strip.width(), area.width());
+      QCOMPARE(strip.top(), top);
+      top = strip.bottom() + 1;
+    }
+    QCOMPARE(top, area.bottom() + 1);
+
+    const QList<QRect> columns = TilePlaces(area, 2, Qt::Vertical);
+    QCOMPARE(columns[0], QRect(0, 20, 50, 101));
+    QCOMPARE(columns[1], QRect(50, 20, 50, 101));
+    QVERIFY(TilePlaces(area, 0, Qt::Vertical).isEmpty());
+  }
+};
+
+QTEST_MAIN(HelpersTest)
+#include "ui_helpers_test.moc"
