@@ -24,6 +24,10 @@ std::optional<CheckWindowContent> MainWindowCore::FileNew1Execute() {
   reporter_.pump();
   const std::string shownPath = Utf8ToCp1251(*path);
   const ReadResult read = ReadWholeFile(*path);
+  if (!read.opened) {  // an empty listing would pass a failure off as an empty file
+    setActionMsg("ERROR: Cannot read <" + shownPath + ">");
+    return std::nullopt;
+  }
   if (read.tooLarge) {
     setActionMsg("ERROR: File too large to check <" + shownPath + "> Bytes:" +
                  std::to_string(read.fileSize) + "; at most " +

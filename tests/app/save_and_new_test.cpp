@@ -97,10 +97,16 @@ TEST_F(MainWindowCommands, NewListsAChosenFileWithoutLoadingIt) {
   f.dialogs.openAnswers.push_back(std::nullopt);
   EXPECT_FALSE(f.window.FileNew1Execute());
 
-  f.dialogs.openAnswers.push_back((dir.path() / "missing").string());
-  const auto missing = f.window.FileNew1Execute();
-  ASSERT_TRUE(missing);  // the listing never refuses: it lists an empty file
-  EXPECT_EQ(missing->lines[1], "Bytes:0; hex=00000000");
+  const auto empty = dir.write("EMPTY", test::Bytes{});
+  f.dialogs.openAnswers.push_back(empty);
+  const auto listed = f.window.FileNew1Execute();
+  ASSERT_TRUE(listed);  // the listing never refuses a readable file
+  EXPECT_EQ(listed->lines[1], "Bytes:0; hex=00000000");
+
+  const auto missing = (dir.path() / "missing").string();
+  f.dialogs.openAnswers.push_back(missing);
+  EXPECT_FALSE(f.window.FileNew1Execute());
+  EXPECT_EQ(f.window.state().actionMsg, "ERROR: Cannot read <" + missing + ">");
 }
 
 TEST_F(MainWindowCommands, FontSettingStartsWithTheLogFont) {
