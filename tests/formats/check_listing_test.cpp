@@ -166,6 +166,9 @@ TEST(SongDirectory, WalkNamesAndTrackCounts) {
   EXPECT_EQ(MuteAndPlayCounts(view, songs[0]).muted, 2);
   EXPECT_EQ(MuteAndPlayCounts(view, songs[0]).playing, 14);
   EXPECT_EQ(MuteAndPlayCounts(view, songs[1]).muted, 16);
+  Bytes otherBits = image;  // only bit 5 of byte 25 tells
+  otherBits[static_cast<std::size_t>(songs[1] + 52 + 25)] = 0xDF;
+  EXPECT_EQ(MuteAndPlayCounts(Image(otherBits), songs[1]).muted, 15);
   Bytes longer = image;
   longer.push_back(0);
   EXPECT_FALSE(SngLengthMatches(Image(longer), o));
