@@ -1,0 +1,74 @@
+#include "viewer/text_helpers.hpp"
+
+#include <cstdlib>
+
+#include "formats/bytes.hpp"
+
+namespace patchlore {
+
+std::string NoteName(int note) {
+  static constexpr std::string_view names = "C C#D D#E F F#G G#A A#B ";
+  const int n = note < 0 ? 0 : note;
+  std::string name(names.substr(static_cast<std::size_t>(2 * (n % 12)), 2));
+  if (name.back() == ' ') name.pop_back();
+  return name + std::to_string(n / 12 - 1);
+}
+
+std::string SignedZeroPad(std::int64_t value, int width) {
+  return (value < 0 ? "-" : "+") + ZeroPad(value < 0 ? -value : value, width);
+}
+
+std::string IntToHex(std::int64_t value, int digits) { return HexPad(value, digits); }
+
+std::string FirstWord(std::string_view text) {
+  auto end = text.size();
+  while (end > 0 && text[end - 1] == ' ') --end;
+  text = text.substr(0, end);
+  return std::string(text.substr(0, text.find(' ')));
+}
+
+std::string ReplaceFirst(std::string_view pattern, std::string_view replacement, std::string_view text) {
+  const auto at = pattern.empty() ? std::string_view::npos : text.find(pattern);
+  if (at == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, at)) + std::string(replacement) +
+         std::string(text.substr(at + pattern.size()));
+}
+
+std::string CharTranslate(std::string_view set, std::string_view replacement, std::string_view text) {
+  std::string result(text);
+  if (replacement.empty()) return result;
+  for (auto& c : result) {
+    std::size_t position;
+    if (set.empty()) {
+      if (static_cast<unsigned char>(c) >= 32) continue;
+      position = static_cast<unsigned char>(c);
+    } else {
+      position = set.find(c);
+      if (position == std::string_view::npos) continue;
+    }
+    c = position < replacement.size() ? replacement[position] : replacement.back();
+  }
+  return result;
+}
+
+std::string BankShortName(std::string_view name) {
+  const std::string head = UpperCase(name.substr(0, 3));
+  if ((head == "INT" || head == "USR") && name.size() >= 4 && name[3] == '-')
+    return std::string(1, name[0]) + std::string(name.substr(3));
+  return std::string(name);
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (auto& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper;
+}
+
+std::string Trim(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && static_cast<unsigned char>(text[begin]) <= 0x20) ++begin;
+  return TrimRight(text.substr(begin));
+}
+
+}  // namespace patchlore
