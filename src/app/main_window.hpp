@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/catalogue.hpp"
 #include "app/registry.hpp"
 #include "app/services.hpp"
 
@@ -66,6 +67,9 @@ class MainWindowCore {
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> CatalogueRequestsFor(std::vector<int> selectedRows);
+  // Builds the catalogue of loaded file index for the window numbered counter;
+  // its steps and errors show in ActionMsg.
+  Catalogue BuildCatalogue(int index, int counter);
 
  private:
   class OpenCommand;
