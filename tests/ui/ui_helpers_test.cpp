@@ -2,7 +2,7 @@
 // filters, fonts, and the places of arranged windows.
 #include <QtTest>
 
-#include "app/ui/font_spec.hpp"
+#include "app/ui/font_conversion.hpp"
 #include "app/ui/qt_dialogs.hpp"
 #include "app/ui/text.hpp"
 #include "app/ui/window_arrangement.hpp"
@@ -30,14 +30,14 @@ class HelpersTest : public QObject {
   }
 
   void fontsCrossBothWays() {
-    const patchlore::FontSpec spec{"Courier New", 10, true, false};
-    const QFont font = toQFont(spec, QFont::TypeWriter);
+    const patchlore::FontSpec expected{"Courier New", 10, true, false};
+    const QFont font = toQFont(expected, QFont::TypeWriter);
     QCOMPARE(font.family(), QString("Courier New"));
     QCOMPARE(font.pointSize(), 10);
     QVERIFY(font.bold());
     QVERIFY(!font.italic());
     QCOMPARE(font.styleHint(), QFont::TypeWriter);
-    QCOMPARE(toFontSpec(font), spec);
+    QCOMPARE(toFontSpec(font), expected);
   }
 
   void cascadeStepsDownAndStartsAgainAtTheCorner() {

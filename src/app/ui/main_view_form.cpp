@@ -27,7 +27,7 @@
 #include "app/ui/about_box.hpp"
 #include "app/ui/check_window.hpp"
 #include "app/ui/child_windows.hpp"
-#include "app/ui/font_spec.hpp"
+#include "app/ui/font_conversion.hpp"
 #include "app/ui/text.hpp"
 #include "app/ui/window_arrangement.hpp"
 

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "app/ui/font_spec.hpp"
+#include "app/ui/font_conversion.hpp"
 #include "app/ui/text.hpp"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "app/services.hpp"
 
 // Family names are names of the system, like paths, so they stay UTF-8.
-inline QFont toQFont(const patchlore::FontSpec& spec, QFont::StyleHint hint) {
-  QFont font(QString::fromStdString(spec.family), spec.pointSize,
-             spec.bold ? QFont::Bold : QFont::Normal, spec.italic);
+inline QFont toQFont(const patchlore::FontSpec& described, QFont::StyleHint hint) {
+  QFont font(QString::fromStdString(described.family), described.pointSize,
+             described.bold ? QFont::Bold : QFont::Normal, described.italic);
   font.setStyleHint(hint);
   return font;
 }
