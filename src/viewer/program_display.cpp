@@ -1,0 +1,7 @@
+#include "viewer/viewer.hpp"
+
+namespace patchlore {
+
+void ViewerCore::showPrograms(const ShowContext&) {}
+
+}  // namespace patchlore

@@ -1,0 +1,54 @@
+#include "viewer/table_export.hpp"
+
+#include "app/file_io.hpp"
+#include "formats/bytes.hpp"
+#include "viewer/text_helpers.hpp"
+
+namespace patchlore {
+
+SeparatorChoice SeparatorAt(int position) {
+  static constexpr char kCharacters[] = {';', ':', ',', '.', ' '};
+  const char c = position >= 0 && position <= 4 ? kCharacters[position] : '\t';
+  return {std::string(1, c) + " ", "ASCII ( $" + ZeroPad(static_cast<unsigned char>(c), 2) + " )",
+          "'" + std::string(1, c) + "'"};
+}
+
+std::vector<std::string> CvsLines(const Table& table, const std::string& separator) {
+  std::vector<std::string> lines;
+  lines.reserve(table.rows.size() + 2);
+  lines.push_back("Sep=" + separator);
+  std::string header;
+  for (const auto& column : table.columns) header += column.caption + separator;
+  lines.push_back(std::move(header));
+  const std::size_t columns = table.columns.size();
+  for (const auto& row : table.rows) {
+    std::string line = row.caption + separator;
+    for (std::size_t c = 1; c < columns; ++c) {
+      if (c - 1 < row.cells.size()) line += row.cells[c - 1];
+      line += separator;
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::string ProposedCvsName(const std::string& caption, const std::string& msg) {
+  const auto slash = caption.find('\\');
+  const std::string name = slash == std::string::npos ? std::string() : caption.substr(slash + 1);
+  return name + "." + CharTranslate(":;", "_", msg) + ".CVS";
+}
+
+std::string ExportInfoText(const Table& table, const std::string& separator) {
+  return "ListView1.Columns.Count=" + std::to_string(table.columns.size()) + "; " +
+         "ListView1.Items.Count=" + std::to_string(table.rows.size()) + "; " + "; Sep='" +
+         separator + "'";
+}
+
+std::string WithCvsExtension(const std::string& path) { return ChangeFileExt(path, ".CVS"); }
+
+std::optional<std::string> WriteTableAsCvs(const std::string& path, const Table& table,
+                                           const std::string& separator) {
+  return WriteTextLines(path, CvsLines(table, separator));
+}
+
+}  // namespace patchlore

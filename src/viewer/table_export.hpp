@@ -1,0 +1,46 @@
+// Export of a viewer's table as separated values (".CVS") for a spreadsheet.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "viewer/table.hpp"
+
+namespace patchlore {
+
+constexpr std::string_view kCvsFilter = "CVS files (*.CVS)|*.CVS|All files (*.*)|*.*";
+
+// One position of the separator setting and what its labels show.
+struct SeparatorChoice {
+  std::string separator;  // the character and one blank
+  std::string asciiCode;  // "ASCII ( $59 )"
+  std::string asciiChar;  // "';'"
+};
+
+// Positions 0 to 4 give semicolon, colon, comma, full stop and blank; any
+// other position gives tab.
+SeparatorChoice SeparatorAt(int position);
+
+// The lines of the file: "Sep=" + separator, the header, one line per row;
+// every field, the last included, is followed by the separator. A row with
+// fewer cells than the table has columns gets empty fields.
+std::vector<std::string> CvsLines(const Table& table, const std::string& separator);
+
+// The caption after its first backslash, ".", the status text with ":" and
+// ";" turned into "_", and ".CVS".
+std::string ProposedCvsName(const std::string& caption, const std::string& msg);
+
+// What the Info label shows before the save dialog opens.
+std::string ExportInfoText(const Table& table, const std::string& separator);
+
+// The chosen name with whatever extension it has replaced by ".CVS".
+std::string WithCvsExtension(const std::string& path);
+
+// Writes the table safely (temporary file, then rename); the error text, or
+// nothing on success.
+std::optional<std::string> WriteTableAsCvs(const std::string& path, const Table& table,
+                                           const std::string& separator);
+
+}  // namespace patchlore
