@@ -5,6 +5,7 @@
 namespace patchlore {
 
 BankHeader ReadBankHeader(Image image, std::int64_t offset) {
+  if (offset < 0) return BankHeader{offset, {}, 0, 0, 0, 0, {}};  // no field lies before the image
   const std::string h = BytesText(image, offset, kBankHeaderSize);
   auto byte = [&h](std::size_t i) { return i < h.size() ? static_cast<std::uint8_t>(h[i]) : std::uint8_t{0}; };
   BankHeader header;

@@ -1,0 +1,79 @@
+#include "viewer/text_helpers.hpp"
+
+#include <gtest/gtest.h>
+
+namespace patchlore {
+namespace {
+
+TEST(NoteName, OctavesStartAtCMinusOne) {
+  EXPECT_EQ(NoteName(0), "C-1");
+  EXPECT_EQ(NoteName(1), "C#-1");
+  EXPECT_EQ(NoteName(11), "B-1");
+  EXPECT_EQ(NoteName(60), "C4");
+  EXPECT_EQ(NoteName(61), "C#4");
+  EXPECT_EQ(NoteName(127), "G9");
+  EXPECT_EQ(NoteName(128), "G#9");
+  EXPECT_EQ(NoteName(255), "D#20");
+}
+
+TEST(SignedZeroPad, SignThenPaddedAbsoluteValue) {
+  EXPECT_EQ(SignedZeroPad(5, 2), "+05");
+  EXPECT_EQ(SignedZeroPad(-12, 2), "-12");
+  EXPECT_EQ(SignedZeroPad(0, 2), "+00");
+  EXPECT_EQ(SignedZeroPad(-3, 1), "-3");
+  EXPECT_EQ(SignedZeroPad(1234, 2), "+1234");
+}
+
+TEST(IntToHex, UppercaseWithAtLeastTheGivenDigits) {
+  EXPECT_EQ(IntToHex(3353, 2), "D19");
+  EXPECT_EQ(IntToHex(6, 2), "06");
+  EXPECT_EQ(IntToHex(0, 1), "0");
+  EXPECT_EQ(IntToHex(0xAB, 4), "00AB");
+}
+
+TEST(FirstWord, TrailingBlanksGoThenTheTextIsCutBeforeItsFirstBlank) {
+  EXPECT_EQ(FirstWord("Prog Bank"), "Prog");
+  EXPECT_EQ(FirstWord("SetList Bank"), "SetList");
+  EXPECT_EQ(FirstWord("Song   "), "Song");
+  EXPECT_EQ(FirstWord("Global"), "Global");
+  EXPECT_EQ(FirstWord(" Bank"), "");
+  EXPECT_EQ(FirstWord("   "), "");
+  EXPECT_EQ(FirstWord(""), "");
+}
+
+TEST(ReplaceFirst, OnlyTheFirstOccurrenceIsReplaced) {
+  EXPECT_EQ(ReplaceFirst("ab", "X", "abcab"), "Xcab");
+  EXPECT_EQ(ReplaceFirst("zz", "X", "abcab"), "abcab");
+  EXPECT_EQ(ReplaceFirst("ab", "", "abcab"), "cab");
+  EXPECT_EQ(ReplaceFirst("", "X", "abc"), "abc");
+  EXPECT_EQ(ReplaceFirst("abc", "X", "ab"), "ab");
+}
+
+TEST(CharTranslate, CharactersOfTheSetBecomeTheReplacementAtTheirPosition) {
+  EXPECT_EQ(CharTranslate(";", " - ", "S000;S001"), "S000 S001");
+  EXPECT_EQ(CharTranslate("abc", "xy", "aabbcc-"), "xxyyyy-");
+  EXPECT_EQ(CharTranslate("abc", "", "abc"), "abc");
+  // An empty set means the control characters 0 to 31.
+  EXPECT_EQ(CharTranslate("", "_", std::string("A\x01\tB\x1F\x20", 6)), "A__B_ ");
+  EXPECT_EQ(CharTranslate("", "ab", std::string("\x00\x01\x02", 3)), "abb");
+  EXPECT_EQ(CharTranslate("", "", std::string("\x01", 1)), std::string("\x01", 1));
+}
+
+TEST(BankShortName, LongInternalAndUserNamesAreShortened) {
+  EXPECT_EQ(BankShortName("Int-A"), "I-A");
+  EXPECT_EQ(BankShortName("Usr-B"), "U-B");
+  EXPECT_EQ(BankShortName("usr-GG"), "u-GG");
+  EXPECT_EQ(BankShortName("I-A"), "I-A");
+  EXPECT_EQ(BankShortName("Internal"), "Internal");
+  EXPECT_EQ(BankShortName("Int"), "Int");
+  EXPECT_EQ(BankShortName(""), "");
+}
+
+TEST(Trim, BlanksAndControlCharactersGoAtBothEnds) {
+  EXPECT_EQ(Trim("\t Acoustic Piano  \t"), "Acoustic Piano");
+  EXPECT_EQ(Trim(" \x01 "), "");
+  EXPECT_EQ(UpperCase("SetList"), "SETLIST");
+}
+
+}  // namespace
+}  // namespace patchlore
