@@ -3,9 +3,12 @@
 // its descriptor line (a label, "=", the object's offset as 8 hex digits).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/services.hpp"
+#include "formats/bytes.hpp"
 #include "viewer/table.hpp"
 
 namespace patchlore {
@@ -34,5 +37,19 @@ struct WindowPlace {
 // designed position, wrapping within the screen.
 WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight,
                                int left = kCatalogueDesignLeft, int top = kCatalogueDesignTop);
+
+// "Object" 80, "Index", "Name" 100, "Type", "Count".
+std::vector<TableColumn> DefaultCatalogueColumns();
+
+// The rows of an SNG image, one per song chunk, with the song columns. A
+// check that stops the build returns its text for the status label and adds
+// no row; the file name is the one those texts name.
+std::optional<std::string> AddSongRows(Image image, Catalogue& catalogue,
+                                       const std::string& fileNameForErrors);
+
+// The rows of a PCG image, one per set list, program, combination, drum kit
+// and wave sequence bank; pending events are let in before each bank row. No
+// row without "PCG1" at 16; a length check that fails returns its text.
+std::optional<std::string> AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter);
 
 }  // namespace patchlore
