@@ -86,6 +86,11 @@ PcgBuilder& PcgBuilder::withIni(bool present) {
   return *this;
 }
 
+PcgBuilder& PcgBuilder::editPatches(PatchEditor editor) {
+  patchEditor_ = std::move(editor);
+  return *this;
+}
+
 std::string PcgBuilder::PatchName(const BankSpec& bank, int patch) {
   std::string number = std::to_string(patch);
   number.insert(0, 3 - std::min<std::size_t>(3, number.size()), '0');
@@ -96,11 +101,16 @@ ChunkNode PcgBuilder::bankChunk(const BankSpec& bank) const {
   Bytes body;
   AppendBigEndian32(body, bank.typeCode);
   for (int j = 0; j < bank.patchCount; ++j) {
-    const std::size_t start = body.size();
-    AppendPadded(body, PatchName(bank, j), 24);
+    Bytes record;
+    AppendPadded(record, PatchName(bank, j), 24);
     if (bank.patchSize > 24)
-      AppendPatchBody(body, static_cast<std::size_t>(bank.patchSize - 24), bank.typeCode * 131 + j);
-    body.resize(start + static_cast<std::size_t>(bank.patchSize));
+      AppendPatchBody(record, static_cast<std::size_t>(bank.patchSize - 24), bank.typeCode * 131 + j);
+    record.resize(static_cast<std::size_t>(bank.patchSize));
+    if (patchEditor_) {
+      patchEditor_(bank, j, record);
+      record.resize(static_cast<std::size_t>(bank.patchSize));
+    }
+    body.insert(body.end(), record.begin(), record.end());
   }
   ChunkNode node{bank.id, {0, 0, 0, BankChecksum(body)}, {}, {}};
   AppendBigEndian32(node.data, static_cast<std::uint32_t>(bank.patchCount));

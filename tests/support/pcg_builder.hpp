@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct BankSpec {
   int patchSize;
 };
 
+// Changes the bytes of one patch (its name included) before the bank's
+// checksum is worked out: bank, patch number from 0, the patchSize bytes.
+using PatchEditor = std::function<void(const BankSpec& bank, int patch, Bytes& record)>;
+
 class PcgBuilder {
  public:
   explicit PcgBuilder(std::uint8_t model = kKronos);
@@ -41,6 +46,8 @@ class PcgBuilder {
   PcgBuilder& setLists(int count, int slotSize = 544);
   // INI1 and INI2 chunks, as files of older system versions have them.
   PcgBuilder& withIni(bool present = true);
+  // Every patch of every bank passes through the editor.
+  PcgBuilder& editPatches(PatchEditor editor);
 
   Bytes build() const;
 
@@ -60,6 +67,7 @@ class PcgBuilder {
   int setListCount_ = 0;
   int setListSlotSize_ = 544;
   bool ini_ = false;
+  PatchEditor patchEditor_;
 };
 
 // The checksum of a bank body: (sum of the type code and all patch bytes - 13) mod 256.

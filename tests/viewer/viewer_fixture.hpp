@@ -1,0 +1,79 @@
+// Viewers on files loaded through the Open command, with a fixed clock and a
+// reporter that counts pumps and can act on them.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formats/banks.hpp"
+#include "formats/bytes.hpp"
+#include "support/fakes.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/temp_dir.hpp"
+#include "viewer/object_browser.hpp"
+#include "viewer/viewer.hpp"
+
+namespace patchlore::test {
+
+class RecordingViewerReporter : public ViewerReporter {
+ public:
+  int pumps = 0;
+  std::function<void()> onPump;
+  std::vector<ViewerPart> parts;
+  void pump() override {
+    ++pumps;
+    if (onPump) onPump();
+  }
+  void changed(ViewerPart part) override { parts.push_back(part); }
+};
+
+struct ViewerFixture {
+  TempDir dir;
+  MainWindowFixture main;
+  ViewerShared shared;
+  RecordingViewerReporter reporter;
+  // Each reading of the clock gives the next of these texts (the last one repeats).
+  std::vector<std::string> times{"10:00:00", "10:00:05"};
+  std::size_t timeReads = 0;
+
+  Registry& registry() { return main.window.registry(); }
+
+  // Loads the bytes as a file of that name; returns its registry index.
+  int load(const std::string& name, const Bytes& bytes) {
+    main.open(dir.write(name, bytes));
+    return registry().count() - 1;
+  }
+
+  // Adds the bytes to the registry as they are, with the given type text.
+  int add(const std::string& name, const Bytes& bytes, const std::string& type) {
+    ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
+    std::copy(bytes.begin(), bytes.end(), buffer.data());
+    return registry().add(std::move(buffer), dir.write(name, bytes), type);
+  }
+
+  // The descriptor line of the bank at offset.
+  static std::string Line(std::int64_t offset) { return "Prog Bank=" + Hex8(offset); }
+
+  // The offsets of the program banks of a loaded file.
+  std::vector<std::int64_t> programBanks(int file) {
+    const Image image = registry().image(file);
+    return BankRun(image, FindChunk("PRG1", image), BankRunKind::Programs);
+  }
+
+  // A viewer created as the object browser does it, not yet shown.
+  std::unique_ptr<ViewerCore> viewer(int file, const std::vector<std::string>& lines,
+                                     const std::string& kind = "Prog") {
+    auto v = std::make_unique<ViewerCore>(registry(), shared, reporter, [this] {
+      const std::string& t = times[std::min(timeReads, times.size() - 1)];
+      ++timeReads;
+      return t;
+    });
+    v->Open(ViewerRequest{kind.empty() ? '?' : kind[0], kind + " " + FileWindowCaption(registry(), file), lines});
+    return v;
+  }
+};
+
+}  // namespace patchlore::test
