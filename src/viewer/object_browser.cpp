@@ -1,0 +1,51 @@
+#include "viewer/object_browser.hpp"
+
+#include <algorithm>
+
+#include "viewer/text_helpers.hpp"
+
+namespace patchlore {
+
+namespace {
+// The codes that open a viewer, in the order their viewers are started.
+constexpr std::string_view kPressOrder = "ETPCSDW";
+}  // namespace
+
+char PatchCodeOf(const std::string& kindWord) {
+  const std::string word = UpperCase(kindWord.empty() ? "?" : kindWord);
+  if (word == "SETLIST") return 'T';
+  if (word == "SYSEX") return 'E';
+  return word[0];
+}
+
+std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
+                                             const std::vector<int>& selectedRows) {
+  std::vector<int> rows = selectedRows;
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+
+  std::vector<ViewerRequest> opened;  // in the order of their first row
+  for (const int row : rows) {
+    if (row < 0 || static_cast<std::size_t>(row) >= catalogue.list.rows.size()) continue;
+    std::string word = FirstWord(catalogue.list.rows[row].caption);
+    if (word.empty()) word.push_back('?');  // an empty first word counts as "?"
+    const char code = PatchCodeOf(word);
+    if (kPressOrder.find(code) == std::string_view::npos) continue;
+    auto viewer = std::find_if(opened.begin(), opened.end(),
+                               [code](const ViewerRequest& r) { return r.patchCode == code; });
+    if (viewer == opened.end()) {
+      std::string caption = std::move(word);
+      caption.append(" ").append(catalogue.caption);
+      viewer = opened.insert(opened.end(), ViewerRequest{code, std::move(caption), {}});
+    }
+    const auto line = static_cast<std::size_t>(row);
+    viewer->descriptorLines.push_back(line < catalogue.offsetBox.size() ? catalogue.offsetBox[line]
+                                                                        : std::string());
+  }
+  std::stable_sort(opened.begin(), opened.end(), [](const ViewerRequest& a, const ViewerRequest& b) {
+    return kPressOrder.find(a.patchCode) < kPressOrder.find(b.patchCode);
+  });
+  return opened;
+}
+
+}  // namespace patchlore
