@@ -79,4 +79,31 @@ int RunCheck(const std::string& file, const Output& output) {
   return 0;
 }
 
+int RunList(const std::string& file, const Output& output) {
+  CommandLineDialogs dialogs;
+  MainWindowReporter reporter;
+  MainWindowCore window(dialogs, reporter);
+  dialogs.answerNextOpenWith(file);
+  window.FileOpen1Execute();
+  if (window.registry().count() == 0) {
+    output.line("ActionMsg: " + window.state().actionMsg);
+    return 1;
+  }
+  const Catalogue catalogue = window.BuildCatalogue(0, 0);
+  output.line("Caption: " + catalogue.caption);
+  std::string columns;
+  for (std::size_t c = 0; c < catalogue.list.columns.size(); ++c)
+    columns += (c == 0 ? "" : "\t") + catalogue.list.columns[c].caption;
+  output.line("Columns: " + columns);
+  for (const auto& row : catalogue.list.rows) {
+    std::string line = "Row: " + row.caption;
+    for (const auto& cell : row.cells) line += "\t" + cell;
+    output.line(line);
+  }
+  for (const auto& line : catalogue.offsetBox) output.line("Offset: " + line);
+  output.line("Msg: " + catalogue.msg);
+  output.line("ActionMsg: " + window.state().actionMsg);
+  return 0;
+}
+
 }  // namespace patchlore::cli

@@ -22,4 +22,9 @@ int RunInfo(const std::vector<std::string>& files, const Output& output);
 // Prints the "Check PCG" listing of a file; 2 when it cannot be read.
 int RunCheck(const std::string& file, const Output& output);
 
+// Opens FILE with the Open command and prints the object catalogue of its
+// row: caption, columns, rows (every sub-item), descriptor lines, Msg and
+// ActionMsg. 1 with the loader's ActionMsg when the file is not loaded.
+int RunList(const std::string& file, const Output& output);
+
 }  // namespace patchlore::cli

@@ -21,9 +21,14 @@ int main(int argc, char** argv) {
   auto* check = app.add_subcommand("check", "Print the \"Check PCG\" listing of FILE");
   check->add_option("FILE", checkFile, "File to list")->required();
 
+  std::string listFile;
+  auto* list = app.add_subcommand("list", "Open FILE and print the object catalogue of its row");
+  list->add_option("FILE", listFile, "File to open")->required();
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
+  if (*list) return patchlore::cli::RunList(listFile, output);
   return 0;
 }

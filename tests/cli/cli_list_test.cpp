@@ -1,0 +1,107 @@
+// End-to-end runs of "patchlore-cli list" on files in a temporary folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+
+#include "formats/bytes.hpp"
+#include "formats/chunks.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/sng_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace patchlore {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun RunList(const std::string& path) {
+  const std::string command = std::string(PATCHLORE_CLI) + " list '" + path + "' 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buffer{};
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), got);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+class CliList : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+};
+
+TEST_F(CliList, PrintsTheCatalogueOfAPcgWithTheUnshownSubItems) {
+  const test::Bytes pcg = test::PcgBuilder()
+                              .programBank(0x00020000, 3, 40)
+                              .combiBank(0x00000001, 2, 40)
+                              .drumKitBank(0x00000000, 1, 30)
+                              .waveSequenceBank(0x00020006, 5, 30)
+                              .build();
+  const auto path = dir.write("K.PCG", pcg);
+  const Image image(pcg);
+  const std::string prg = Hex8(FindChunk("PRG1", image) + 12), cmb = Hex8(FindChunk("CMB1", image) + 12);
+  const std::string dkt = Hex8(FindChunk("DKT1", image) + 12), wsq = Hex8(FindChunk("WSQ1", image) + 12);
+  const CliRun run = RunList(path);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: 0:PCG KORG KRONOS (bytes:" + std::to_string(pcg.size()) + ") \\K.PCG\n"
+            "Columns: Object\tIndex\tName\tType\tCount\n"
+            "Row: Prog Bank\t01\tU-A\tHD-1\t3\n"
+            "Row: Combi Bank\t01\tI-B\t\t2\n"
+            "Row: Drum Kit Bank\t01\tI-A\t\t1\t" + dkt + "\n"
+            "Row: Wave Sequence Bank\t01\tU-G\t\t5\t" + wsq + "\n"
+            "Offset: Prog Bank U-A=" + prg + "\n"
+            "Offset: Combi Bank I-B=" + cmb + "\n"
+            "Offset: Drum Kit Bank I-A=" + dkt + "\n"
+            "Offset: Wave Sequence Bank U-G=" + wsq + "\n"
+            "Msg: Lines:4\n"
+            "ActionMsg: CreateFormOpen: iopen=0; iForm=0\n");
+}
+
+TEST_F(CliList, PrintsTheSongsOfAnSng) {
+  test::SngBuilder builder(test::kOasys);
+  builder.song("Intro", 4, 0x0003).song("Outro", 9);
+  const std::int64_t first = builder.sng1Offset() + 12 + 12 + 12 + 2 * 64 + 12;
+  const auto path = dir.write("S.SNG", builder.build());
+  const CliRun run = RunList(path);
+  EXPECT_EQ(run.status, 0);
+  const std::string blanks(19, ' ');
+  EXPECT_EQ(run.out,
+            "Caption: 0:SNG KORG OASYS (bytes:" + std::to_string(builder.build().size()) + ") \\S.SNG\n"
+            "Columns: Object\tIndex\tSong Name\tMute tracks\tPlay tracks\n"
+            "Row: Song S004\t1\tIntro" + blanks + "\t2\t14\n"
+            "Row: Song S009\t2\tOutro" + blanks + "\t0\t16\n"
+            "Offset: Song S004=" + Hex8(first) + "\n"
+            "Offset: Song S009=" + Hex8(first + 692) + "\n"
+            "Msg: Lines:2\n"
+            "ActionMsg: CreateFormOpen: iopen=0; iForm=0\n");
+}
+
+TEST_F(CliList, AFileTheLoaderRefusesPrintsItsErrorAndFails) {
+  const CliRun run = RunList(dir.write("X.PCG", std::string("ABCD and more bytes")));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "ActionMsg: Format ERROR-1. Unknown file_Header'ABCD' - must be 'KORG'\n");
+  EXPECT_EQ(RunList(dir.path().string() + "/MISSING.PCG").status, 1);
+}
+
+TEST_F(CliList, APcgOfWrongLengthListsNoRowAndShowsTheError) {
+  test::Bytes pcg = test::PcgBuilder().programBank(0, 1, 24).build();
+  pcg[23] ^= 2;
+  const auto path = dir.write("W.PCG", pcg);
+  const CliRun run = RunList(path);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: 0:PCG KORG KRONOS (bytes:" + std::to_string(pcg.size()) + ") \\W.PCG\n"
+            "Columns: Object\tIndex\tName\tType\tCount\n"
+            "Msg: Msg\n"
+            "ActionMsg: ERROR: PCG uncorrect length. *** Offset=00000014 " +
+                HexText(std::string(pcg.begin() + 20, pcg.begin() + 24)) + " *** Must be " +
+                Hex8(static_cast<std::int64_t>(pcg.size())) + "\n");
+}
+
+}  // namespace
+}  // namespace patchlore
