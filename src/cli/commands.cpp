@@ -1,12 +1,17 @@
 #include "cli/commands.hpp"
 
+#include <cstdlib>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "app/file_io.hpp"
 #include "app/main_window.hpp"
 #include "formats/check_listing.hpp"
 #include "formats/cp1251.hpp"
+#include "viewer/object_browser.hpp"
+#include "viewer/table_export.hpp"
+#include "viewer/viewer.hpp"
 
 namespace patchlore::cli {
 
@@ -104,6 +109,117 @@ int RunList(const std::string& file, const Output& output) {
   output.line("Msg: " + catalogue.msg);
   output.line("ActionMsg: " + window.state().actionMsg);
   return 0;
+}
+
+namespace {
+
+// Answers the save dialog of "Save As CVS" with the proposed name inside the
+// output folder.
+class ShowDialogs : public CommandLineDialogs {
+ public:
+  explicit ShowDialogs(std::string folder) : folder_(std::move(folder)) {}
+  std::optional<std::string> saveFile(const std::string& proposal, const std::string&) override {
+    return folder_ + "/" + NameOf(proposal);
+  }
+
+ private:
+  std::string folder_;
+};
+
+ViewerClock ShowClock() {
+  if (const char* fixed = std::getenv("PATCHLORE_FIXED_TIME")) {
+    std::string text = fixed;
+    return [text] { return text; };
+  }
+  return LocalTimeText;
+}
+
+bool OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::string& file,
+              const Output& output) {
+  const int before = window.registry().count();
+  dialogs.answerNextOpenWith(file);
+  window.FileOpen1Execute();
+  if (window.registry().count() == before + 1) return true;
+  output.line("ActionMsg: " + window.state().actionMsg);
+  return false;
+}
+
+// Sets a viewer's switches, column boxes, filters and separator; false with
+// a message for an unknown column box.
+bool Configure(ViewerCore& viewer, const ShowOptions& options, const Output& output) {
+  if (options.sw1Off) viewer.SW1Click(false);
+  if (options.sw2Off) viewer.SW2Click(false);
+  viewer.setSW3(options.sw3);
+  viewer.setCheckOffset(options.offsets);
+  for (const auto* names : {&options.tick, &options.untick})
+    for (const auto& name : *names)
+      if (!viewer.ColumnBoxClick(name, names == &options.tick)) {
+        output.err << "patchlore-cli: no column check box named " << name << '\n';
+        return false;
+      }
+  ViewFilters& filters = viewer.filters();
+  for (const auto& key : options.select) filters.selectEntry(Utf8ToCp1251(key) + "=");
+  if (options.enaProg) filters.EnaProgClick();
+  std::vector<std::string> lines;
+  for (const auto& line : options.substr) lines.push_back(Utf8ToCp1251(line));
+  filters.setMemoLines(std::move(lines));
+  if (options.disName) filters.DisNameClick();
+  if (options.chain) filters.setChainStr(Utf8ToCp1251(*options.chain));
+  if (options.separator) viewer.EditSeparatorChange(*options.separator);
+  return true;
+}
+
+}  // namespace
+
+int RunShow(const ShowOptions& options, const Output& output) {
+  ShowDialogs dialogs(options.outputDir.value_or("."));
+  MainWindowReporter reporter;
+  MainWindowCore window(dialogs, reporter);
+  if (options.link && !OpenInto(window, dialogs, *options.link, output)) return 1;
+  if (!OpenInto(window, dialogs, options.file, output)) return 1;
+  const int index = window.registry().count() - 1;
+  const Catalogue catalogue = window.BuildCatalogue(index, 0);
+
+  std::vector<int> rows = options.rows;
+  const int rowCount = static_cast<int>(catalogue.list.rows.size());
+  if (rows.empty())
+    for (int r = 0; r < rowCount; ++r) rows.push_back(r);
+  for (const int r : rows)
+    if (r < 0 || r >= rowCount) {
+      output.err << "patchlore-cli: no catalogue row " << r << " (the catalogue has " << rowCount << ")\n";
+      return 2;
+    }
+
+  ViewerShared shared;
+  ViewerReporter viewerReporter;
+  const ViewerClock clock = ShowClock();
+  std::vector<std::unique_ptr<ViewerCore>> viewers;
+  for (const auto& request : ViewerRequestsFor(catalogue, rows)) {
+    viewers.push_back(std::make_unique<ViewerCore>(window.registry(), shared, viewerReporter, clock));
+    viewers.back()->Open(request);
+    if (!Configure(*viewers.back(), options, output)) return 2;
+  }
+  int result = 0;
+  for (auto& viewer : viewers) {
+    viewer->ShowClick();
+    if (options.byProg && viewer->state().caption.rfind("Song", 0) == 0) {
+      viewer->SW1Click(false);
+      viewer->ShowClick();
+    }
+    if (options.outputDir) {
+      const std::string before = viewer->state().msg;
+      viewer->SaveAs1Click(dialogs);
+      if (viewer->state().msg != before) result = 1;  // the save failed and says why
+    }
+    const ViewerState& state = viewer->state();
+    output.line("Caption: " + state.caption);
+    output.line("Msg: " + state.msg);
+    output.line("Info: " + state.info);
+    output.line("LinkMsg: " + state.linkMsg);
+    if (!options.outputDir)
+      for (const auto& line : CvsLines(state.table, shared.separator)) output.line(line);
+  }
+  return result;
 }
 
 }  // namespace patchlore::cli

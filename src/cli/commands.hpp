@@ -2,6 +2,7 @@
 // windows and print the same texts.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,5 +27,34 @@ int RunCheck(const std::string& file, const Output& output);
 // row: caption, columns, rows (every sub-item), descriptor lines, Msg and
 // ActionMsg. 1 with the loader's ActionMsg when the file is not loaded.
 int RunList(const std::string& file, const Output& output);
+
+// What `show` is asked to do: the file (and the PCG to open before it), the
+// catalogue rows to view, and the viewers' switches, filters and separator.
+struct ShowOptions {
+  std::string file;
+  std::optional<std::string> link;
+  std::vector<int> rows;  // all rows when empty
+  bool sw1Off = false;
+  bool sw2Off = false;
+  bool sw3 = false;
+  bool offsets = false;
+  std::vector<std::string> tick;
+  std::vector<std::string> untick;
+  std::vector<std::string> select;  // keys; each is selected as KEY + "="
+  bool enaProg = false;
+  std::vector<std::string> substr;  // lines of the pattern memo
+  bool disName = false;
+  std::optional<std::string> chain;
+  bool byProg = false;
+  std::optional<int> separator;
+  std::optional<std::string> outputDir;  // write each table here as "Save As CVS" would
+};
+
+// Opens the file(s), builds the file's catalogue, opens the viewers of the
+// chosen rows as the object browser does and lets each Show run. Prints each
+// viewer's Caption, Msg, Info and LinkMsg, then its table as ".CVS" lines
+// (or writes it to outputDir). The clock reads PATCHLORE_FIXED_TIME when set.
+// 1 when a file is not loaded or a table not saved, 2 for a bad argument.
+int RunShow(const ShowOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

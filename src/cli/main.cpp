@@ -25,10 +25,32 @@ int main(int argc, char** argv) {
   auto* list = app.add_subcommand("list", "Open FILE and print the object catalogue of its row");
   list->add_option("FILE", listFile, "File to open")->required();
 
+  patchlore::cli::ShowOptions showOptions;
+  auto* show = app.add_subcommand(
+      "show", "Open FILE, view its catalogue rows ROW (all when none) and print each viewer's texts and table");
+  show->add_option("FILE", showOptions.file, "File whose objects to show")->required();
+  show->add_option("ROW", showOptions.rows, "Catalogue rows to view, from 0");
+  show->add_option("--link", showOptions.link, "PCG to open before FILE");
+  show->add_flag("--sw1-off", showOptions.sw1Off, "Untick SW1 (by Prog)");
+  show->add_flag("--sw2-off", showOptions.sw2Off, "Untick SW2 (bank name on every row)");
+  show->add_flag("--sw3", showOptions.sw3, "Tick SW3 (prefixes)");
+  show->add_flag("--offsets", showOptions.offsets, "Tick checkOffset (file offsets)");
+  show->add_option("--tick", showOptions.tick, "Tick a column check box by name (TStatus, PKeyZone, ...)");
+  show->add_option("--untick", showOptions.untick, "Untick a column check box by name");
+  show->add_option("--select", showOptions.select, "Select the program key KEY in the bank/program filter");
+  show->add_flag("--ena-prog", showOptions.enaProg, "Show only the selected keys (Ena)");
+  show->add_option("--substr", showOptions.substr, "One line of the program-name patterns");
+  show->add_flag("--dis-name", showOptions.disName, "Hide the names that match (Dis)");
+  show->add_option("--chain", showOptions.chain, "Chain text of the patterns (\"*\" by default)");
+  show->add_flag("--by-prog", showOptions.byProg, "Songs: untick SW1 and show again");
+  show->add_option("--sep", showOptions.separator, "Separator position 0-5 (; : , . blank tab)");
+  show->add_option("-o", showOptions.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*list) return patchlore::cli::RunList(listFile, output);
+  if (*show) return patchlore::cli::RunShow(showOptions, output);
   return 0;
 }

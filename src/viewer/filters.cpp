@@ -89,7 +89,10 @@ void ViewFilters::refreshCounts() {
 
 void ViewFilters::BoxExistClick(int index) {
   if (index < 0 || index >= static_cast<int>(boxExist_.size())) return;
-  const std::string& entry = boxExist_[static_cast<std::size_t>(index)];
+  selectEntry(boxExist_[static_cast<std::size_t>(index)]);
+}
+
+void ViewFilters::selectEntry(const std::string& entry) {
   const std::string name = UpperCase(EntryName(entry));
   const bool present = std::any_of(boxSelect_.begin(), boxSelect_.end(), [&](const std::string& s) {
     return UpperCase(EntryName(s)) == name;

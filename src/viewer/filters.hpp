@@ -42,6 +42,8 @@ class ViewFilters {
   void refreshCounts();
 
   void BoxExistClick(int index);   // adds the entry unless its name is selected
+  // Adds an entry to the selection by the same rule as a click on it.
+  void selectEntry(const std::string& entry);
   void BoxSelectClick(int index);  // deletes the entry
   void ClickSelectClick();         // clears the selection
   void DisProgClick() { enaProg_ = false; }

@@ -182,8 +182,7 @@ ShowContext ViewerCore::beginShow() {
   ShowContext context;
   context.patch = FirstWord(state_.caption);
   if (context.patch.empty()) context.patch = "?";
-  const std::string upperPatch = UpperCase(context.patch);
-  context.patchCode = upperPatch == "SYSEX" ? 'E' : upperPatch == "SETLIST" ? 'T' : upperPatch.front();
+  context.patchCode = PatchCodeOf(context.patch);
 
   const std::int64_t index = IndexFromCaption(state_.caption);
   context.fileSize = BytesFromCaption(state_.caption);

@@ -71,7 +71,7 @@ struct ViewerFixture {
       ++timeReads;
       return t;
     });
-    v->Open(ViewerRequest{kind.empty() ? '?' : kind[0], kind + " " + FileWindowCaption(registry(), file), lines});
+    v->Open(ViewerRequest{PatchCodeOf(kind), kind + " " + FileWindowCaption(registry(), file), lines});
     return v;
   }
 };

@@ -1,0 +1,138 @@
+// End-to-end runs of `patchlore-cli show` on files in a temporary folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "support/pcg_builder.hpp"
+#include "support/sng_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace patchlore {
+namespace {
+
+using test::Bytes;
+using test::PcgBuilder;
+
+struct ShowRun {
+  int status;
+  std::string out;
+};
+
+ShowRun RunShow(const std::string& arguments) {
+  const std::string command =
+      "PATCHLORE_FIXED_TIME=11:22:33 " + std::string(PATCHLORE_CLI) + " show " + arguments + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buffer{};
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), got);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// Programs whose bytes after the name are all 0: Single, Poly, transpose +00.
+Bytes QuietPcg() {
+  return PcgBuilder()
+      .programBank(0, 2)
+      .programBank(0x20000, 1)
+      .editPatches([](auto&, int, Bytes& r) { std::fill(r.begin() + 24, r.end(), 0); })
+      .build();
+}
+
+class CliShow : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::string quoted(const std::string& path) const { return "'" + path + "'"; }
+  std::string size(const Bytes& b) const { return std::to_string(b.size()); }
+};
+
+TEST_F(CliShow, PrintsTheStatusTextsAndTheTableOfEachViewer) {
+  const Bytes pcg = QuietPcg();
+  const auto path = dir.write("A.PCG", pcg);
+  const ShowRun run = RunShow(quoted(path) + " 0 1");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: Prog 0:PCG KORG KRONOS (bytes:" + size(pcg) + ") \\A.PCG\n"
+            "Msg: Prog Banks:2; Lines:3; Time: 11:22:33 - 11:22:33\n"
+            "Info: Processing...Prog U-A000\n"
+            "LinkMsg: 0:A.PCG\n"
+            "Sep=; \n"
+            "Prog Bank; Index; P.Name; OSC Mode; Transpose; \n"
+            "I-A; [HD-1]; 000; Prog I-A 000            ; Single;  OSC1:+00; \n"
+            "; 001; Prog I-A 001            ; Single;  OSC1:+00; \n"
+            "U-A; [HD-1]; 000; Prog U-A 000            ; Single;  OSC1:+00; \n");
+}
+
+TEST_F(CliShow, SwitchesColumnsAndFilters) {
+  const auto path = dir.write("A.PCG", QuietPcg());
+  const ShowRun run = RunShow(quoted(path) +
+                              " 0 --sw2-off --sw3 --tick PVoiceMode --untick PTranspose --untick POSCMode"
+                              " --select I-A000 --substr 'prog*001' --sep 5");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Sep=\t \n"
+                         "Prog Bank\t Index\t P.Name\t Voice Mode\t \n"
+                         "I-A; [HD-1]\t 001\t Prog I-A 001            \t Poly; Detune: 000\t \n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("Msg: Prog Banks:1; Lines:1; Time: 11:22:33 - 11:22:33\n"), std::string::npos);
+
+  // "Ena" keeps only the selected key; "Dis" on names hides the matches.
+  const ShowRun ena = RunShow(quoted(path) + " 0 --select i-a001 --ena-prog --substr 'I-A 000' --dis-name");
+  const std::string last = "Prog Bank; Index; P.Name; OSC Mode; Transpose; \n"
+                           "I-A; [HD-1]; 001; Prog I-A 001            ; Single;  OSC1:+00; \n";
+  ASSERT_GE(ena.out.size(), last.size());
+  EXPECT_EQ(ena.out.substr(ena.out.size() - last.size()), last);
+
+  const ShowRun offsets = RunShow(quoted(path) + " 1 --offsets --chain +");
+  EXPECT_NE(offsets.out.find("U-A; [HD-1]; 11; offsetBank:"), std::string::npos) << offsets.out;
+}
+
+TEST_F(CliShow, LinkedPcgAndSongs) {
+  const auto pcg = dir.write("L.PCG", QuietPcg());
+  const Bytes sngBytes = test::SngBuilder().song("Intro", 1).build();
+  const auto sng = dir.write("S.SNG", sngBytes);
+  const ShowRun run = RunShow(quoted(sng) + " --link " + quoted(pcg) + " --by-prog");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("Caption: Song 1:SNG KORG KRONOS (bytes:" + size(sngBytes) + ") \\S.SNG\n"
+                         "Msg: Patch=Song; PatchCode=S\n"
+                         "Info: \n"
+                         "LinkMsg: 0:L.PCG\n"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(CliShow, WritesEachTableUnderTheProposedName) {
+  const auto path = dir.write("A.PCG", QuietPcg());
+  const auto out = dir.path() / "out";
+  std::filesystem::create_directory(out);
+  const ShowRun run = RunShow(quoted(path) + " 0 -o " + quoted(out.string()));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(run.out.find("Info: ")),
+            "Info: ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep='; '\n"
+            "LinkMsg: 0:A.PCG\n");
+  const auto file = out / "A.PCG.Prog Banks_1_ Lines_2_ Time_ 11_22_33 - 11_22_33.CVS";
+  ASSERT_TRUE(std::filesystem::exists(file)) << run.out;
+  EXPECT_EQ(test::TempDir::read(file.string()),
+            "Sep=; \r\nProg Bank; Index; P.Name; OSC Mode; Transpose; \r\n"
+            "I-A; [HD-1]; 000; Prog I-A 000            ; Single;  OSC1:+00; \r\n"
+            "; 001; Prog I-A 001            ; Single;  OSC1:+00; \r\n");
+
+  const ShowRun failed = RunShow(quoted(path) + " 0 -o " + quoted((dir.path() / "missing").string()));
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.out.find("Msg: Not saved: "), std::string::npos) << failed.out;
+}
+
+TEST_F(CliShow, BadArgumentsAndFiles) {
+  const auto path = dir.write("A.PCG", QuietPcg());
+  EXPECT_EQ(RunShow(quoted(path) + " 5").status, 2);
+  EXPECT_EQ(RunShow(quoted(path) + " 0 --tick Nothing").status, 2);
+  const ShowRun missing = RunShow(quoted((dir.path() / "none.PCG").string()));
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out.rfind("ActionMsg: ", 0), 0u) << missing.out;
+}
+
+}  // namespace
+}  // namespace patchlore
