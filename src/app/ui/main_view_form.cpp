@@ -30,6 +30,7 @@
 #include "app/ui/font_conversion.hpp"
 #include "app/ui/text.hpp"
 #include "app/ui/window_arrangement.hpp"
+#include "viewer/ui/form_open.hpp"
 
 namespace {
 
@@ -102,6 +103,12 @@ TMainViewForm::TMainViewForm(patchlore::Dialogs& dialogs, QWidget* parent)
   statusBar()->setObjectName("StatusBar");
   resize(512, 256);
   showAll();
+  connect(this, &TMainViewForm::catalogueRequested, this, [this](int index, int counter) {
+    auto* window = new TFormOpen(core_.BuildCatalogue(index, counter));
+    window->placeOnPrimaryScreen();
+    adoptChildWindow(window);
+    window->show();
+  });
 }
 
 TMainViewForm::~TMainViewForm() = default;
