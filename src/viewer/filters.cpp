@@ -73,12 +73,13 @@ bool PatternLineMatches(FilterView view, std::string_view line, std::string_view
 ViewFilters::ViewFilters() = default;
 
 void ViewFilters::addExistOnce(const std::string& entry) {
-  if (std::find(boxExist_.begin(), boxExist_.end(), entry) == boxExist_.end()) boxExist_.push_back(entry);
+  if (existing_.insert(entry).second) boxExist_.push_back(entry);
   countExist_ = "All Progs: " + std::to_string(boxExist_.size());
 }
 
 void ViewFilters::addExistSorted(const std::string& entry) {
   boxExist_.insert(std::upper_bound(boxExist_.begin(), boxExist_.end(), entry), entry);
+  existing_.insert(entry);
   countExist_ = "All Progs: " + std::to_string(boxExist_.size());
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace patchlore {
@@ -72,6 +73,7 @@ class ViewFilters {
   void countPatterns();
 
   std::vector<std::string> boxExist_;
+  std::unordered_set<std::string> existing_;  // the entries of boxExist_, for the add-once test
   std::vector<std::string> boxSelect_;
   std::string countExist_ = "All Progs:";
   std::string countSelect_ = "for Show:";

@@ -1,5 +1,6 @@
 // The program display: one row per program of the program banks named by the
 // viewer's descriptor lines, with the program's oscillator parameters.
+#include <array>
 #include <optional>
 
 #include "formats/banks.hpp"
@@ -75,6 +76,36 @@ std::string Lookup(std::string_view table, const std::string& key) {
   return key.empty() ? std::string() : TableLookup(table, "", key);
 }
 
+// A table keyed by the two hex digits of one byte, looked up once for every
+// byte value: the display looks up several bytes of every program.
+class ByteKeyedTable {
+ public:
+  explicit ByteKeyedTable(std::string_view table) {
+    for (int v = 0; v < 256; ++v) entries_[static_cast<std::size_t>(v)] = TableLookup(table, "", HexPad(v, 2));
+  }
+  // The entry of the byte at offset; empty when it lies outside the image.
+  std::string operator()(const ProgramRecord& record, std::int64_t offset) const {
+    const auto b = record.byte(offset);
+    return b ? entries_[static_cast<std::size_t>(*b)] : std::string();
+  }
+
+ private:
+  std::array<std::string, 256> entries_;
+};
+
+const ByteKeyedTable& ExiTable() {
+  static const ByteKeyedTable table(kExiTable);
+  return table;
+}
+const ByteKeyedTable& SampleTypeTable() {
+  static const ByteKeyedTable table(kSampleTypeTable);
+  return table;
+}
+const ByteKeyedTable& MemoryTable() {
+  static const ByteKeyedTable table(kMemoryTable);
+  return table;
+}
+
 bool IsDouble(const std::string& oscMode) { return oscMode == "Double" || oscMode == "Double Drums"; }
 
 // The texts of the program that several cells share.
@@ -93,11 +124,11 @@ std::vector<std::string> ZoneTexts(const ProgramRecord& record, std::int64_t fir
   for (int k = 0; k < 8; ++k) {
     const std::int64_t typeOffset = firstZone + k * version.zoneSize;
     if (!record.byte(typeOffset)) continue;  // outside the image: nothing to show
-    const std::string type = Lookup(kSampleTypeTable, record.hex(typeOffset));
+    const std::string type = SampleTypeTable()(record, typeOffset);
     if (type == "Off") continue;
     const std::int64_t data = typeOffset + version.zoneDataShift;
     const std::string memory =
-        type != "MS" ? std::string(21, ' ') : "   >" + Lookup(kMemoryTable, record.hex(data + 1));
+        type != "MS" ? std::string(21, ' ') : "   >" + MemoryTable()(record, data + 1);
     const auto low = record.byte(data + 2);
     const auto high = record.byte(data + 3);
     const std::string number = low && high ? ZeroPad(*low + 256 * *high, 4) : std::string();
@@ -162,8 +193,8 @@ void ViewerCore::showPrograms(const ShowContext& context) {
         state_.offsetLines.push_back(key + "=" + IntToHex(record.start(), 8));
 
         facts.oscMode = Lookup(kOscModeTable, record.lowHexDigit(2558 + s));
-        facts.exi1 = Lookup(kExiTable, record.hex(exi1Offset));
-        facts.exi2 = Lookup(kExiTable, record.hex(exi1Offset + exi2Delta));
+        facts.exi1 = ExiTable()(record, exi1Offset);
+        facts.exi2 = ExiTable()(record, exi1Offset + exi2Delta);
         const bool exi1On = facts.exi1 != "OFF";
         const bool exi2On = facts.exi2 != "OFF";
 
@@ -242,7 +273,7 @@ void ViewerCore::showPrograms(const ShowContext& context) {
             const std::int64_t firstZone = 2774 + s;
             // Zone 0 of OSC1 goes into the program's own row, every other
             // active zone into a row of its own.
-            if (record.byte(firstZone) && Lookup(kSampleTypeTable, record.hex(firstZone)) != "Off") {
+            if (record.byte(firstZone) && SampleTypeTable()(record, firstZone) != "Off") {
               auto osc1 = ZoneTexts(record, firstZone, 1, version);
               row.cells.push_back(osc1.front());
               zoneRows.assign(osc1.begin() + 1, osc1.end());

@@ -5,6 +5,7 @@
 //
 // API history (additions only after the first commit):
 //   v1: first version.
+//   v2: ViewFilters::selectEntry (filters.hpp) selects an entry by the click rule.
 #pragma once
 
 #include <cstdint>
