@@ -2,7 +2,6 @@
 // a loaded file, its steps and errors shown in the status label.
 #include "app/catalogue.hpp"
 #include "app/main_window.hpp"
-#include "formats/cp1251.hpp"
 
 namespace patchlore {
 
@@ -18,7 +17,9 @@ Catalogue MainWindowCore::BuildCatalogue(int index, int counter) {
   std::optional<std::string> error;
   switch (KindOfType(registry_.type(index))) {
     case FileKind::Sng:
-      error = AddSongRows(image, catalogue, Utf8ToCp1251(lastOpenDialogFile_));
+      // The errors name the file whose catalogue fails, not whichever file was
+      // chosen last in the Open dialog (another file, once several are loaded).
+      error = AddSongRows(image, catalogue, registry_.name(index));
       break;
     case FileKind::Pcg:
       error = AddBankRows(image, catalogue, reporter_);

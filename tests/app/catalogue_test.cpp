@@ -186,7 +186,7 @@ TEST_F(CatalogueBuild, SngRowsOnePerSongWithMuteAndPlayCounts) {
   EXPECT_EQ(actionMsg(), "CreateFormOpen: iopen=0; iForm=0");
 }
 
-TEST_F(CatalogueBuild, SngErrorsNameTheFileLastChosenInTheOpenDialog) {
+TEST_F(CatalogueBuild, SngErrorsNameTheFileOfTheCatalogue) {
   test::SngBuilder builder(test::kOasys);
   builder.song("Intro", 7);
   const std::int64_t o = builder.sng1Offset();
@@ -196,14 +196,14 @@ TEST_F(CatalogueBuild, SngErrorsNameTheFileLastChosenInTheOpenDialog) {
 
   image(index)[o + 7] ^= 1;
   Catalogue c = build(index);
-  EXPECT_EQ(actionMsg(), "Format ERROR  Invalid length of SNG1_Data:" + last);
+  EXPECT_EQ(actionMsg(), "Format ERROR  Invalid length of SNG1_Data:S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
   EXPECT_EQ(c.msg, "Msg");
   EXPECT_EQ(c.list.columns[2].caption, "Song Name");
 
   image(index)[o] = 'X';
   c = build(index);
-  EXPECT_EQ(actionMsg(), "Format ERROR  : SNG1 missing " + last);
+  EXPECT_EQ(actionMsg(), "Format ERROR  : SNG1 missing S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
   EXPECT_EQ(c.msg, "Msg");
 }
