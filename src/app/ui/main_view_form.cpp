@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSplitter>
@@ -30,7 +31,9 @@
 #include "app/ui/font_conversion.hpp"
 #include "app/ui/text.hpp"
 #include "app/ui/window_arrangement.hpp"
+#include "viewer/object_browser.hpp"
 #include "viewer/ui/form_open.hpp"
+#include "viewer/ui/form_view.hpp"
 
 namespace {
 
@@ -92,6 +95,7 @@ void OnFocusedEdit(const char* slot) {
 
 TMainViewForm::TMainViewForm(patchlore::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
+      dialogs_(dialogs),
       core_(dialogs, *this),
       children_(new ChildWindows(this)),
       aboutBox_(new TAboutBox(this)) {
@@ -106,6 +110,7 @@ TMainViewForm::TMainViewForm(patchlore::Dialogs& dialogs, QWidget* parent)
   connect(this, &TMainViewForm::catalogueRequested, this, [this](int index, int counter) {
     auto* window = new TFormOpen(core_.BuildCatalogue(index, counter));
     window->placeOnPrimaryScreen();
+    connect(window, &TFormOpen::viewersRequested, this, &TMainViewForm::openViewers);
     adoptChildWindow(window);
     window->show();
   });
@@ -434,6 +439,21 @@ void TMainViewForm::OpenListDblClick() {
     rows.push_back(openList_->indexOfTopLevelItem(item));
   for (const patchlore::CatalogueRequest& request : core_.CatalogueRequestsFor(rows))
     emit catalogueRequested(request.index, request.counter);
+}
+
+// Every viewer of the command exists and shows its caption before the first
+// Show starts; each Show runs to its end before the next one.
+void TMainViewForm::openViewers(const std::vector<patchlore::ViewerRequest>& requests) {
+  QList<QPointer<TFormView>> viewers;
+  for (const patchlore::ViewerRequest& request : requests) {
+    auto* viewer = new TFormView(core_.registry(), viewerShared_, dialogs_);
+    viewer->Open(request);
+    adoptChildWindow(viewer);
+    viewer->show();
+    viewers << viewer;
+  }
+  for (const QPointer<TFormView>& viewer : viewers)
+    if (viewer) viewer->core().ShowClick();
 }
 
 void TMainViewForm::WindowCascade1Execute() {

@@ -9,6 +9,7 @@
 
 #include "app/main_window.hpp"
 #include "app/services.hpp"
+#include "viewer/viewer.hpp"
 
 class QAction;
 class QLabel;
@@ -29,6 +30,9 @@ class TMainViewForm : public QMainWindow, public patchlore::MainWindowReporter {
   ~TMainViewForm() override;
 
   patchlore::MainWindowCore& core() { return core_; }
+  // What every viewer window shares (busy and cancel flags, record size,
+  // export separator). It lives beside the registry the viewers read.
+  patchlore::ViewerShared& viewerShared() { return viewerShared_; }
 
   // Windows opened from this one register here, so that "Close" and the
   // Window commands reach them and they are closed with the main window.
@@ -66,6 +70,7 @@ class TMainViewForm : public QMainWindow, public patchlore::MainWindowReporter {
   void HelpAbout1Execute();
   void OpenListColumnClick();
   void OpenListDblClick();
+  void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
   void WindowCascade1Execute();
   void WindowTile1Execute(Qt::Orientation orientation);
   void WindowMinimizeAll1Execute();
@@ -79,7 +84,9 @@ class TMainViewForm : public QMainWindow, public patchlore::MainWindowReporter {
   void appendRows();
   void showViewFont();
 
+  patchlore::Dialogs& dialogs_;
   patchlore::MainWindowCore core_;
+  patchlore::ViewerShared viewerShared_;
   ChildWindows* children_;
   TAboutBox* aboutBox_;
   QElapsedTimer pumpClock_;
