@@ -383,7 +383,7 @@ QGroupBox* TFormView::createProgNameFilter() {
 // user chooses a PCG to link, takes the whole group in their place.
 QWidget* TFormView::createColumns() {
   columns_ = Named(new QGroupBox("Columns for Show", this), "Columns");
-  columns_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  columns_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   columnsPages_ = new QStackedLayout(columns_);
 
   auto* groups = new QWidget(columns_);
@@ -411,6 +411,8 @@ QWidget* TFormView::createColumns() {
   columnsPages_->addWidget(groups);
 
   linkBox_ = Named(new QListWidget(columns_), "LinkBox");
+  // The check boxes alone decide the group's height.
+  linkBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   connect(linkBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { core_.LinkBoxClick(linkBox_->row(item)); });
   columnsPages_->addWidget(linkBox_);
