@@ -441,6 +441,8 @@ void TFormView::createList() {
   header->setHighlightSections(false);
 }
 
+TFormView::~TFormView() { model_->setTable({}); }
+
 // ---- showing -----------------------------------------------------------------
 
 void TFormView::Open(const patchlore::ViewerRequest& request) {
@@ -542,7 +544,12 @@ void TFormView::showLinkBox() {
   columnsPages_->setCurrentIndex(state.linkBoxVisible ? 1 : 0);
 }
 
-void TFormView::showCoreTable() { showTable(core_.state().table); }
+// The model reads the core's own table: no second copy of a big table.
+void TFormView::showCoreTable() {
+  model_->showTable(core_.state().table);
+  ApplyColumnWidths(listView1_->horizontalHeader(), model_->table());
+  tableClock_.start();
+}
 
 void TFormView::showFilters() {
   const patchlore::ViewFilters& filters = core_.filters();

@@ -41,6 +41,8 @@ class TFormView : public QWidget, public patchlore::ViewerReporter {
   // registry, shared and dialogs outlive the window.
   TFormView(patchlore::Registry& registry, patchlore::ViewerShared& shared,
             patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
+  // The table model reads the core's table: it is detached before the core goes.
+  ~TFormView() override;
 
   patchlore::ViewerCore& core() { return core_; }
   const patchlore::ViewerCore& core() const { return core_; }

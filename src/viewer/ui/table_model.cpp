@@ -8,31 +8,43 @@ TableModel::TableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TableModel::setTable(patchlore::Table table) {
   beginResetModel();
-  table_ = std::move(table);
+  owned_ = std::move(table);
+  table_ = &owned_;
+  rows_ = static_cast<int>(owned_.rows.size());
+  columns_ = static_cast<int>(owned_.columns.size());
   endResetModel();
 }
 
-int TableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
+void TableModel::showTable(const patchlore::Table& table) {
+  beginResetModel();
+  if (&table != &owned_) owned_ = patchlore::Table{};
+  table_ = &table;
+  rows_ = static_cast<int>(table.rows.size());
+  columns_ = static_cast<int>(table.columns.size());
+  endResetModel();
 }
 
+int TableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
 int TableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(table_.columns.size());
+  return parent.isValid() ? 0 : columns_;
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() ||
       index.column() >= columnCount())
     return {};
-  return toQString(table_.text(static_cast<std::size_t>(index.row()),
-                               static_cast<std::size_t>(index.column())));
+  // The table may have shrunk since the last reset (a Show starting again).
+  const auto row = static_cast<std::size_t>(index.row());
+  if (row >= table_->rows.size()) return {};
+  return toQString(table_->text(row, static_cast<std::size_t>(index.column())));
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-      section >= columnCount())
+      section >= columnCount() || static_cast<std::size_t>(section) >= table_->columns.size())
     return QAbstractTableModel::headerData(section, orientation, role);
-  return toQString(table_.columns[static_cast<std::size_t>(section)].caption);
+  return toQString(table_->columns[static_cast<std::size_t>(section)].caption);
 }
 
 void ApplyColumnWidths(QHeaderView* header, const patchlore::Table& table) {

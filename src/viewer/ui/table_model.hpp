@@ -15,9 +15,14 @@ class TableModel : public QAbstractTableModel {
  public:
   explicit TableModel(QObject* parent = nullptr);
 
-  // Replaces the whole table; views are told to reset.
+  // Shows a table the model keeps; views are told to reset.
   void setTable(patchlore::Table table);
-  const patchlore::Table& table() const { return table_; }
+  // Shows a table owned elsewhere (a window's core) without copying it; it
+  // must outlive its use here. Call again after the table changed: the row
+  // and column counts are taken at each call, and a cell the table no longer
+  // has reads empty meanwhile.
+  void showTable(const patchlore::Table& table);
+  const patchlore::Table& table() const { return *table_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,7 +31,12 @@ class TableModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  patchlore::Table table_;
+  void reset(const patchlore::Table* table);
+
+  patchlore::Table owned_;
+  const patchlore::Table* table_ = &owned_;
+  int rows_ = 0;
+  int columns_ = 0;
 };
 
 // Gives the header's sections the widths of the table's columns.
