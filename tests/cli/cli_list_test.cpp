@@ -9,24 +9,16 @@
 #include "formats/chunks.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
+#include "support/cli_runner.hpp"
 #include "support/temp_dir.hpp"
 
 namespace patchlore {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+using test::CliRun;
 
 CliRun RunList(const std::string& path) {
-  const std::string command = std::string(PATCHLORE_CLI) + " list '" + path + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buffer{};
-  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), got);
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  return test::RunCommand(std::string(PATCHLORE_CLI) + " list '" + path + "'");
 }
 
 class CliList : public ::testing::Test {

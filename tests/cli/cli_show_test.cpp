@@ -9,6 +9,7 @@
 
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
+#include "support/cli_runner.hpp"
 #include "support/temp_dir.hpp"
 
 namespace patchlore {
@@ -17,20 +18,10 @@ namespace {
 using test::Bytes;
 using test::PcgBuilder;
 
-struct ShowRun {
-  int status;
-  std::string out;
-};
+using ShowRun = test::CliRun;
 
 ShowRun RunShow(const std::string& arguments) {
-  const std::string command =
-      "PATCHLORE_FIXED_TIME=11:22:33 " + std::string(PATCHLORE_CLI) + " show " + arguments + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buffer{};
-  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), got);
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  return test::RunCommand("PATCHLORE_FIXED_TIME=11:22:33 " + std::string(PATCHLORE_CLI) + " show " + arguments);
 }
 
 // Programs whose bytes after the name are all 0: Single, Poly, transpose +00.

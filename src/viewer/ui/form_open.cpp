@@ -76,26 +76,8 @@ void TFormOpen::createPanels() {
 void TFormOpen::createList() {
   model_ = new TableModel(this);
   model_->setTable(catalogue_.list);
-  listView1_ = new QTableView(this);
-  listView1_->setObjectName("ListView1");
-  listView1_->setModel(model_);
-  listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  listView1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  listView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  listView1_->setShowGrid(true);
-  listView1_->setWordWrap(false);
-  listView1_->setFont(Bold(listView1_->font()));
-  listView1_->verticalHeader()->hide();
-  // The selection stays visible when the window loses the focus.
-  QPalette palette = listView1_->palette();
-  for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-  listView1_->setPalette(palette);
-
+  listView1_ = NewReportList(this, model_);
   QHeaderView* header = listView1_->horizontalHeader();
-  header->setStretchLastSection(false);
-  header->setSectionsClickable(true);
-  header->setHighlightSections(false);
   ApplyColumnWidths(header, catalogue_.list);
   connect(header, &QHeaderView::sectionClicked, this, &TFormOpen::ListView1ColumnClick);
   connect(listView1_, &QAbstractItemView::doubleClicked, this, &TFormOpen::ListView1DblClick);

@@ -421,24 +421,7 @@ QWidget* TFormView::createColumns() {
 
 void TFormView::createList() {
   model_ = new TableModel(this);
-  listView1_ = Named(new QTableView(this), "ListView1");
-  listView1_->setModel(model_);
-  listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  listView1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  listView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  listView1_->setShowGrid(true);
-  listView1_->setWordWrap(false);
-  listView1_->setFont(Bold(listView1_->font()));
-  // Rows of one height: a table of a million rows is laid out without
-  // measuring them.
-  QHeaderView* rows = listView1_->verticalHeader();
-  rows->hide();
-  rows->setSectionResizeMode(QHeaderView::Fixed);
-  rows->setDefaultSectionSize(listView1_->fontMetrics().height() + 4);
-  QHeaderView* header = listView1_->horizontalHeader();
-  header->setStretchLastSection(false);
-  header->setSectionsClickable(true);
-  header->setHighlightSections(false);
+  listView1_ = NewReportList(this, model_);
 }
 
 TFormView::~TFormView() { model_->setTable({}); }

@@ -1,6 +1,7 @@
 #include "viewer/ui/table_model.hpp"
 
 #include <QHeaderView>
+#include <QTableView>
 
 #include "app/ui/text.hpp"
 
@@ -50,4 +51,31 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
 void ApplyColumnWidths(QHeaderView* header, const patchlore::Table& table) {
   for (std::size_t c = 0; c < table.columns.size(); ++c)
     header->resizeSection(static_cast<int>(c), table.columns[c].width);
+}
+
+QTableView* NewReportList(QWidget* parent, TableModel* model) {
+  auto* list = new QTableView(parent);
+  list->setObjectName("ListView1");
+  list->setModel(model);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setShowGrid(true);
+  list->setWordWrap(false);
+  QFont bold = list->font();
+  bold.setBold(true);
+  list->setFont(bold);
+  QHeaderView* rows = list->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(list->fontMetrics().height() + 4);
+  QPalette palette = list->palette();
+  for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  list->setPalette(palette);
+  QHeaderView* header = list->horizontalHeader();
+  header->setStretchLastSection(false);
+  header->setSectionsClickable(true);
+  header->setHighlightSections(false);
+  return list;
 }

@@ -8,6 +8,8 @@
 #include "viewer/table.hpp"
 
 class QHeaderView;
+class QTableView;
+class QWidget;
 
 class TableModel : public QAbstractTableModel {
   Q_OBJECT
@@ -38,6 +40,12 @@ class TableModel : public QAbstractTableModel {
   int rows_ = 0;
   int columns_ = 0;
 };
+
+// A report-style list on the model, as every table of the program looks:
+// whole rows selected, several at once, read only, bold, with a grid, rows of
+// one height (a million rows are laid out without measuring them), and the
+// selection still visible when the window loses the focus.
+QTableView* NewReportList(QWidget* parent, TableModel* model);
 
 // Gives the header's sections the widths of the table's columns.
 void ApplyColumnWidths(QHeaderView* header, const patchlore::Table& table);
