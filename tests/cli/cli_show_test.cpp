@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "formats/banks.hpp"
+#include "formats/chunks.hpp"
+#include "support/cli_runner.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
-#include "support/cli_runner.hpp"
 #include "support/temp_dir.hpp"
 
 namespace patchlore {
@@ -19,6 +21,7 @@ using test::Bytes;
 using test::PcgBuilder;
 
 using ShowRun = test::CliRun;
+using test::CliRun;
 
 ShowRun RunShow(const std::string& arguments) {
   return test::RunCommand("PATCHLORE_FIXED_TIME=11:22:33 " + std::string(PATCHLORE_CLI) + " show " + arguments);
@@ -55,6 +58,34 @@ TEST_F(CliShow, PrintsTheStatusTextsAndTheTableOfEachViewer) {
             "I-A; [HD-1]; 000; Prog I-A 000            ; Single;  OSC1:+00; \n"
             "; 001; Prog I-A 001            ; Single;  OSC1:+00; \n"
             "U-A; [HD-1]; 000; Prog U-A 000            ; Single;  OSC1:+00; \n");
+}
+
+// An OASYS file: the EXi offsets move, and EXi transposes are not known.
+TEST_F(CliShow, OasysExiBankWholeTable) {
+  constexpr int kExi2TypeOnOasys = 2857 - 12 - 34 + 788;
+  const Bytes pcg = PcgBuilder(test::kOasys)
+                        .programBank(0, 1, test::kProgramSize, "MBK1")
+                        .editPatches([](auto&, int, Bytes& r) {
+                          std::fill(r.begin() + 24, r.end(), 0);
+                          r[kExi2TypeOnOasys] = 0x02;  // AL-1
+                        })
+                        .build();
+  const auto path = dir.write("O.PCG", pcg);
+  const Image image(pcg);
+  const std::int64_t p = BankRun(image, FindChunk("PRG1", image), BankRunKind::Programs).at(0) + 24;
+  const CliRun list = test::RunCommand(std::string(PATCHLORE_CLI) + " list " + quoted(path));
+  EXPECT_NE(list.out.find("Row: Prog Bank\t01\tI-A\tEXi\t1\n"), std::string::npos) << list.out;
+  const ShowRun run = RunShow(quoted(path));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: Prog 0:PCG KORG OASYS (bytes:" + size(pcg) + ") \\O.PCG\n"
+            "Msg: Prog Banks:1; Lines:1; Time: 11:22:33 - 11:22:33\n"
+            "Info: Processing...Prog I-A000\n"
+            "LinkMsg: 0:O.PCG\n"
+            "Sep=; \n"
+            "Prog Bank; Index; P.Name; OSC Mode; Transpose; \n"
+            "I-A; [EXi]; 000; Prog I-A 000            ;  EXi2:AL-1; +D19:" + Hex8(p + 3353) + "<00>0; +D1A:" +
+                Hex8(p + 3354) + "<00>; ??? undefined for OASYS; \n");
 }
 
 TEST_F(CliShow, SwitchesColumnsAndFilters) {

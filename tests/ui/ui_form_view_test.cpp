@@ -380,6 +380,22 @@ class FormViewTest : public QObject {
     QVERIFY(!alive);
   }
 
+  void settingsAreaGrowsWithTheWindow() {
+    TFormView* viewer = kronosPrograms();
+    viewer->core().Filters1Click();
+    auto* settings = Child<QGroupBox>(viewer, "GroupSetting");
+    QVERIFY(settings->isVisible());
+    viewer->resize(682, 551);
+    QCoreApplication::processEvents();
+    const int designed = settings->height();
+    viewer->resize(682, 900);
+    QCoreApplication::processEvents();
+    QVERIFY(settings->height() > designed);
+    viewer->resize(682, 256);
+    QCoreApplication::processEvents();
+    QCOMPARE(settings->height(), 106);
+  }
+
   void channelStaysTickedAndOctaveCannotBeTicked() {
     TFormView* viewer = kronosPrograms();
     auto* channel = Child<QCheckBox>(viewer, "TChannel");

@@ -15,11 +15,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -485,6 +487,17 @@ void TFormView::pump() {
   pumpClock_.start();
 }
 
+void TFormView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  fitSettingsHeight();
+}
+
+void TFormView::fitSettingsHeight() {
+  if (!groupSetting_->isVisible()) return;
+  const int rule = (height() - groupSetting_->y()) / 2 - 4 * msg_->height();
+  groupSetting_->setFixedHeight(std::max(kSettingsHeight, rule));
+}
+
 void TFormView::closeEvent(QCloseEvent* event) {
   // While any Show runs, its loop may be inside this window's events.
   if (core_.canClose())
@@ -563,6 +576,7 @@ void TFormView::showSettings() {
   groupBankProgFilter_->setVisible(settings.GroupBankProgFilter);
   groupProgNameFilter_->setVisible(settings.GroupProgNameFilter);
   groupSetting_->setVisible(settings.GroupSetting);
+  fitSettingsHeight();
 }
 
 void TFormView::showSeparator() {

@@ -59,8 +59,12 @@ class TFormView : public QWidget, public patchlore::ViewerReporter {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The settings area takes half the height below its top, less four status
+  // lines, and never less than its designed height.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void fitSettingsHeight();
   void createMenu();
   QWidget* createSwitches();
   QWidget* createSettings();
