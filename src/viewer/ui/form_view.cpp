@@ -119,15 +119,15 @@ void ShowCheckBox(QCheckBox* box, const patchlore::CheckBox& state) {
 
 // The five groups of column check boxes: component name, caption, and the
 // check boxes they hold in ViewerState::columnBoxes order.
-struct ColumnGroupSpec {
+struct ColumnGroupDesign {
   const char* name;
   const char* caption;
   std::vector<const char*> boxes;
   bool patchlore::ColumnGroups::* shown;
 };
 
-const std::vector<ColumnGroupSpec>& ColumnGroupSpecs() {
-  static const std::vector<ColumnGroupSpec> specs = {
+const std::vector<ColumnGroupDesign>& ColumnGroupDesigns() {
+  static const std::vector<ColumnGroupDesign> designs = {
       {"groupTrackParameter", "Track Parameter", {"TChannel", "TStatus", "TTranspose", "TName"},
        &patchlore::ColumnGroups::groupTrackParameter},
       {"GroupMixer", "Prog / Mixer", {"TPlay", "TMute", "TPan", "TVolume", "TPType", "TPName"},
@@ -138,7 +138,7 @@ const std::vector<ColumnGroupSpec>& ColumnGroupSpecs() {
       {"groupProgramBasic", "Program Basic", {"POSCMode", "PVoiceMode", "PKeyZone"},
        &patchlore::ColumnGroups::groupProgramBasic},
   };
-  return specs;
+  return designs;
 }
 
 }  // namespace
@@ -391,13 +391,13 @@ QWidget* TFormView::createColumns() {
   auto* groups = new QWidget(columns_);
   auto* row = new QHBoxLayout(groups);
   row->setContentsMargins(0, 0, 0, 0);
-  for (const ColumnGroupSpec& spec : ColumnGroupSpecs()) {
-    auto* group = Named(new QGroupBox(spec.caption, groups), spec.name);
+  for (const ColumnGroupDesign& design : ColumnGroupDesigns()) {
+    auto* group = Named(new QGroupBox(design.caption, groups), design.name);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(2, 0, 2, 0);
     grid->setVerticalSpacing(0);
     int i = 0;
-    for (const char* name : spec.boxes) {
+    for (const char* name : design.boxes) {
       auto* box = Named(new QCheckBox(group), name);
       const std::string boxName = name;
       connect(box, &QCheckBox::clicked, this,
@@ -407,7 +407,7 @@ QWidget* TFormView::createColumns() {
       ++i;
     }
     row->addWidget(group);
-    columnGroups_[spec.name] = group;
+    columnGroups_[design.name] = group;
   }
   row->addStretch();
   columnsPages_->addWidget(groups);
@@ -523,8 +523,8 @@ void TFormView::showColumnBoxes() {
 void TFormView::showGroups() {
   const patchlore::ViewerState& state = core_.state();
   columns_->setVisible(state.columnsVisible);
-  for (const ColumnGroupSpec& spec : ColumnGroupSpecs())
-    columnGroups_.at(spec.name)->setVisible(state.columnGroups.*spec.shown);
+  for (const ColumnGroupDesign& design : ColumnGroupDesigns())
+    columnGroups_.at(design.name)->setVisible(state.columnGroups.*design.shown);
 }
 
 void TFormView::showCommands() {
