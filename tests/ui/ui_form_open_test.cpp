@@ -19,6 +19,7 @@
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "viewer/ui/form_open.hpp"
+#include "ui_support.hpp"
 #include "viewer/ui/table_model.hpp"
 
 using patchlore::test::FakeDialogs;
@@ -26,33 +27,10 @@ using patchlore::test::TempDir;
 
 namespace {
 
-QList<TFormOpen*> Browsers() {
-  QList<TFormOpen*> windows;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* window = qobject_cast<TFormOpen*>(widget)) windows << window;
-  return windows;
-}
-
-QStringList RowTexts(const QTableView* view, int row) {
-  QStringList texts;
-  for (int c = 0; c < view->model()->columnCount(); ++c)
-    texts << view->model()->index(row, c).data().toString();
-  return texts;
-}
-
-QStringList Headers(const QTableView* view) {
-  QStringList captions;
-  for (int c = 0; c < view->model()->columnCount(); ++c)
-    captions << view->model()->headerData(c, Qt::Horizontal).toString() + "/" +
-                    QString::number(view->horizontalHeader()->sectionSize(c));
-  return captions;
-}
-
-QStringList Lines(const QListWidget* list) {
-  QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-  return lines;
-}
+QList<TFormOpen*> Browsers() { return TopLevel<TFormOpen>(); }
+QStringList RowTexts(const QTableView* view, int row) { return TableRowTexts(view, row); }
+QStringList Headers(const QTableView* view) { return TableHeaders(view); }
+QStringList Lines(const QListWidget* list) { return ListLines(list); }
 
 QString Hex8(std::int64_t v) { return QString::fromStdString(patchlore::Hex8(v)); }
 
@@ -102,18 +80,9 @@ class FormOpenTest : public QObject {
   }
 
   template <typename T>
-  static T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(name);
-    if (!found) qFatal("no component %s", name);
-    return found;
-  }
+  static T* child(QWidget* window, const char* name) { return Child<T>(window, name); }
 
-  static void select(QTableView* view, std::initializer_list<int> rows) {
-    view->clearSelection();
-    for (const int row : rows)
-      view->selectionModel()->select(view->model()->index(row, 0),
-                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  }
+  static void select(QTableView* view, std::initializer_list<int> rows) { SelectTableRows(view, rows); }
 
  private slots:
   void init() {

@@ -27,6 +27,7 @@
 #include "support/temp_dir.hpp"
 #include "viewer/ui/form_open.hpp"
 #include "viewer/ui/form_view.hpp"
+#include "ui_support.hpp"
 
 using patchlore::test::Bytes;
 using patchlore::test::FakeDialogs;
@@ -47,47 +48,15 @@ PcgBuilder Programs(std::uint8_t model, int transposeAt) {
   });
 }
 
-template <typename T>
-QList<T*> TopLevel() {
-  QList<T*> windows;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* window = qobject_cast<T*>(widget)) windows << window;
-  return windows;
-}
-
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-  T* found = window->findChild<T*>(name);
-  if (!found) qFatal("no component %s", name);
-  return found;
-}
-
 QString Text(QWidget* window, const char* name) { return Child<QLabel>(window, name)->text(); }
 
-QStringList Lines(QWidget* window, const char* name) {
-  const auto* list = Child<QListWidget>(window, name);
-  QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-  return lines;
-}
+QStringList Lines(QWidget* window, const char* name) { return ListLines(Child<QListWidget>(window, name)); }
 
 QTableView* List(QWidget* viewer) { return Child<QTableView>(viewer, "ListView1"); }
 
-QStringList Row(QWidget* viewer, int row) {
-  const QAbstractItemModel* model = List(viewer)->model();
-  QStringList texts;
-  for (int c = 0; c < model->columnCount(); ++c) texts << model->index(row, c).data().toString();
-  return texts;
-}
+QStringList Row(QWidget* viewer, int row) { return TableRowTexts(List(viewer), row); }
 
-QStringList Headers(QWidget* viewer) {
-  const QTableView* view = List(viewer);
-  QStringList captions;
-  for (int c = 0; c < view->model()->columnCount(); ++c)
-    captions << view->model()->headerData(c, Qt::Horizontal).toString() + "/" +
-                    QString::number(view->horizontalHeader()->sectionSize(c));
-  return captions;
-}
+QStringList Headers(QWidget* viewer) { return TableHeaders(List(viewer)); }
 
 int RowCount(QWidget* viewer) { return List(viewer)->model()->rowCount(); }
 
@@ -149,11 +118,7 @@ class FormViewTest : public QObject {
 
   // Selects the catalogue rows and presses "View"; the viewers it opened.
   static QList<TFormView*> view(TFormOpen* browser, std::initializer_list<int> rows) {
-    auto* list = Child<QTableView>(browser, "ListView1");
-    list->clearSelection();
-    for (const int row : rows)
-      list->selectionModel()->select(list->model()->index(row, 0),
-                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    SelectTableRows(Child<QTableView>(browser, "ListView1"), rows);
     const QList<TFormView*> before = TopLevel<TFormView>();
     Child<QPushButton>(browser, "ViewSelected")->click();
     QList<TFormView*> opened;
