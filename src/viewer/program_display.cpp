@@ -108,15 +108,6 @@ const ByteKeyedTable& MemoryTable() {
 
 bool IsDouble(const std::string& oscMode) { return oscMode == "Double" || oscMode == "Double Drums"; }
 
-// The texts of the program that several cells share.
-struct ProgramFacts {
-  Engine engine = Engine::Undefined;
-  std::string firstIdCharacter;  // of the bank's chunk ID
-  std::string oscMode;
-  std::string exi1;
-  std::string exi2;
-};
-
 // The texts of the zones of one oscillator, each active zone one text.
 std::vector<std::string> ZoneTexts(const ProgramRecord& record, std::int64_t firstZone, int osc,
                                    const VersionConstants& version) {
@@ -138,6 +129,113 @@ std::vector<std::string> ZoneTexts(const ProgramRecord& record, std::int64_t fir
   return texts;
 }
 
+// What one bank's programs share, read once per bank.
+struct BankFacts {
+  Engine engine = Engine::Undefined;
+  std::string firstIdCharacter;  // of the bank's chunk ID
+  std::string undefinedCode;     // the text of a bank of neither engine
+  std::int64_t exi1Offset = 0;
+};
+
+// The cell texts of one program. Offset texts appear only when checkOffset
+// is ticked, prefixes only when SW3 is.
+class ProgramCells {
+ public:
+  ProgramCells(const ProgramRecord& record, const BankFacts& bank, const ShowContext& context,
+               bool offsets, bool prefixes)
+      : record_(record), bank_(bank), context_(context), offsets_(offsets), prefixes_(prefixes),
+        s_(context.modelConstants.oasysShift),
+        oscMode_(Lookup(kOscModeTable, record.lowHexDigit(2558 + s_))),
+        exi1_(ExiTable()(record, bank.exi1Offset)),
+        exi2_(ExiTable()(record, bank.exi1Offset + context.modelConstants.exi2Delta)) {}
+
+  std::string index(std::int64_t j) const {
+    std::string text = ZeroPad(j, 3);
+    if (offsets_)
+      text += "; offset:" + IntToHex(record_.start(), 8) + "; +" + IntToHex(2560 + s_, 2) + ":" +
+              IntToHex(record_.start() + 2560 + s_, 8) + "<" + HexText(record_.bytes(2560 + s_, 8)) + "> ";
+    return text;
+  }
+
+  std::string oscMode() const {
+    if (bank_.engine == Engine::Hd1) return oscMode_;
+    if (bank_.engine != Engine::Exi) return bank_.undefinedCode;
+    std::string text;
+    if (exi1On()) text = "  EXi1:" + exi1_ + "; ";
+    if (exi2On()) text += " EXi2:" + exi2_;
+    return text + "; +" + IntToHex(3353, 2) + ":" + IntToHex(record_.start() + 3353, 8) + "<" +
+           record_.hex(3353) + ">" + Lookup(kLfoTable, record_.lowHexDigit(3353)) + "; +" +
+           IntToHex(3354, 2) + ":" + IntToHex(record_.start() + 3354, 8) + "<" + record_.hex(3354) + ">";
+  }
+
+  std::string voiceMode() const {
+    return Lookup(kVoiceModeTable, record_.bit(2558, 7)) + "; Detune: " + record_.zeroPad(2561 + s_, 3);
+  }
+
+  std::string keyZone() const {
+    const std::string z1 = record_.note(2684 + s_) + ".." + record_.note(2685 + s_);
+    const std::string z2 = record_.note(2686 + s_) + ".." + record_.note(2687 + s_);
+    std::string text = "OSC1: " + z1 + "; OSC2: " + z2;
+    if (bank_.engine == Engine::Hd1) {
+      text = " OSC1: " + z1 + "; ";
+      if (IsDouble(oscMode_)) text += " OSC2: " + z2;
+    } else if (bank_.engine == Engine::Exi) {
+      if (exi1On()) text = " EXi1:" + z1 + "; ";
+      if (exi2On()) text += " EXi2:" + z2 + ". ";
+    } else {
+      text = "BankTypeCode:" + bank_.firstIdCharacter;
+    }
+    return (prefixes_ ? "KeyZ:" : "") + text + "; Hold:" + Lookup(kHoldTable, record_.bit(2558 + s_, 6)) +
+           " " + record_.note(2563 + s_) + ".." + record_.note(2564 + s_);
+  }
+
+  std::string transpose() const {
+    const VersionConstants& version = context_.versionConstants;
+    const std::int64_t osc1Transpose = 2837 + s_ + 8 * version.zoneSize;
+    std::string text;
+    if (bank_.engine == Engine::Hd1) {
+      text = " OSC1:" + record_.signedByte(osc1Transpose);
+      if (IsDouble(oscMode_)) text += " OSC2:" + record_.signedByte(osc1Transpose + version.osc2Delta);
+    } else if (bank_.engine == Engine::Exi && context_.model == "OASYS") {
+      text = "??? undefined for OASYS";
+    } else if (bank_.engine == Engine::Exi) {
+      if (exi1On()) text = "EXi1: " + record_.signedByte(2858);
+      if (exi2On()) text += "; EXi2: " + record_.signedByte(2858 + context_.modelConstants.exi2Delta);
+    } else {
+      text = bank_.undefinedCode;
+    }
+    return (prefixes_ ? "Tran:" : "") + text;
+  }
+
+  // The active sample zones of an HD-1 program, OSC1 then (for Double
+  // modes) OSC2; zone 0 of OSC1, when active, comes first.
+  std::vector<std::string> zones(bool& firstIsOwnRow) const {
+    const VersionConstants& version = context_.versionConstants;
+    const std::int64_t firstZone = 2774 + s_;
+    firstIsOwnRow = record_.byte(firstZone) && SampleTypeTable()(record_, firstZone) != "Off";
+    std::vector<std::string> texts = ZoneTexts(record_, firstZone, 1, version);
+    if (IsDouble(oscMode_)) {
+      const auto osc2 = ZoneTexts(record_, firstZone + version.osc2Delta, 2, version);
+      texts.insert(texts.end(), osc2.begin(), osc2.end());
+    }
+    return texts;
+  }
+
+ private:
+  bool exi1On() const { return exi1_ != "OFF"; }
+  bool exi2On() const { return exi2_ != "OFF"; }
+
+  const ProgramRecord& record_;
+  const BankFacts& bank_;
+  const ShowContext& context_;
+  bool offsets_;
+  bool prefixes_;
+  int s_;
+  std::string oscMode_;
+  std::string exi1_;
+  std::string exi2_;
+};
+
 }  // namespace
 
 void ViewerCore::showPrograms(const ShowContext& context) {
@@ -155,27 +253,21 @@ void ViewerCore::showPrograms(const ShowContext& context) {
 
   const std::string startTime = "Time: " + clock_();
   const Image image = context.image;
-  const int s = context.modelConstants.oasysShift;
-  const int exi2Delta = context.modelConstants.exi2Delta;
-  const VersionConstants& version = context.versionConstants;
-  const bool offsets = state_.checkOffset.checked;
-  const bool prefixes = state_.sw3.checked;
   std::optional<std::string> previousBankNumber;  // for the "SW2" rule
 
   for (std::size_t b = 0; b < state_.offsetBox.size(); ++b) {
     const std::int64_t bankOffset = HexValue(state_.offsetBox[b], 8);
     const BankHeader bank = ReadBankHeader(image, bankOffset);
-    const std::string codeHex = bank.typeCodeHex();
-    const std::string bankNumber = TableLookup(kBankCodeToNumberTable, "", codeHex);
+    const std::string bankNumber = TableLookup(kBankCodeToNumberTable, "", bank.typeCodeHex());
     const std::string bankName = TableLookup(kBankNumberTable, "", bankNumber);
     const std::string engineName = TableLookup(kBankEngineTable, "", bank.id);
 
-    ProgramFacts facts;
+    BankFacts facts;
     facts.firstIdCharacter = bank.id.substr(0, bank.id.empty() ? 0 : 1);
     if (facts.firstIdCharacter == "P") facts.engine = Engine::Hd1;
     if (facts.firstIdCharacter == "M") facts.engine = Engine::Exi;
-    const std::string undefinedCode = HexText(facts.firstIdCharacter) + ": undefined BankTypeCode";
-    const std::int64_t exi1Offset = 2857 + s - (context.model == "OASYS" ? 34 : 0);
+    facts.undefinedCode = HexText(facts.firstIdCharacter) + ": undefined BankTypeCode";
+    facts.exi1Offset = 2857 + context.modelConstants.oasysShift - (context.model == "OASYS" ? 34 : 0);
 
     for (std::int64_t j = 0; j < bank.patchCount; ++j) {
       reporter_.pump();
@@ -191,17 +283,12 @@ void ViewerCore::showPrograms(const ShowContext& context) {
       if (filters_.keepKey(FilterView::Program, key) &&
           filters_.keepName(FilterView::Program, TrimRight(name))) {
         state_.offsetLines.push_back(key + "=" + IntToHex(record.start(), 8));
-
-        facts.oscMode = Lookup(kOscModeTable, record.lowHexDigit(2558 + s));
-        facts.exi1 = ExiTable()(record, exi1Offset);
-        facts.exi2 = ExiTable()(record, exi1Offset + exi2Delta);
-        const bool exi1On = facts.exi1 != "OFF";
-        const bool exi2On = facts.exi2 != "OFF";
+        const ProgramCells cells(record, facts, context, state_.checkOffset.checked, state_.sw3.checked);
 
         TableRow row;
         if (!(state_.sw2.checked && previousBankNumber == bankNumber)) {
           row.caption = bankName + "; [" + engineName + "]";
-          if (offsets)
+          if (state_.checkOffset.checked)
             row.caption += "; " + bankNumber + "; offsetBank:" + IntToHex(bankOffset, 8) + "; " +
                            context.patch + " bytes:" + std::to_string(bank.patchSize);
         }
@@ -210,79 +297,26 @@ void ViewerCore::showPrograms(const ShowContext& context) {
           const std::string& column = shownSwitches[c];
           const std::string& columnName = state_.table.columns[c].caption;
           if (columnName == "Index") {
-            std::string text = ZeroPad(j, 3);
-            if (offsets)
-              text += "; offset:" + IntToHex(record.start(), 8) + "; +" + IntToHex(2560 + s, 2) + ":" +
-                      IntToHex(record.start() + 2560 + s, 8) + "<" + HexText(record.bytes(2560 + s, 8)) +
-                      "> ";
-            row.cells.push_back(text);
+            row.cells.push_back(cells.index(j));
           } else if (columnName == "P.Name") {
             row.cells.push_back(name);
           } else if (column == "POSCMode") {
-            std::string text;
-            if (facts.engine == Engine::Hd1) {
-              text = facts.oscMode;
-            } else if (facts.engine == Engine::Exi) {
-              if (exi1On) text = "  EXi1:" + facts.exi1 + "; ";
-              if (exi2On) text += " EXi2:" + facts.exi2;
-              text += "; +" + IntToHex(3353, 2) + ":" + IntToHex(record.start() + 3353, 8) + "<" +
-                      record.hex(3353) + ">" + Lookup(kLfoTable, record.lowHexDigit(3353)) + "; +" +
-                      IntToHex(3354, 2) + ":" + IntToHex(record.start() + 3354, 8) + "<" +
-                      record.hex(3354) + ">";
-            } else {
-              text = undefinedCode;
-            }
-            row.cells.push_back(text);
+            row.cells.push_back(cells.oscMode());
           } else if (column == "PVoiceMode") {
-            row.cells.push_back(Lookup(kVoiceModeTable, record.bit(2558, 7)) + "; Detune: " +
-                                record.zeroPad(2561 + s, 3));
+            row.cells.push_back(cells.voiceMode());
           } else if (column == "PKeyZone") {
-            const std::string z1 = record.note(2684 + s) + ".." + record.note(2685 + s);
-            const std::string z2 = record.note(2686 + s) + ".." + record.note(2687 + s);
-            std::string text = "OSC1: " + z1 + "; OSC2: " + z2;
-            if (facts.engine == Engine::Hd1) {
-              text = " OSC1: " + z1 + "; ";
-              if (IsDouble(facts.oscMode)) text += " OSC2: " + z2;
-            } else if (facts.engine == Engine::Exi) {
-              if (exi1On) text = " EXi1:" + z1 + "; ";
-              if (exi2On) text += " EXi2:" + z2 + ". ";
-            } else {
-              text = "BankTypeCode:" + facts.firstIdCharacter;
-            }
-            row.cells.push_back((prefixes ? "KeyZ:" : "") + text + "; Hold:" +
-                                Lookup(kHoldTable, record.bit(2558 + s, 6)) + " " +
-                                record.note(2563 + s) + ".." + record.note(2564 + s));
+            row.cells.push_back(cells.keyZone());
           } else if (column == "PTranspose") {
-            const std::int64_t osc1Transpose = 2837 + s + 8 * version.zoneSize;
-            std::string text;
-            if (facts.engine == Engine::Hd1) {
-              text = " OSC1:" + record.signedByte(osc1Transpose);
-              if (IsDouble(facts.oscMode))
-                text += " OSC2:" + record.signedByte(osc1Transpose + version.osc2Delta);
-            } else if (facts.engine == Engine::Exi && context.model == "OASYS") {
-              text = "??? undefined for OASYS";
-            } else if (facts.engine == Engine::Exi) {
-              if (exi1On) text = "EXi1: " + record.signedByte(2858);
-              if (exi2On) text += "; EXi2: " + record.signedByte(2858 + exi2Delta);
-            } else {
-              text = undefinedCode;
-            }
-            row.cells.push_back((prefixes ? "Tran:" : "") + text);
-          } else if (column == "PMsWsDk") {
-            if (facts.engine != Engine::Hd1) continue;  // the last column: nothing shifts
-            const std::int64_t firstZone = 2774 + s;
+            row.cells.push_back(cells.transpose());
+          } else if (column == "PMsWsDk" && facts.engine == Engine::Hd1) {
             // Zone 0 of OSC1 goes into the program's own row, every other
-            // active zone into a row of its own.
-            if (record.byte(firstZone) && SampleTypeTable()(record, firstZone) != "Off") {
-              auto osc1 = ZoneTexts(record, firstZone, 1, version);
-              row.cells.push_back(osc1.front());
-              zoneRows.assign(osc1.begin() + 1, osc1.end());
-            } else {
-              zoneRows = ZoneTexts(record, firstZone, 1, version);
-            }
-            if (IsDouble(facts.oscMode)) {
-              const auto osc2 = ZoneTexts(record, firstZone + version.osc2Delta, 2, version);
-              zoneRows.insert(zoneRows.end(), osc2.begin(), osc2.end());
+            // active zone into a row of its own. It is the last column, so
+            // an EXi program without this cell shifts nothing.
+            bool firstIsOwnRow = false;
+            zoneRows = cells.zones(firstIsOwnRow);
+            if (firstIsOwnRow) {
+              row.cells.push_back(zoneRows.front());
+              zoneRows.erase(zoneRows.begin());
             }
           }
         }
