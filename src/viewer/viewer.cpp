@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "formats/banks.hpp"
+#include "formats/chunks.hpp"
 #include "formats/cp1251.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/table_export.hpp"
@@ -45,19 +46,6 @@ std::vector<CheckBox> InitialColumnBoxes() {
       {"PVoiceMode", "Voice Mode", false, true, true},
       {"PKeyZone", "Key Zone", false, true, true},
   };
-}
-
-// A decimal number at the start of a text (the "Bytes" column), or -1.
-std::int64_t DecimalValue(const std::string& text) {
-  std::int64_t value = 0;
-  bool any = false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') break;
-    if (value > (INT64_MAX - 9) / 10) return -1;
-    value = value * 10 + (c - '0');
-    any = true;
-  }
-  return any ? value : -1;
 }
 
 }  // namespace
@@ -230,31 +218,19 @@ void ViewerCore::copyColumns(const std::vector<TemplateColumn>& templateColumns)
 void ViewerCore::rebuildLinkedPcgNames() {
   const int linked = registry_.linkedPcgIndex();
   const Image image = registry_.image(linked);
-  const std::int64_t n = DecimalValue(registry_.row(linked).bytes);
-  std::int64_t p = 28;
-  while (p >= 28 && p < n - 1) {
-    if (BytesText(image, p, 4) == "PRG1") {
-      state_.pcg.clear();
-      state_.pcg.push_back(registry_.row(linked).index + ":" + registry_.name(linked));
-      std::int64_t q = p + 12;
-      for (;;) {
-        const std::string id = BytesText(image, q, 4);
-        if (id != "PBK1" && id != "MBK1") break;
-        reporter_.pump();
-        const BankHeader bank = ReadBankHeader(image, q);
-        const std::string bankName = TableLookup(kProgBankTable, "", bank.typeCodeHex());
-        const std::int64_t size = BigEndianValue(BytesText(image, q + 16, 4));
-        for (std::int64_t i = 0; i < bank.patchCount; ++i)
-          state_.pcg.push_back(bankName + ZeroPad(i, 3) + "=" +
-                               TrimRight(BytesText(image, q + 24 + i * size, 24)));
-        const std::int64_t step = 12 + static_cast<std::int64_t>(bank.chunkSize);
-        if (step <= 0) break;  // a size that does not move forward ends the walk
-        q += step;
-      }
+  for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next()) {
+    if (walk.id() != "PRG1") continue;
+    state_.pcg.clear();
+    state_.pcg.push_back(registry_.row(linked).index + ":" + registry_.name(linked));
+    for (const std::int64_t q : BankRun(image, walk.offset(), BankRunKind::Programs)) {
+      reporter_.pump();
+      const BankHeader bank = ReadBankHeader(image, q);
+      const std::string bankName = ProgBankName(bank.typeCode);
+      const std::int64_t size = NumberAt(image, q + 16);  // the whole 32-bit field here
+      for (std::int64_t i = 0; i < bank.patchCount; ++i)
+        state_.pcg.push_back(bankName + ZeroPad(i, 3) + "=" +
+                             TrimRight(BytesText(image, q + 24 + i * size, 24)));
     }
-    const std::int64_t step = 12 + static_cast<std::int64_t>(BigEndianValue(BytesText(image, p + 4, 4)));
-    if (step <= 0) break;
-    p += step;
   }
 }
 
