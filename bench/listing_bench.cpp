@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "formats/check_listing.hpp"
+#include "formats/chunk_listing.hpp"
 
 namespace {
 

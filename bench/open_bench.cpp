@@ -8,7 +8,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/main_window.hpp"
+#include "app/main_window_core.hpp"
 #include "ratio_reporter.hpp"
 
 namespace {
@@ -70,7 +70,7 @@ void BM_OpenCommand64MiB(benchmark::State& state) {
   patchlore::MainWindowReporter quiet;
   for (auto _ : state) {
     patchlore::MainWindowCore window(dialogs, quiet);
-    window.FileOpen1Execute();
+    window.openFile();
     if (window.registry().count() != 1) state.SkipWithError("the file was not loaded");
     benchmark::DoNotOptimize(window.registry().image(0).data());
   }

@@ -6,14 +6,15 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/file_io.hpp"
+#include "common/file_io.hpp"
 #include "app/registry.hpp"
 #include "formats/banks.hpp"
+#include "formats/chunks.hpp"
 #include "ratio_reporter.hpp"
 #include "support/pcg_builder.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/table_export.hpp"
-#include "viewer/viewer.hpp"
+#include "viewer/viewer_core.hpp"
 
 namespace {
 
@@ -58,9 +59,9 @@ void BM_ProgramShowFullPcg(benchmark::State& state) {
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
   viewer.Open({'P', "Prog " + patchlore::FileWindowCaption(pcg.registry, pcg.index), pcg.lines});
-  for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.ColumnBoxClick(name, true);
+  for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(name, true);
   for (auto _ : state) {
-    viewer.ShowClick();
+    viewer.pressShow();
     if (viewer.state().table.rows.size() != 20u * 128u * 16u) state.SkipWithError("rows missing");
     benchmark::DoNotOptimize(viewer.state().table.rows.data());
   }

@@ -11,8 +11,8 @@
 #include "app/registry.hpp"
 #include "ratio_reporter.hpp"
 #include "support/fakes.hpp"
-#include "viewer/table.hpp"
-#include "viewer/ui/form_view.hpp"
+#include "common/table.hpp"
+#include "viewer/ui/viewer_window.hpp"
 
 namespace {
 
@@ -53,8 +53,8 @@ void BM_ViewerListMillionRows(benchmark::State& state) {
   patchlore::Registry registry;
   patchlore::ViewerShared shared;
   patchlore::test::FakeDialogs dialogs;
-  TFormView viewer(registry, shared, dialogs);
-  viewer.resize(TFormView::kDesignWidth, TFormView::kDesignHeight);
+  ViewerWindow viewer(registry, shared, dialogs);
+  viewer.resize(ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight);
   viewer.show();
   auto* list = viewer.findChild<QTableView*>("ListView1");
   for (auto _ : state) {

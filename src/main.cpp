@@ -1,7 +1,7 @@
 // The desktop program: the main window over Qt's dialogs, until it is closed.
 #include <QApplication>
 
-#include "app/ui/main_view_form.hpp"
+#include "app/ui/main_window.hpp"
 #include "app/ui/qt_dialogs.hpp"
 
 int main(int argc, char* argv[]) {
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion("0.1.0");
 
   QtDialogs dialogs;
-  TMainViewForm mainViewForm(dialogs);
+  MainWindow mainViewForm(dialogs);
   dialogs.setParentWidget(&mainViewForm);
   mainViewForm.show();
   return QApplication::exec();

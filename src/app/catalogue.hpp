@@ -1,5 +1,5 @@
 // The object catalogue of a loaded file: what an object browser window
-// (TFormOpen) shows, one row per bank, song or message, and beside each row
+// (ObjectBrowserWindow) shows, one row per bank, song or message, and beside each row
 // its descriptor line (a label, "=", the object's offset as 8 hex digits).
 #pragma once
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/services.hpp"
-#include "formats/bytes.hpp"
-#include "viewer/table.hpp"
+#include "common/services.hpp"
+#include "common/bytes.hpp"
+#include "common/table.hpp"
 
 namespace patchlore {
 

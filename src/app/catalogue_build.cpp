@@ -1,11 +1,11 @@
 // The catalogue command of the main window: one object browser's content for
 // a loaded file, its steps and errors shown in the status label.
 #include "app/catalogue.hpp"
-#include "app/main_window.hpp"
+#include "app/main_window_core.hpp"
 
 namespace patchlore {
 
-Catalogue MainWindowCore::BuildCatalogue(int index, int counter) {
+Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
   setActionMsg("CreateFormOpen: iopen=" + std::to_string(index) + "; iForm=" + std::to_string(counter));
   Catalogue catalogue;
   catalogue.counter = counter;

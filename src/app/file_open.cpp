@@ -3,11 +3,11 @@
 // itself in the status label; every check is made before anything is added.
 #include <cstring>
 
-#include "app/file_io.hpp"
-#include "app/main_window.hpp"
-#include "formats/bytes.hpp"
+#include "common/file_io.hpp"
+#include "app/main_window_core.hpp"
+#include "common/bytes.hpp"
 #include "formats/chunks.hpp"
-#include "formats/cp1251.hpp"
+#include "common/cp1251.hpp"
 #include "formats/sng.hpp"
 
 namespace patchlore {
@@ -144,7 +144,7 @@ class MainWindowCore::OpenCommand {
   std::string closing_;
 };
 
-void MainWindowCore::FileOpen1Execute() {
+void MainWindowCore::openFile() {
   if (state_.loadRunning) return;  // one load at a time
   setActionMsg("OpenDialog");
   reporter_.pump();

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "formats/bytes.hpp"
-#include "formats/cp1251.hpp"
+#include "common/bytes.hpp"
+#include "common/cp1251.hpp"
 
 namespace patchlore {
 

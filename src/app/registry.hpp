@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/byte_buffer.hpp"
+#include "common/byte_buffer.hpp"
 
 namespace patchlore {
 

@@ -5,13 +5,13 @@
 #include <memory>
 #include <optional>
 
-#include "app/file_io.hpp"
-#include "app/main_window.hpp"
-#include "formats/check_listing.hpp"
-#include "formats/cp1251.hpp"
+#include "common/file_io.hpp"
+#include "app/main_window_core.hpp"
+#include "formats/chunk_listing.hpp"
+#include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/table_export.hpp"
-#include "viewer/viewer.hpp"
+#include "viewer/viewer_core.hpp"
 
 namespace patchlore::cli {
 
@@ -55,7 +55,7 @@ int RunInfo(const std::vector<std::string>& files, const Output& output) {
   for (const auto& file : files) {
     const int before = window.registry().count();
     dialogs.answerNextOpenWith(file);
-    window.FileOpen1Execute();
+    window.openFile();
     everyFileAdded = everyFileAdded && window.registry().count() == before + 1;
     const auto& state = window.state();
     output.line("ActionMsg: " + state.actionMsg);
@@ -89,12 +89,12 @@ int RunList(const std::string& file, const Output& output) {
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   dialogs.answerNextOpenWith(file);
-  window.FileOpen1Execute();
+  window.openFile();
   if (window.registry().count() == 0) {
     output.line("ActionMsg: " + window.state().actionMsg);
     return 1;
   }
-  const Catalogue catalogue = window.BuildCatalogue(0, 0);
+  const Catalogue catalogue = window.buildCatalogue(0, 0);
   output.line("Caption: " + catalogue.caption);
   std::string columns;
   for (std::size_t c = 0; c < catalogue.list.columns.size(); ++c)
@@ -138,7 +138,7 @@ bool OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::st
               const Output& output) {
   const int before = window.registry().count();
   dialogs.answerNextOpenWith(file);
-  window.FileOpen1Execute();
+  window.openFile();
   if (window.registry().count() == before + 1) return true;
   output.line("ActionMsg: " + window.state().actionMsg);
   return false;
@@ -147,25 +147,25 @@ bool OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::st
 // Sets a viewer's switches, column boxes, filters and separator; false with
 // a message for an unknown column box.
 bool Configure(ViewerCore& viewer, const ShowOptions& options, const Output& output) {
-  if (options.sw1Off) viewer.SW1Click(false);
-  if (options.sw2Off) viewer.SW2Click(false);
-  viewer.setSW3(options.sw3);
-  viewer.setCheckOffset(options.offsets);
+  if (options.sw1Off) viewer.setByObject(false);
+  if (options.sw2Off) viewer.setBankOnce(false);
+  viewer.setPrefixes(options.sw3);
+  viewer.setShowOffsets(options.offsets);
   for (const auto* names : {&options.tick, &options.untick})
     for (const auto& name : *names)
-      if (!viewer.ColumnBoxClick(name, names == &options.tick)) {
+      if (!viewer.setColumnBox(name, names == &options.tick)) {
         output.err << "patchlore-cli: no column check box named " << name << '\n';
         return false;
       }
   ViewFilters& filters = viewer.filters();
   for (const auto& key : options.select) filters.selectEntry(Utf8ToCp1251(key) + "=");
-  if (options.enaProg) filters.EnaProgClick();
+  if (options.enaProg) filters.enableProgramSelection();
   std::vector<std::string> lines;
   for (const auto& line : options.substr) lines.push_back(Utf8ToCp1251(line));
   filters.setMemoLines(std::move(lines));
-  if (options.disName) filters.DisNameClick();
+  if (options.disName) filters.disableNameFilter();
   if (options.chain) filters.setChainStr(Utf8ToCp1251(*options.chain));
-  if (options.separator) viewer.EditSeparatorChange(*options.separator);
+  if (options.separator) viewer.setSeparatorPosition(*options.separator);
   return true;
 }
 
@@ -178,7 +178,7 @@ int RunShow(const ShowOptions& options, const Output& output) {
   if (options.link && !OpenInto(window, dialogs, *options.link, output)) return 1;
   if (!OpenInto(window, dialogs, options.file, output)) return 1;
   const int index = window.registry().count() - 1;
-  const Catalogue catalogue = window.BuildCatalogue(index, 0);
+  const Catalogue catalogue = window.buildCatalogue(index, 0);
 
   std::vector<int> rows = options.rows;
   const int rowCount = static_cast<int>(catalogue.list.rows.size());
@@ -201,14 +201,14 @@ int RunShow(const ShowOptions& options, const Output& output) {
   }
   int result = 0;
   for (auto& viewer : viewers) {
-    viewer->ShowClick();
+    viewer->pressShow();
     if (options.byProg && viewer->state().caption.rfind("Song", 0) == 0) {
-      viewer->SW1Click(false);
-      viewer->ShowClick();
+      viewer->setByObject(false);
+      viewer->pressShow();
     }
     if (options.outputDir) {
       const std::string before = viewer->state().msg;
-      viewer->SaveAs1Click(dialogs);
+      viewer->exportTable(dialogs);
       if (viewer->state().msg != before) result = 1;  // the save failed and says why
     }
     const ViewerState& state = viewer->state();

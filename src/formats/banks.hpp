@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 
 namespace patchlore {
 

@@ -26,6 +26,12 @@ std::int64_t ChunkWalkEnd(Image image, std::int64_t start) {
   return walk.offset();
 }
 
+std::int64_t FindChunk(std::string_view id, Image image) {
+  for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next())
+    if (walk.id() == id) return walk.offset();
+  return -1;
+}
+
 std::optional<std::string> PcgLengthError(Image image) {
   const auto n = static_cast<std::int64_t>(image.size());
   const std::int64_t declared = NumberAt(image, 20);

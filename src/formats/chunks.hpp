@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 
 namespace patchlore {
 
@@ -44,6 +44,9 @@ class ChunkWalker {
   std::int64_t offset_;
   bool stopped_ = false;
 };
+
+// Offset of the first top-level chunk of a PCG image with the given ID, or -1.
+std::int64_t FindChunk(std::string_view id, Image image);
 
 // Offset where a walk from start ends (the end of the image for a sound
 // chain of chunks).

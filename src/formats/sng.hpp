@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 
 namespace patchlore {
 

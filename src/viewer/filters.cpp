@@ -88,7 +88,7 @@ void ViewFilters::refreshCounts() {
   countSelection();
 }
 
-void ViewFilters::BoxExistClick(int index) {
+void ViewFilters::selectExisting(int index) {
   if (index < 0 || index >= static_cast<int>(boxExist_.size())) return;
   selectEntry(boxExist_[static_cast<std::size_t>(index)]);
 }
@@ -102,18 +102,18 @@ void ViewFilters::selectEntry(const std::string& entry) {
   countSelection();
 }
 
-void ViewFilters::BoxSelectClick(int index) {
+void ViewFilters::unselect(int index) {
   if (index >= 0 && index < static_cast<int>(boxSelect_.size()))
     boxSelect_.erase(boxSelect_.begin() + index);
   countSelection();
 }
 
-void ViewFilters::ClickSelectClick() {
+void ViewFilters::clearSelection() {
   boxSelect_.clear();
   countSelection();
 }
 
-void ViewFilters::MemoSubstrChange(std::string_view text) {
+void ViewFilters::setPatternText(std::string_view text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -133,7 +133,7 @@ void ViewFilters::setMemoLines(std::vector<std::string> lines) {
   countPatterns();
 }
 
-void ViewFilters::ClickMemoClick() {
+void ViewFilters::clearPatterns() {
   memoSubstr_.clear();
   countPatterns();
 }

@@ -42,13 +42,13 @@ class ViewFilters {
   // Shows both counts as the "&BankProg Filter" menu item does.
   void refreshCounts();
 
-  void BoxExistClick(int index);   // adds the entry unless its name is selected
+  void selectExisting(int index);   // adds the entry unless its name is selected
   // Adds an entry to the selection by the same rule as a click on it.
   void selectEntry(const std::string& entry);
-  void BoxSelectClick(int index);  // deletes the entry
-  void ClickSelectClick();         // clears the selection
-  void DisProgClick() { enaProg_ = false; }
-  void EnaProgClick() { enaProg_ = true; }
+  void unselect(int index);  // deletes the entry
+  void clearSelection();         // clears the selection
+  void disableProgramSelection() { enaProg_ = false; }
+  void enableProgramSelection() { enaProg_ = true; }
 
   // --- Program-name filter -------------------------------------------------
   const std::vector<std::string>& memoSubstr() const { return memoSubstr_; }
@@ -57,12 +57,12 @@ class ViewFilters {
   bool enaName() const { return enaName_; }  // true: EnaName checked
 
   // The memo's text changed; lines are split at line breaks as a memo does.
-  void MemoSubstrChange(std::string_view text);
+  void setPatternText(std::string_view text);
   void setMemoLines(std::vector<std::string> lines);
-  void ClickMemoClick();
+  void clearPatterns();
   void setChainStr(std::string text) { chainStr_ = std::move(text); }
-  void DisNameClick() { enaName_ = false; }
-  void EnaNameClick() { enaName_ = true; }
+  void disableNameFilter() { enaName_ = false; }
+  void enableNameFilter() { enaName_ = true; }
 
   // --- Decisions taken for each candidate row ------------------------------
   bool keepKey(FilterView view, std::string_view programKey) const;

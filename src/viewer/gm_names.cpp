@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "formats/banks.hpp"
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 #include "viewer/text_helpers.hpp"
 
 namespace patchlore {

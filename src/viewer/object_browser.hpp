@@ -1,4 +1,4 @@
-// What the object browser (TFormOpen) does with the rows the user selects:
+// What the object browser (ObjectBrowserWindow) does with the rows the user selects:
 // one viewer per kind of object among them, each handed the descriptor lines
 // of its rows, pressed in the order E, T, P, C, S, D, W.
 #pragma once

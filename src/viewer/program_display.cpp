@@ -5,7 +5,7 @@
 
 #include "formats/banks.hpp"
 #include "viewer/text_helpers.hpp"
-#include "viewer/viewer.hpp"
+#include "viewer/viewer_core.hpp"
 
 namespace patchlore {
 

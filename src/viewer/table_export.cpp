@@ -1,7 +1,7 @@
 #include "viewer/table_export.hpp"
 
-#include "app/file_io.hpp"
-#include "formats/bytes.hpp"
+#include "common/file_io.hpp"
+#include "common/bytes.hpp"
 #include "viewer/text_helpers.hpp"
 
 namespace patchlore {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "viewer/table.hpp"
+#include "common/table.hpp"
 
 namespace patchlore {
 

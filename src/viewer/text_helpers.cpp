@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 
 namespace patchlore {
 

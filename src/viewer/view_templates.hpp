@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/table.hpp"
+#include "common/table.hpp"
 
 namespace patchlore {
 

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "formats/banks.hpp"
-#include "formats/bytes.hpp"
+#include "formats/chunks.hpp"
+#include "common/bytes.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
@@ -26,7 +27,7 @@ class CatalogueBuild : public ::testing::Test {
     EXPECT_EQ(f.window.registry().count(), before + 1) << f.window.state().actionMsg;
     return before;
   }
-  Catalogue build(int index, int counter = 0) { return f.window.BuildCatalogue(index, counter); }
+  Catalogue build(int index, int counter = 0) { return f.window.buildCatalogue(index, counter); }
   std::int64_t chunk(int index, const char* id) { return FindChunk(id, f.window.registry().image(index)); }
   // The image in the registry, to change as the bank manager would.
   MutableImage image(int index) { return f.window.registry().image(index); }

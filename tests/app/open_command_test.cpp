@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 #include "formats/sng.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
@@ -173,7 +173,7 @@ TEST_F(OpenCommand, RegistryIndexesAndLinkedPcg) {
 
 TEST_F(OpenCommand, CancelledDialogChangesNothing) {
   f.dialogs.openAnswers.push_back(std::nullopt);
-  f.window.FileOpen1Execute();
+  f.window.openFile();
   EXPECT_EQ(state().actionMsg, "OpenDialog");
   EXPECT_EQ(state().caption, "Patchlore ");
   EXPECT_EQ(state().msgView, "  Please, Open and try to load file.");
@@ -206,7 +206,7 @@ TEST_F(OpenCommand, LoadRunsOneAtATimeAndPumpsAtABoundedRate) {
   f.reporter.onPump = [&] {
     if (!state().loadRunning) return;
     f.dialogs.openAnswers.push_back(dir.write("other.PCG", test::SmallestPcg()));
-    f.window.FileOpen1Execute();  // a second Open while one runs does nothing
+    f.window.openFile();  // a second Open while one runs does nothing
     f.dialogs.openAnswers.clear();
     ++nested;
   };
@@ -256,14 +256,14 @@ TEST(CatalogueRequests, SelectedRowsInOrderWithGrowingCounter) {
   test::TempDir dir;
   test::MainWindowFixture f;
   for (int i = 0; i < 3; ++i) f.open(dir.write("A.PCG", test::SmallestPcg()));
-  const auto first = f.window.CatalogueRequestsFor({2, 0});
+  const auto first = f.window.catalogueRequestsFor({2, 0});
   ASSERT_EQ(first.size(), 2u);
   EXPECT_EQ(first[0].index, 0);
   EXPECT_EQ(first[0].counter, 0);
   EXPECT_EQ(first[1].index, 2);
   EXPECT_EQ(first[1].counter, 1);
-  EXPECT_EQ(f.window.CatalogueRequestsFor({1})[0].counter, 2);
-  EXPECT_TRUE(f.window.CatalogueRequestsFor({7}).empty());
+  EXPECT_EQ(f.window.catalogueRequestsFor({1})[0].counter, 2);
+  EXPECT_TRUE(f.window.catalogueRequestsFor({7}).empty());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/file_io.hpp"
+#include "common/file_io.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -24,23 +24,23 @@ TEST_F(MainWindowCommands, SaveWritesTheLogAsTxtWithCrLf) {
   const auto pcg = dir.write("A.PCG", test::SmallestPcg());
   f.open(pcg);
   f.dialogs.saveAnswers.push_back((dir.path() / "log.TXT").string());
-  f.window.FileSave1Execute();
+  f.window.saveLog();
   EXPECT_EQ(f.dialogs.saveProposals, std::vector<std::string>{pcg});
   const std::string written = TempDir::read((dir.path() / "log.txt").string());
   EXPECT_EQ(written, "Patchlore Open file <A.PCG> Bytes:52\r\nPatchlore  ---End of File--- <A.PCG>\r\n");
   EXPECT_EQ(f.window.state().actionMsg, "Saved <" + (dir.path() / "log.txt").string() + ">");
 
   f.dialogs.saveAnswers.push_back((dir.path() / "plain").string());
-  f.window.FileSave1Execute();
+  f.window.saveLog();
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "plain.txt"));
   f.dialogs.saveAnswers.push_back((dir.path() / "x.log").string());
-  f.window.FileSave1Execute();
+  f.window.saveLog();
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "x.txt"));
 }
 
 TEST_F(MainWindowCommands, CancelledSaveWritesNothing) {
   f.dialogs.saveAnswers.push_back(std::nullopt);
-  f.window.FileSave1Execute();
+  f.window.saveLog();
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
   EXPECT_EQ(f.window.state().actionMsg, "ActionMsg");
 }
@@ -50,13 +50,13 @@ TEST_F(MainWindowCommands, FailedSaveKeepsTheOldFileAndSaysWhy) {
     // root writes into read-only folders: make the target a folder instead
     std::filesystem::create_directory(dir.path() / "busy.txt");
     f.dialogs.saveAnswers.push_back((dir.path() / "busy.txt").string());
-    f.window.FileSave1Execute();
+    f.window.saveLog();
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "busy.txt"));
   } else {
     const auto target = dir.write("old.txt", std::string("old contents"));
     ::chmod(dir.path().c_str(), 0555);
     f.dialogs.saveAnswers.push_back(target);
-    f.window.FileSave1Execute();
+    f.window.saveLog();
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(TempDir::read(target), "old contents");
   }
@@ -87,7 +87,7 @@ TEST_F(MainWindowCommands, FileExtensionRules) {
 TEST_F(MainWindowCommands, NewListsAChosenFileWithoutLoadingIt) {
   const auto path = dir.write("K.PCG", test::SmallestPcg());
   f.dialogs.openAnswers.push_back(path);
-  const auto content = f.window.FileNew1Execute();
+  const auto content = f.window.checkFile();
   ASSERT_TRUE(content);
   EXPECT_EQ(content->caption, "Check PCG <K.PCG>");
   EXPECT_EQ(content->lines.front(), path);
@@ -95,27 +95,27 @@ TEST_F(MainWindowCommands, NewListsAChosenFileWithoutLoadingIt) {
   EXPECT_EQ(f.window.registry().count(), 0);
 
   f.dialogs.openAnswers.push_back(std::nullopt);
-  EXPECT_FALSE(f.window.FileNew1Execute());
+  EXPECT_FALSE(f.window.checkFile());
 
   const auto empty = dir.write("EMPTY", test::Bytes{});
   f.dialogs.openAnswers.push_back(empty);
-  const auto listed = f.window.FileNew1Execute();
+  const auto listed = f.window.checkFile();
   ASSERT_TRUE(listed);  // the listing never refuses a readable file
   EXPECT_EQ(listed->lines[1], "Bytes:0; hex=00000000");
 
   const auto missing = (dir.path() / "missing").string();
   f.dialogs.openAnswers.push_back(missing);
-  EXPECT_FALSE(f.window.FileNew1Execute());
+  EXPECT_FALSE(f.window.checkFile());
   EXPECT_EQ(f.window.state().actionMsg, "ERROR: Cannot read <" + missing + ">");
 }
 
 TEST_F(MainWindowCommands, FontSettingStartsWithTheLogFont) {
   f.dialogs.fontAnswer = std::nullopt;
-  f.window.FontSetExecute();
+  f.window.chooseLogFont();
   EXPECT_EQ(f.dialogs.fontsOffered.at(0), (FontSpec{"Courier New", 10, true, false}));
   const FontSpec chosen{"DejaVu Sans Mono", 12, false, true};
   f.dialogs.fontAnswer = chosen;
-  f.window.FontSetExecute();
+  f.window.chooseLogFont();
   EXPECT_EQ(f.window.state().viewFont, chosen);
 }
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdio>
 
-#include "formats/bytes.hpp"
+#include "common/bytes.hpp"
 #include "formats/chunks.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"

@@ -2,7 +2,7 @@
 // the sanitizer build, these catch any read outside a buffer.
 #include <gtest/gtest.h>
 
-#include "formats/check_listing.hpp"
+#include "formats/chunk_listing.hpp"
 #include "formats/chunks.hpp"
 #include "formats/sng.hpp"
 #include "support/pcg_builder.hpp"

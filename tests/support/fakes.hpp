@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.hpp"
-#include "app/services.hpp"
+#include "app/main_window_core.hpp"
+#include "common/services.hpp"
 
 namespace patchlore::test {
 
@@ -75,7 +75,7 @@ struct MainWindowFixture {
   // Runs Open on the path as if it had been chosen in the dialog.
   void open(const std::string& path) {
     dialogs.openAnswers.push_back(path);
-    window.FileOpen1Execute();
+    window.openFile();
   }
 };
 

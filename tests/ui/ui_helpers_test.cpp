@@ -2,9 +2,9 @@
 // filters, fonts, and the places of arranged windows.
 #include <QtTest>
 
-#include "app/ui/font_conversion.hpp"
+#include "ui/font_conversion.hpp"
 #include "app/ui/qt_dialogs.hpp"
-#include "app/ui/text.hpp"
+#include "ui/qt_text.hpp"
 #include "app/ui/window_arrangement.hpp"
 
 class HelpersTest : public QObject {

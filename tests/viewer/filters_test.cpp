@@ -17,23 +17,23 @@ TEST(BankProgFilter, SelectionListAndCounts) {
   EXPECT_EQ(f.boxExist(), (std::vector<std::string>{"I-A000=", "I-A001="}));
   EXPECT_EQ(f.countExist(), "All Progs: 2");
 
-  f.BoxExistClick(1);
-  f.BoxExistClick(1);  // the same entry twice is added once
+  f.selectExisting(1);
+  f.selectExisting(1);  // the same entry twice is added once
   EXPECT_EQ(f.boxSelect(), (std::vector<std::string>{"I-A001="}));
   EXPECT_EQ(f.countSelect(), "Selected: 1");
-  f.BoxExistClick(7);  // no such line: nothing added
+  f.selectExisting(7);  // no such line: nothing added
   EXPECT_EQ(f.countSelect(), "Selected: 1");
 
   // Names are compared without regard to case and before the "=".
   f.addExistSorted("i-a001=Other Name");
   ASSERT_EQ(f.boxExist().back(), "i-a001=Other Name");
-  f.BoxExistClick(2);
+  f.selectExisting(2);
   EXPECT_EQ(f.boxSelect().size(), 1u);
 
-  f.BoxExistClick(0);
-  f.BoxSelectClick(0);
+  f.selectExisting(0);
+  f.unselect(0);
   EXPECT_EQ(f.boxSelect(), (std::vector<std::string>{"I-A000="}));
-  f.ClickSelectClick();
+  f.clearSelection();
   EXPECT_TRUE(f.boxSelect().empty());
   EXPECT_EQ(f.countSelect(), "Selected: 0");
 }
@@ -43,18 +43,18 @@ TEST(BankProgFilter, DecisionsByViewAndSetting) {
   // An empty selection: "Dis" keeps everything in every view; "Ena" keeps
   // only combination timbres.
   for (const auto view : kViews) EXPECT_TRUE(f.keepKey(view, "I-A000"));
-  f.EnaProgClick();
+  f.enableProgramSelection();
   EXPECT_FALSE(f.keepKey(FilterView::Program, "I-A000"));
   EXPECT_TRUE(f.keepKey(FilterView::Combination, "I-A000"));
   EXPECT_FALSE(f.keepKey(FilterView::Song, "I-A000"));
 
   f.addExistOnce("U-B012=");
-  f.BoxExistClick(0);
+  f.selectExisting(0);
   for (const auto view : kViews) {
     EXPECT_TRUE(f.keepKey(view, "u-b012"));
     EXPECT_FALSE(f.keepKey(view, "U-B013"));
   }
-  f.DisProgClick();
+  f.disableProgramSelection();
   for (const auto view : kViews) {
     EXPECT_FALSE(f.keepKey(view, "U-B012"));
     EXPECT_TRUE(f.keepKey(view, "U-B013"));
@@ -63,12 +63,12 @@ TEST(BankProgFilter, DecisionsByViewAndSetting) {
 
 TEST(ProgNameFilter, MemoLinesAndCounts) {
   ViewFilters f;
-  f.MemoSubstrChange("pad\r\nstr\nbass\r\n");
+  f.setPatternText("pad\r\nstr\nbass\r\n");
   EXPECT_EQ(f.memoSubstr(), (std::vector<std::string>{"pad", "str", "bass"}));
   EXPECT_EQ(f.countSubstr(), "Substrings: 3");
-  f.MemoSubstrChange("a\n\nb");
+  f.setPatternText("a\n\nb");
   EXPECT_EQ(f.memoSubstr(), (std::vector<std::string>{"a", "", "b"}));
-  f.ClickMemoClick();
+  f.clearPatterns();
   EXPECT_EQ(f.countSubstr(), "Substrings: 0");
   EXPECT_EQ(f.chainStr(), "*");
   EXPECT_TRUE(f.enaName());
@@ -77,7 +77,7 @@ TEST(ProgNameFilter, MemoLinesAndCounts) {
 TEST(ProgNameFilter, NoPatternsKeepEveryRowUnderBothSettings) {
   ViewFilters f;
   for (const auto view : kViews) EXPECT_TRUE(f.keepName(view, "Anything"));
-  f.DisNameClick();
+  f.disableNameFilter();
   for (const auto view : kViews) EXPECT_TRUE(f.keepName(view, "Anything"));
 }
 
@@ -119,7 +119,7 @@ TEST(ProgNameFilter, EnaKeepsMatchesAndDisHidesThem) {
   EXPECT_TRUE(f.keepName(FilterView::Program, "Grand Piano"));
   EXPECT_TRUE(f.keepName(FilterView::Program, "Strings Pad"));
   EXPECT_FALSE(f.keepName(FilterView::Program, "Pad Strings"));
-  f.DisNameClick();
+  f.disableNameFilter();
   EXPECT_FALSE(f.keepName(FilterView::Program, "Grand Piano"));
   EXPECT_TRUE(f.keepName(FilterView::Program, "Pad Strings"));
   f.setChainStr("");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "viewer/viewer.hpp"
+#include "formats/chunks.hpp"
+#include "viewer/viewer_core.hpp"
 #include "viewer_fixture.hpp"
 
 namespace patchlore {
@@ -80,8 +81,8 @@ class ProgramDisplay : public ::testing::Test {
     std::vector<std::string> lines;
     for (const auto b : banks) lines.push_back(test::ViewerFixture::Line(b));
     auto v = f.viewer(file, lines);
-    for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->ColumnBoxClick(name, true);
-    v->ShowClick();
+    for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->setColumnBox(name, true);
+    v->pressShow();
     return v;
   }
   static std::vector<std::string> Captions(const Table& table) {
@@ -130,10 +131,10 @@ TEST_F(ProgramDisplay, OffsetsAndPrefixes) {
   }).build());
   const auto banks = f.programBanks(file);
   auto v = f.viewer(file, {test::ViewerFixture::Line(banks[0])});
-  v->ColumnBoxClick("PKeyZone", true);
-  v->setSW3(true);
-  v->setCheckOffset(true);
-  v->ShowClick();
+  v->setColumnBox("PKeyZone", true);
+  v->setPrefixes(true);
+  v->setShowOffsets(true);
+  v->pressShow();
   const std::int64_t p = banks[0] + 24;
   const TableRow& row = v->state().table.rows.at(0);
   EXPECT_EQ(row.caption, "U-A; [HD-1]; 11; offsetBank:" + Hex8(banks[0]) + "; Prog bytes:4960");
@@ -204,7 +205,7 @@ TEST_F(ProgramDisplay, BankNameOnceWithSw2AndFilteredRowsDoNotCount) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 3).programBank(1, 2).build());
   const auto banks = f.programBanks(file);
   auto v = f.viewer(file, {test::ViewerFixture::Line(banks[0]), test::ViewerFixture::Line(banks[1])});
-  v->ShowClick();
+  v->pressShow();
   std::vector<std::string> captions;
   for (const auto& r : v->state().table.rows) captions.push_back(r.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"I-A; [HD-1]", "", "", "I-B; [HD-1]", ""}));
@@ -212,16 +213,16 @@ TEST_F(ProgramDisplay, BankNameOnceWithSw2AndFilteredRowsDoNotCount) {
 
   // The first program of I-B is filtered out: the next one shows the bank.
   ASSERT_EQ(v->filters().boxExist().at(3), "I-B000=");
-  v->filters().BoxExistClick(3);
-  v->SW2Click(true);
-  v->ShowClick();
+  v->filters().selectExisting(3);
+  v->setBankOnce(true);
+  v->pressShow();
   captions.clear();
   for (const auto& r : v->state().table.rows) captions.push_back(r.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"I-A; [HD-1]", "", "", "I-B; [HD-1]"}));
 
-  v->SW2Click(false);
+  v->setBankOnce(false);
   EXPECT_EQ(v->state().sw2.caption, "SW2: Bank always ");
-  v->ShowClick();
+  v->pressShow();
   captions.clear();
   for (const auto& r : v->state().table.rows) captions.push_back(r.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"I-A; [HD-1]", "I-A; [HD-1]", "I-A; [HD-1]", "I-B; [HD-1]"}));
@@ -232,16 +233,16 @@ TEST_F(ProgramDisplay, BankNameOnceWithSw2AndFilteredRowsDoNotCount) {
 TEST_F(ProgramDisplay, NameFilterAndEnaProg) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 12).build());
   auto v = f.viewer(file, {test::ViewerFixture::Line(f.programBanks(file)[0])});
-  v->filters().MemoSubstrChange("prog*01");
-  v->ShowClick();
+  v->filters().setPatternText("prog*01");
+  v->pressShow();
   std::vector<std::string> indexes;
   for (const auto& r : v->state().table.rows) indexes.push_back(r.cells.at(0));
   EXPECT_EQ(indexes, (std::vector<std::string>{"001", "010", "011"}));
   EXPECT_EQ(v->state().offsetLines.size(), 3u);
 
-  v->filters().ClickMemoClick();
-  v->filters().EnaProgClick();
-  v->ShowClick();
+  v->filters().clearPatterns();
+  v->filters().enableProgramSelection();
+  v->pressShow();
   EXPECT_TRUE(v->state().table.rows.empty());  // "Ena" with nothing selected lists no program
   EXPECT_EQ(v->state().msg, "Prog Banks:1; Lines:0; Time: 10:00:05 - 10:00:05");
   EXPECT_EQ(v->state().info, "Processing...Prog I-A011");
@@ -254,7 +255,7 @@ TEST_F(ProgramDisplay, CodeInNoTableUndefinedIdAndEmptyBank) {
   const auto combis = BankRun(image, FindChunk("CMB1", image), BankRunKind::Combinations);
   auto v = f.viewer(file, {test::ViewerFixture::Line(banks[0]), test::ViewerFixture::Line(banks[1]),
                            test::ViewerFixture::Line(combis[0])});
-  v->ShowClick();
+  v->pressShow();
   const auto& rows = v->state().table.rows;
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].caption, "00000007; [HD-1]");
@@ -269,7 +270,7 @@ TEST_F(ProgramDisplay, CodeInNoTableUndefinedIdAndEmptyBank) {
             (std::vector<std::string>{"00000007000=", "00000007001=", "I-A000="}));
 
   auto empty = f.viewer(file, {test::ViewerFixture::Line(banks[1])});
-  empty->ShowClick();
+  empty->pressShow();
   EXPECT_EQ(empty->state().msg, "Patch=Prog; PatchCode=P; Time: 10:00:05 - 10:00:05");
   EXPECT_EQ(empty->state().info, "");
 }
@@ -282,8 +283,8 @@ TEST_F(ProgramDisplay, TruncatedFileGivesShorterTextsAndNoReadOutside) {
   image.resize(static_cast<std::size_t>(second + 2600));  // cuts the record before its key zones
   const int cut = f.add("CUT.PCG", image, "PCG KORG KRONOS");
   auto v = f.viewer(cut, {test::ViewerFixture::Line(bank), "Prog Bank=0FFFFFFF"});
-  for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->ColumnBoxClick(name, true);
-  v->ShowClick();
+  for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->setColumnBox(name, true);
+  v->pressShow();
   const auto& rows = v->state().table.rows;
   ASSERT_EQ(rows.size(), 4u);  // the intact program with its zone rows, then the cut one
   EXPECT_EQ(rows[3].cells, (std::vector<std::string>{"001", "Prog I-A 001            ", "Double",
@@ -300,11 +301,11 @@ TEST_F(ProgramDisplay, CancelStopsTheShowAndFreesTheWindow) {
   f.reporter.onPump = [&] {
     if (v->state().table.rows.size() == 9) {
       closableDuringShow = v->canClose();
-      v->ShowClick();  // the disabled button starts nothing
-      v->CancelClick();
+      v->pressShow();  // the disabled button starts nothing
+      v->cancel();
     }
   };
-  v->ShowClick();
+  v->pressShow();
   EXPECT_FALSE(closableDuringShow);
   EXPECT_EQ(v->state().table.rows.size(), 9u);
   EXPECT_EQ(v->state().msg, "Prog Banks:1; Lines:9");
@@ -313,7 +314,7 @@ TEST_F(ProgramDisplay, CancelStopsTheShowAndFreesTheWindow) {
   EXPECT_TRUE(v->canClose());
   EXPECT_FALSE(f.shared.cancelRequested);
   f.reporter.onPump = nullptr;
-  v->ShowClick();
+  v->pressShow();
   EXPECT_EQ(v->state().table.rows.size(), 128u);
 }
 

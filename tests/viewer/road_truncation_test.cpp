@@ -13,16 +13,16 @@ using test::Bytes;
 
 // Walks the whole road on file index; returns the number of table rows shown.
 std::size_t WalkTheRoad(test::ViewerFixture& f, int index) {
-  const Catalogue catalogue = f.main.window.BuildCatalogue(index, 0);
+  const Catalogue catalogue = f.main.window.buildCatalogue(index, 0);
   std::vector<int> all(catalogue.list.rows.size());
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
   std::size_t rows = 0;
   for (const auto& request : ViewerRequestsFor(catalogue, all)) {
     ViewerCore viewer(f.registry(), f.shared, f.reporter, [] { return std::string("12:00:00"); });
     viewer.Open(request);
-    for (const char* box : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.ColumnBoxClick(box, true);
-    viewer.setCheckOffset(true);
-    viewer.ShowClick();
+    for (const char* box : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(box, true);
+    viewer.setShowOffsets(true);
+    viewer.pressShow();
     EXPECT_FALSE(viewer.state().msg.empty());
     EXPECT_TRUE(viewer.canClose());
     rows += viewer.state().table.rows.size();

@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "formats/banks.hpp"
-#include "formats/bytes.hpp"
+#include "formats/chunks.hpp"
+#include "common/bytes.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "viewer/object_browser.hpp"
-#include "viewer/viewer.hpp"
+#include "viewer/viewer_core.hpp"
 
 namespace patchlore::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "viewer/viewer.hpp"
+#include "viewer/viewer_core.hpp"
 #include "viewer_fixture.hpp"
 
 namespace patchlore {
@@ -21,7 +21,7 @@ class ViewerFrame : public ::testing::Test {
 
 TEST_F(ViewerFrame, CreationRunsTheFirstShow) {
   auto v = bare();
-  v->FormCreate();
+  v->create();
   const ViewerState& s = v->state();
   EXPECT_EQ(s.caption, "Object FormView");
   EXPECT_EQ(s.msg, "Patch=Object; PatchCode=O");
@@ -39,18 +39,18 @@ TEST_F(ViewerFrame, CreationRunsTheFirstShow) {
 
 TEST_F(ViewerFrame, ColumnBoxesKeepTheirRules) {
   auto v = bare();
-  EXPECT_TRUE(v->ColumnBoxClick("TChannel", false));
+  EXPECT_TRUE(v->setColumnBox("TChannel", false));
   EXPECT_TRUE(v->columnChecked("TChannel"));
-  EXPECT_TRUE(v->ColumnBoxClick("POctave", true));
+  EXPECT_TRUE(v->setColumnBox("POctave", true));
   EXPECT_FALSE(v->columnChecked("POctave"));
-  EXPECT_TRUE(v->ColumnBoxClick("TStatus", true));
+  EXPECT_TRUE(v->setColumnBox("TStatus", true));
   EXPECT_TRUE(v->columnChecked("TStatus"));
-  EXPECT_FALSE(v->ColumnBoxClick("Nothing", true));
+  EXPECT_FALSE(v->setColumnBox("Nothing", true));
   // The Octave column never shows, even in a program view.
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 1).build());
   auto p = f.viewer(file, {test::ViewerFixture::Line(f.programBanks(file)[0])});
-  p->ColumnBoxClick("POctave", true);
-  p->ShowClick();
+  p->setColumnBox("POctave", true);
+  p->pressShow();
   for (const auto& column : p->state().table.columns) EXPECT_NE(column.caption, "Octave");
 }
 
@@ -69,32 +69,32 @@ TEST_F(ViewerFrame, ModelAndVersionConstants) {
 
   // Show stores the record size of the model for every viewer.
   const int oasys = f.load("O.PCG", PcgBuilder(test::kOasys).programBank(0, 1).build());
-  f.viewer(oasys, {})->ShowClick();
+  f.viewer(oasys, {})->pressShow();
   EXPECT_EQ(f.shared.timbreSize, 186);
 }
 
 TEST_F(ViewerFrame, SwitchCaptions) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 1).build());
   auto v = f.viewer(file, {});
-  v->ShowClick();
+  v->pressShow();
   EXPECT_EQ(v->state().sw1.caption, "SW1: by Prog");
-  v->SW1Click(false);
+  v->setByObject(false);
   EXPECT_EQ(v->state().sw1.caption, "SW1: by Prog");
-  v->SW2Click(true);
+  v->setBankOnce(true);
   EXPECT_EQ(v->state().sw2.caption, "SW2: Bank once ");
 
   auto song = f.viewer(file, {}, "Song");
-  song->ShowClick();
+  song->pressShow();
   EXPECT_EQ(song->state().sw1.caption, "SW1: by Song");
-  song->SW1Click(false);
-  song->ShowClick();
+  song->setByObject(false);
+  song->pressShow();
   EXPECT_EQ(song->state().sw1.caption, "SW1: by Prog");
-  song->SW1Click(true);
+  song->setByObject(true);
   EXPECT_EQ(song->state().sw1.caption, "SW1: by Song");
 
   auto fresh = f.viewer(file, {}, "Song");
-  fresh->SW1Click(false);  // before any Show: the caption has no "Object" left to replace
-  fresh->ShowClick();
+  fresh->setByObject(false);  // before any Show: the caption has no "Object" left to replace
+  fresh->pressShow();
   EXPECT_EQ(fresh->state().sw1.caption, "SW1: by Prog");
 }
 
@@ -106,38 +106,38 @@ TEST_F(ViewerFrame, LinksAndLinkedProgramNames) {
 
   // A viewer of B's objects links itself to B.
   auto v = f.viewer(b, {});
-  v->ShowClick();
+  v->pressShow();
   EXPECT_EQ(f.registry().linkedPcgIndex(), b);
   EXPECT_EQ(v->state().linkMsg, "1:B.PCG");
   EXPECT_EQ(v->state().pcg, (std::vector<std::string>{"1:B.PCG", "U-A000=Prog U-A 000", "I-B000=Prog I-B 000"}));
 
   // A song viewer keeps the link.
   auto song = f.viewer(s, {}, "Song");
-  song->ShowClick();
+  song->pressShow();
   EXPECT_EQ(song->state().linkMsg, "1:B.PCG");
   EXPECT_EQ(song->state().pcg.front(), "1:B.PCG");
 
-  song->LinkClick();
+  song->listLinkCandidates();
   EXPECT_TRUE(song->state().linkBoxVisible);
   EXPECT_EQ(song->state().linkBox, (std::vector<std::string>{"A.PCG", "B.PCG", "not PCG : S.SNG"}));
-  song->LinkBoxClick(2);  // names no file
-  song->LinkBoxClick(9);
+  song->linkPcg(2);  // names no file
+  song->linkPcg(9);
   EXPECT_EQ(f.registry().linkedPcgIndex(), b);
   EXPECT_TRUE(song->state().linkBoxVisible);
-  song->LinkBoxClick(0);
+  song->linkPcg(0);
   EXPECT_EQ(song->state().linkMsg, "0:A.PCG");
   EXPECT_EQ(f.registry().linkedPcgIndex(), a);
   EXPECT_FALSE(song->state().linkBoxVisible);
-  song->ShowClick();  // the names of the new link are read at the next Show
+  song->pressShow();  // the names of the new link are read at the next Show
   EXPECT_EQ(song->state().pcg, (std::vector<std::string>{"0:A.PCG", "I-A000=Prog I-A 000", "I-A001=Prog I-A 001"}));
 }
 
 TEST_F(ViewerFrame, NoPcgLoaded) {
   const int s = f.add("S.SNG", Bytes(64, 0), "SNG KORG KRONOS");
   auto song = f.viewer(s, {}, "Song");
-  song->ShowClick();
+  song->pressShow();
   EXPECT_EQ(song->state().linkMsg, "PCG missing ");
-  song->LinkClick();
+  song->listLinkCandidates();
   EXPECT_EQ(song->state().linkMsg, "PCG not loaded (open any PCG-file, please)");
   EXPECT_FALSE(song->state().linkBoxVisible);
   EXPECT_EQ(song->state().linkBox, (std::vector<std::string>{"not PCG : S.SNG"}));
@@ -152,7 +152,7 @@ TEST_F(ViewerFrame, ChunkSizesThatDoNotMoveForwardEndTheNameWalk) {
   test::PutBigEndian32(looping, banks[0] + 4, 0xFFFFFFF4u);
   const int loop = f.add("L.PCG", looping, "PCG KORG KRONOS");
   auto v = f.viewer(loop, {});
-  v->ShowClick();
+  v->pressShow();
   EXPECT_EQ(v->state().pcg, (std::vector<std::string>{"1:L.PCG", "I-A000=Prog I-A 000", "I-A001=Prog I-A 001"}));
 
   // A top-level chunk of size -12 before PRG1 ends the walk: the names stay as they were.
@@ -160,14 +160,14 @@ TEST_F(ViewerFrame, ChunkSizesThatDoNotMoveForwardEndTheNameWalk) {
   test::PutBigEndian32(stuck, 28 + 4, 0xFFFFFFF4u);
   const int s = f.add("S.PCG", stuck, "PCG KORG KRONOS");
   v->setCaption("Prog " + FileWindowCaption(f.registry(), s));
-  v->ShowClick();
+  v->pressShow();
   EXPECT_EQ(v->state().pcg.front(), "1:L.PCG");
 }
 
 TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
   const int file = f.add("M.SYX", Bytes(16, 0xF0), "SYSEX messages:3");
   auto v = f.viewer(file, {"Sysex 0=00000000", "Sysex 1=00000004", "Sysex 2=00000009"}, "Sysex");
-  v->ShowClick();
+  v->pressShow();
   const ViewerState& s = v->state();
   EXPECT_FALSE(s.columnsVisible);
   ASSERT_EQ(s.table.columns.size(), 5u);
@@ -187,10 +187,10 @@ TEST_F(ViewerFrame, NestedShowsKeepEveryViewerBusyUntilItsOwnShowEnds) {
   f.reporter.onPump = [&] {
     if (nestedRan || first->state().table.rows.size() != 5) return;
     nestedRan = true;
-    second->ShowClick();  // runs to its end inside the first
+    second->pressShow();  // runs to its end inside the first
     firstBusyAfterNested = first->ownShowRunning() && !first->canClose() && !second->canClose();
   };
-  first->ShowClick();
+  first->pressShow();
   EXPECT_TRUE(nestedRan);
   EXPECT_TRUE(firstBusyAfterNested);
   EXPECT_EQ(second->state().table.rows.size(), 20u);
@@ -208,12 +208,12 @@ TEST_F(ViewerFrame, CancelInAnyViewerStopsEveryRunningShow) {
   f.reporter.onPump = [&] {
     if (!nestedStarted && first->state().table.rows.size() == 3) {
       nestedStarted = true;
-      second->ShowClick();
+      second->pressShow();
     } else if (nestedStarted && second->ownShowRunning() && second->state().table.rows.size() == 2) {
-      second->CancelClick();
+      second->cancel();
     }
   };
-  first->ShowClick();
+  first->pressShow();
   EXPECT_EQ(second->state().table.rows.size(), 2u);
   EXPECT_EQ(first->state().table.rows.size(), 3u);
   EXPECT_FALSE(f.shared.cancelRequested);
@@ -222,43 +222,43 @@ TEST_F(ViewerFrame, CancelInAnyViewerStopsEveryRunningShow) {
 
 TEST_F(ViewerFrame, SettingsArea) {
   auto v = bare();
-  v->Filters1Click();
+  v->openBankProgFilter();
   EXPECT_EQ(v->filters().countExist(), "All Progs: 0");
   EXPECT_EQ(v->filters().countSelect(), "Selected: 0");
-  v->Exel1Click();
-  v->Names1Click();
+  v->openExportSettings();
+  v->openNameFilter();
   EXPECT_EQ(v->state().settings, (SettingsArea{true, true, true, true}));
-  v->CloseExelClick();
-  v->CloseProgFilterClick();
+  v->closeExportSettings();
+  v->closeBankProgFilter();
   EXPECT_EQ(v->state().settings, (SettingsArea{true, false, false, true}));
-  v->CloseSetClick();
+  v->closeSettings();
   EXPECT_EQ(v->state().settings, SettingsArea{});
 }
 
 TEST_F(ViewerFrame, SaveAsCvs) {
   const int file = f.load("BANKS.PCG", PcgBuilder().programBank(0, 2).build());
   auto v = f.viewer(file, {test::ViewerFixture::Line(f.programBanks(file)[0])});
-  v->ShowClick();
-  v->EditSeparatorChange(2);
+  v->pressShow();
+  v->setSeparatorPosition(2);
   EXPECT_EQ(v->state().asciiCode, "ASCII ( $44 )");
   EXPECT_EQ(v->state().asciiChar, "','");
 
   dialogs.saveAnswers.push_back(std::nullopt);
-  v->SaveAs1Click(dialogs);  // cancelled: nothing written
+  v->exportTable(dialogs);  // cancelled: nothing written
   ASSERT_EQ(dialogs.saveProposals.size(), 1u);
   EXPECT_EQ(dialogs.saveProposals[0], "BANKS.PCG.Prog Banks_1_ Lines_2_ Time_ 10_00_00 - 10_00_05.CVS");
   EXPECT_EQ(v->state().info, "ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep=', '");
 
   const std::string target = (f.dir.path() / "out.txt").string();
   dialogs.saveAnswers.push_back(target);
-  v->SaveAs1Click(dialogs);
+  v->exportTable(dialogs);
   const std::string text = test::TempDir::read((f.dir.path() / "out.CVS").string());
   EXPECT_EQ(text.substr(0, 57), "Sep=, \r\nProg Bank, Index, P.Name, OSC Mode, Transpose, \r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
 
   const std::string msg = v->state().msg;
   dialogs.saveAnswers.push_back((f.dir.path() / "no" / "out.CVS").string());
-  v->SaveAs1Click(dialogs);
+  v->exportTable(dialogs);
   EXPECT_EQ(v->state().msg.substr(0, 11), "Not saved: ");
   EXPECT_NE(v->state().msg.find("/no/out.CVS"), std::string::npos);
 }

@@ -3,11 +3,11 @@
 
 #include <QDialog>
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TAboutBox(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "app/ui/font_conversion.hpp"
-#include "app/ui/text.hpp"
+#include "ui/font_conversion.hpp"
+#include "ui/qt_text.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/services.hpp"
+#include "common/services.hpp"
 
 // A filter given as pairs of description and patterns joined by "|"
 // («All files (*.*)|*.*») in Qt's form («All files (*)»).

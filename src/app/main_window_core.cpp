@@ -1,0 +1,106 @@
+#include "app/main_window_core.hpp"
+
+#include <algorithm>
+
+#include "common/file_io.hpp"
+#include "common/bytes.hpp"
+#include "formats/chunk_listing.hpp"
+#include "common/cp1251.hpp"
+
+namespace patchlore {
+
+MainWindowCore::MainWindowCore(Dialogs& dialogs, MainWindowReporter& reporter)
+    : dialogs_(dialogs), reporter_(reporter) {}
+
+std::optional<std::string> MainWindowCore::chooseFileToOpen() {
+  auto chosen = dialogs_.openFile(std::string(kAllFilesFilter));
+  if (chosen) lastOpenDialogFile_ = *chosen;
+  return chosen;
+}
+
+std::optional<ChunkListingContent> MainWindowCore::checkFile() {
+  const auto path = chooseFileToOpen();
+  if (!path) return std::nullopt;
+  reporter_.pump();
+  const std::string shownPath = Utf8ToCp1251(*path);
+  const ReadResult read = ReadWholeFile(*path);
+  if (!read.opened) {  // an empty listing would pass a failure off as an empty file
+    setActionMsg("ERROR: Cannot read <" + shownPath + ">");
+    return std::nullopt;
+  }
+  if (read.tooLarge) {
+    setActionMsg("ERROR: File too large to check <" + shownPath + "> Bytes:" +
+                 std::to_string(read.fileSize) + "; at most " +
+                 std::to_string(kLargestLoadableFile) + " bytes can be read");
+    return std::nullopt;
+  }
+  return ChunkListingContent{"Check PCG <" + Utf8ToCp1251(NameOf(*path)) + ">",
+                            CheckPcgListing(shownPath, read.bytes.bytes())};
+}
+
+void MainWindowCore::saveLog() {
+  const auto chosen = dialogs_.saveFile(lastOpenDialogFile_, "");
+  if (!chosen) return;
+  std::string target = *chosen;
+  if (ExtractFileExt(target) != ".txt") target = ChangeFileExt(target, ".txt");
+  if (const auto error = WriteTextLines(target, state_.view))
+    setActionMsg("ERROR: Save failed. " + Utf8ToCp1251(*error));
+  else
+    setActionMsg("Saved <" + Utf8ToCp1251(target) + ">");
+}
+
+void MainWindowCore::chooseLogFont() {
+  const auto chosen = dialogs_.chooseFont(state_.viewFont);
+  if (!chosen) return;
+  state_.viewFont = *chosen;
+  reporter_.changed(MainWindowPart::ViewFont);
+  reporter_.changed(MainWindowPart::View);  // the lines are redrawn in the new font
+}
+
+std::vector<CatalogueRequest> MainWindowCore::catalogueRequestsFor(std::vector<int> selectedRows) {
+  std::sort(selectedRows.begin(), selectedRows.end());
+  std::vector<CatalogueRequest> requests;
+  for (const int row : selectedRows) {
+    if (row < 0 || row >= registry_.count()) continue;
+    requests.push_back({row, catalogueCounter_++});
+  }
+  return requests;
+}
+
+void MainWindowCore::setActionMsg(std::string text) {
+  state_.actionMsg = std::move(text);
+  reporter_.changed(MainWindowPart::ActionMsg);
+}
+
+void MainWindowCore::setCaption(std::string text) {
+  state_.caption = std::move(text);
+  reporter_.changed(MainWindowPart::Caption);
+}
+
+void MainWindowCore::setMsgView(std::string text) {
+  state_.msgView = std::move(text);
+  reporter_.changed(MainWindowPart::MsgView);
+}
+
+void MainWindowCore::clearView() {
+  state_.view.clear();
+  reporter_.changed(MainWindowPart::View);
+}
+
+void MainWindowCore::addViewLine(std::string line) {
+  state_.view.push_back(std::move(line));
+  reporter_.changed(MainWindowPart::View);
+}
+
+void MainWindowCore::setProgress(ProgressBar progress) {
+  if (progress == state_.progress) return;
+  state_.progress = progress;
+  reporter_.changed(MainWindowPart::Progress);
+}
+
+void MainWindowCore::setLoadRunning(bool running) {
+  state_.loadRunning = running;
+  reporter_.changed(MainWindowPart::Commands);
+}
+
+}  // namespace patchlore

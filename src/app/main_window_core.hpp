@@ -1,0 +1,94 @@
+// The main window's behaviour: its texts, its log, its list of loaded files
+// and its commands. The desktop window copies the state onto its widgets; the
+// command-line tool prints it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.hpp"
+#include "app/registry.hpp"
+#include "common/services.hpp"
+
+namespace patchlore {
+
+constexpr std::string_view kBaseCaption = "Patchlore ";
+constexpr std::string_view kAllFilesFilter = "All files (*.*)|*.*";
+
+struct MainWindowState {
+  std::string caption{kBaseCaption};
+  std::string actionMsg = "ActionMsg";
+  std::string msgView = "  Please, Open and try to load file.";
+  std::vector<std::string> view;  // the log list box
+  ProgressBar progress;
+  bool loadRunning = false;  // while true, neither load command may start
+  FontSpec viewFont{"Courier New", 10, true, false};
+};
+
+// Which part of the state changed, so the window updates only that.
+enum class MainWindowPart { Caption, ActionMsg, MsgView, View, Progress, Commands, Rows, ViewFont };
+
+class MainWindowReporter : public Reporter {
+ public:
+  virtual void changed(MainWindowPart) {}
+};
+
+// A "Check PCG" window to open: its caption and the lines of its memo.
+struct ChunkListingContent {
+  std::string caption;
+  std::vector<std::string> lines;
+};
+
+// A catalogue window to build for a row of the list of loaded files.
+struct CatalogueRequest {
+  int index;
+  int counter;
+};
+
+class MainWindowCore {
+ public:
+  MainWindowCore(Dialogs& dialogs, MainWindowReporter& reporter);
+
+  const MainWindowState& state() const { return state_; }
+  Registry& registry() { return registry_; }
+  const Registry& registry() const { return registry_; }
+  int catalogueCounter() const { return catalogueCounter_; }
+
+  // Open: load a PCG or SNG file chosen in the open dialog.
+  void openFile();
+  // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
+  // when the file is refused.
+  std::optional<ChunkListingContent> checkFile();
+  // Save: the lines of the log as a ".txt" file.
+  void saveLog();
+  // Font Setting: the font of the log.
+  void chooseLogFont();
+  // Double-click or header right-click on the list of loaded files: one
+  // catalogue per selected row, in row order.
+  std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);
+  // Builds the catalogue of loaded file index for the window numbered counter;
+  // its steps and errors show in ActionMsg.
+  Catalogue buildCatalogue(int index, int counter);
+
+ private:
+  class OpenCommand;
+
+  std::optional<std::string> chooseFileToOpen();
+  void setActionMsg(std::string text);
+  void setCaption(std::string text);
+  void setMsgView(std::string text);
+  void clearView();
+  void addViewLine(std::string line);
+  void setProgress(ProgressBar progress);
+  void setLoadRunning(bool running);
+
+  Dialogs& dialogs_;
+  MainWindowReporter& reporter_;
+  MainWindowState state_;
+  Registry registry_;
+  int catalogueCounter_ = 0;
+  std::string lastOpenDialogFile_;  // the save dialog proposes it
+};
+
+}  // namespace patchlore

@@ -1,0 +1,101 @@
+// The main window: the log, the list of loaded files, the status texts, and
+// the menus and toolbar that start every command. All behaviour and texts
+// live in MainWindowCore; this window forwards events to it and copies its
+// state onto the widgets.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+#include "app/main_window_core.hpp"
+#include "common/services.hpp"
+#include "viewer/viewer_core.hpp"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class ChildWindows;
+class AboutBox;
+
+class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  patchlore::MainWindowCore& core() { return core_; }
+  // What every viewer window shares (busy and cancel flags, record size,
+  // export separator). It lives beside the registry the viewers read.
+  patchlore::ViewerShared& viewerShared() { return viewerShared_; }
+
+  // Windows opened from this one register here, so that "Close" and the
+  // Window commands reach them and they are closed with the main window.
+  void adoptChildWindow(QWidget* window);
+
+  void changed(patchlore::MainWindowPart part) override;
+  void pump() override;
+
+ signals:
+  // A catalogue window is to be built for a loaded file.
+  void catalogueRequested(int index, int counter);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* addCommand(const char* name, const char* caption, const char* shortcut,
+                      const char* hint);
+  void createCommands();
+  void createFileCommands();
+  void createEditCommands();
+  void createWindowCommands();
+  void createMenus();
+  void createToolBar();
+  void createCentralArea();
+  void createOpenList();
+  QMenu* addMenu(const char* name, const char* caption, const char* hint);
+  void addMenuItem(QMenu* menu, const char* itemName, QAction* action);
+  QToolButton* addToolButton(QToolBar* toolBar, const char* name, QAction* action, bool visible);
+  QAction* command(const char* name) const;
+
+  void checkFile();
+  void closeActiveWindow();
+  void showAbout();
+  void selectAllFiles();
+  void openSelectedCatalogues();
+  void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
+  void cascadeWindows();
+  void tileWindows(Qt::Orientation orientation);
+  void minimizeAllWindows();
+  void arrangeWindows();
+  void placeChildren(const QList<QWidget*>& windows, const QList<QRect>& places);
+
+  void showAll();
+  void showView();
+  void showProgress();
+  void showCommands();
+  void appendRows();
+  void showViewFont();
+
+  patchlore::Dialogs& dialogs_;
+  patchlore::MainWindowCore core_;
+  patchlore::ViewerShared viewerShared_;
+  ChildWindows* children_;
+  AboutBox* aboutBox_;
+  QElapsedTimer pumpClock_;
+
+  QAction* fileOpen1_ = nullptr;
+  QAction* fileOpenAsSysEx1_ = nullptr;
+  QListWidget* view_ = nullptr;
+  QLabel* msgView_ = nullptr;
+  QTreeWidget* openList_ = nullptr;
+  QLabel* actionMsg_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+};

@@ -1,0 +1,176 @@
+#include "common/bytes.hpp"
+
+#include <algorithm>
+#include <string.h>
+
+#include <cstring>
+
+
+namespace patchlore {
+
+std::string BytesText(Image image, std::int64_t start, std::int64_t count) {
+  const auto size = static_cast<std::int64_t>(image.size());
+  if (count < 1 || start > size - 1) return {};
+  const std::int64_t end = std::min(start + count, size);  // one past the last
+  const std::int64_t from = std::max<std::int64_t>(start, 0);
+  if (end <= from) return {};
+  return std::string(reinterpret_cast<const char*>(image.data() + from),
+                     static_cast<std::size_t>(end - from));
+}
+
+std::int32_t BigEndianValue(std::string_view bytes) {
+  std::uint32_t value = 0;
+  const std::size_t used = std::min<std::size_t>(bytes.size(), 4);
+  for (std::size_t i = 0; i < used; ++i)
+    value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
+  return static_cast<std::int32_t>(value);
+}
+
+std::int32_t NumberAt(Image image, std::int64_t offset) {
+  const auto size = static_cast<std::int64_t>(image.size());
+  if (offset >= 0 && offset + 4 <= size) {
+    const std::uint8_t* p = image.data() + offset;
+    return static_cast<std::int32_t>((std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
+                                     (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]});
+  }
+  return BigEndianValue(BytesText(image, offset, 4));
+}
+
+std::int64_t FindText(std::string_view pattern, Image image) {
+  if (pattern.empty() || pattern.size() > image.size()) return -1;
+  // memmem scans a whole image at memory speed, whatever bytes it holds
+  const void* found = ::memmem(image.data(), image.size(), pattern.data(), pattern.size());
+  return found == nullptr ? -1 : static_cast<const std::uint8_t*>(found) - image.data();
+}
+
+std::string HexText(std::string_view bytes) {
+  static constexpr char digits[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (const char c : bytes) {
+    const auto b = static_cast<std::uint8_t>(c);
+    text += digits[b >> 4];
+    text += digits[b & 0x0F];
+  }
+  return text;
+}
+
+std::string BitsText(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size() * 8);
+  for (const char c : bytes) {
+    const auto b = static_cast<std::uint8_t>(c);
+    for (int bit = 7; bit >= 0; --bit) text += ((b >> bit) & 1) ? '1' : '0';
+  }
+  return text;
+}
+
+std::string ZeroPad(std::int64_t n, int width) {
+  std::string text = std::to_string(n);
+  if (static_cast<int>(text.size()) < width)
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+  return text;
+}
+
+std::string HexPad(std::int64_t value, int width) {
+  static constexpr char digits[] = "0123456789ABCDEF";
+  std::uint64_t v = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
+  std::string text;
+  do {
+    text.insert(text.begin(), digits[v & 0x0F]);
+    v >>= 4;
+  } while (v != 0);
+  if (static_cast<int>(text.size()) < width)
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+  return text;
+}
+
+std::string TableLookup(std::string_view table, std::string_view section,
+                        std::string_view key) {
+  if (table.empty()) return std::string(key);
+  char separator = table.front();
+  std::string_view working = table;
+  if (!section.empty()) {
+    const std::string head = std::string(1, separator) + std::string(section) + " ";
+    const auto at = table.find(head);
+    if (at == std::string_view::npos) {
+      working = {};
+    } else {
+      working = table.substr(at + head.size());
+      working = working.substr(0, working.find(separator));
+    }
+  }
+  if (!working.empty()) separator = working.front();
+  const std::string needle = " " + std::string(key) + "=";
+  const auto at = working.find(needle);
+  std::string_view value;
+  if (at != std::string_view::npos) {
+    value = working.substr(at + needle.size());
+    value = value.substr(0, value.find(separator));
+  }
+  return value.empty() ? std::string(key) : std::string(value);
+}
+
+std::int64_t HexValue(std::string_view text, int digits) {
+  static constexpr std::string_view hex = "0123456789ABCDEF";
+  std::int64_t value = 0;
+  std::int64_t weight = 1;
+  int found = 0;
+  for (auto i = text.size(); i-- > 0 && found < digits;) {
+    const auto digit = hex.find(text[i]);
+    if (digit == std::string_view::npos) continue;
+    value += static_cast<std::int64_t>(digit) * weight;
+    weight *= 16;
+    ++found;
+  }
+  return found == 0 ? -1 : value;
+}
+
+std::int64_t IndexFromCaption(std::string_view caption) {
+  const auto colon = caption.find(':');
+  const auto blank = caption.find(' ');
+  if (blank != std::string_view::npos && colon != std::string_view::npos && blank < colon)
+    caption = caption.substr(blank + 1);
+  const auto at = caption.find(':');
+  if (at == std::string_view::npos || at == 0) return -1;
+  std::int64_t index = 0;
+  for (const char c : caption.substr(0, at)) {
+    if (c < '0' || c > '9' || index > (std::int64_t{1} << 40)) return -1;
+    index = index * 10 + (c - '0');
+  }
+  return index;
+}
+
+std::int64_t BytesFromCaption(std::string_view caption) {
+  std::string lower(caption);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
+  const auto at = lower.find("bytes:");
+  if (at == std::string::npos) return -1;
+  std::int64_t value = 0;
+  int digits = 0;
+  for (auto i = at + 6; i < lower.size() && lower[i] >= '0' && lower[i] <= '9'; ++i) {
+    if (value > (std::int64_t{1} << 50)) break;
+    value = value * 10 + (lower[i] - '0');
+    ++digits;
+  }
+  return digits == 0 ? -1 : value;
+}
+
+std::string TrimRight(std::string_view text) {
+  auto end = text.size();
+  while (end > 0 && static_cast<std::uint8_t>(text[end - 1]) <= 0x20) --end;
+  return std::string(text.substr(0, end));
+}
+
+std::string FolderOf(std::string_view path) {
+  const auto at = path.find_last_of('/');
+  return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
+}
+
+std::string NameOf(std::string_view path) {
+  const auto at = path.find_last_of('/');
+  return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
+}
+
+}  // namespace patchlore

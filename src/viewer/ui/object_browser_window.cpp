@@ -1,0 +1,109 @@
+#include "viewer/ui/object_browser_window.hpp"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/qt_text.hpp"
+#include "ui/table_model.hpp"
+
+namespace {
+
+constexpr int kPanel1Height = 46;
+constexpr int kPanel2Height = 41;
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+ObjectBrowserWindow::ObjectBrowserWindow(patchlore::Catalogue catalogue, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), catalogue_(std::move(catalogue)) {
+  qRegisterMetaType<std::vector<patchlore::ViewerRequest>>();
+  setObjectName("FormOpen");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(toQString(catalogue_.caption));
+  createPanels();
+  createList();
+  resize(patchlore::kCatalogueDesignWidth, patchlore::kCatalogueDesignHeight);
+}
+
+void ObjectBrowserWindow::createPanels() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  auto* panel1 = new QWidget(this);
+  panel1->setObjectName("Panel1");
+  panel1->setFixedHeight(kPanel1Height);
+  offsetBox_ = new QListWidget(panel1);
+  offsetBox_->setObjectName("OffsetBox");
+  for (const std::string& line : catalogue_.offsetBox) offsetBox_->addItem(toQString(line));
+  (new QVBoxLayout(panel1))->addWidget(offsetBox_);
+  panel1->hide();
+  layout->addWidget(panel1);
+
+  auto* panel2 = new QWidget(this);
+  panel2->setObjectName("Panel2");
+  panel2->setFixedHeight(kPanel2Height);
+  auto* row = new QHBoxLayout(panel2);
+  viewSelected_ = new QPushButton("View", panel2);
+  viewSelected_->setObjectName("ViewSelected");
+  viewSelected_->setFont(Bold(viewSelected_->font()));
+  connect(viewSelected_, &QPushButton::clicked, this, &ObjectBrowserWindow::viewSelected);
+  auto* label1 = new QLabel("Select Objects then Click. ", panel2);
+  label1->setObjectName("Label1");
+  row->addWidget(viewSelected_);
+  row->addWidget(label1);
+  row->addStretch();
+  layout->addWidget(panel2);
+
+  msg_ = new QLabel(toQString(catalogue_.msg), this);
+  msg_->setObjectName("Msg");
+  msg_->setTextFormat(Qt::PlainText);
+  layout->addWidget(msg_);
+}
+
+void ObjectBrowserWindow::createList() {
+  model_ = new TableModel(this);
+  model_->setTable(catalogue_.list);
+  listView1_ = NewReportList(this, model_);
+  QHeaderView* header = listView1_->horizontalHeader();
+  ApplyColumnWidths(header, catalogue_.list);
+  connect(header, &QHeaderView::sectionClicked, this, &ObjectBrowserWindow::selectAllRows);
+  connect(listView1_, &QAbstractItemView::doubleClicked, this, &ObjectBrowserWindow::viewDoubleClicked);
+  layout()->addWidget(listView1_);
+}
+
+void ObjectBrowserWindow::placeOnPrimaryScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+  const patchlore::WindowPlace place =
+      patchlore::CataloguePlacement(catalogue_.counter, size.width(), size.height());
+  move(place.left, place.top);
+}
+
+std::vector<int> ObjectBrowserWindow::selectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : listView1_->selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void ObjectBrowserWindow::viewDoubleClicked() { viewSelected(); }
+
+void ObjectBrowserWindow::viewSelected() {
+  std::vector<patchlore::ViewerRequest> requests = patchlore::ViewerRequestsFor(catalogue_, selectedRows());
+  if (!requests.empty()) emit viewersRequested(std::move(requests));
+}
+
+void ObjectBrowserWindow::selectAllRows() { listView1_->selectAll(); }

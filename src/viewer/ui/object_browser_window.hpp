@@ -1,0 +1,51 @@
+// The object browser of one loaded file (ObjectBrowserWindow): its catalogue's rows in
+// ListView1, their descriptor lines in the hidden OffsetBox, and the "View"
+// command that asks for one viewer per kind of object among the selected rows.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "app/catalogue.hpp"
+#include "viewer/object_browser.hpp"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableView;
+class TableModel;
+
+Q_DECLARE_METATYPE(std::vector<patchlore::ViewerRequest>)
+
+class ObjectBrowserWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ObjectBrowserWindow(patchlore::Catalogue catalogue, QWidget* parent = nullptr);
+
+  const patchlore::Catalogue& catalogue() const { return catalogue_; }
+  // Moves the window to its place for its counter on the primary screen.
+  void placeOnPrimaryScreen();
+  // The rows selected in ListView1, in browser order.
+  std::vector<int> selectedRows() const;
+
+  void viewDoubleClicked();
+  void viewSelected();
+  void selectAllRows();
+
+ signals:
+  // The viewers to open, in the order they are to be started. Emitted
+  // directly to the receivers; the type is registered for queued use too.
+  void viewersRequested(std::vector<patchlore::ViewerRequest> requests);
+
+ private:
+  void createPanels();
+  void createList();
+
+  patchlore::Catalogue catalogue_;
+  TableModel* model_ = nullptr;
+  QListWidget* offsetBox_ = nullptr;
+  QPushButton* viewSelected_ = nullptr;
+  QLabel* msg_ = nullptr;
+  QTableView* listView1_ = nullptr;
+};

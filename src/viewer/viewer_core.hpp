@@ -1,0 +1,249 @@
+// The viewer window (ViewerWindow): the objects of one kind chosen in an object
+// browser shown as a table, with its switches, column check boxes, filters,
+// link to a PCG and export. ViewerCore holds everything the window shows;
+// the Qt window copies its state onto the widgets and forwards its events.
+//
+// API history (additions only after the first commit):
+//   v1: first version.
+//   v2: ViewFilters::selectEntry (filters.hpp) selects an entry by the click rule.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/registry.hpp"
+#include "common/services.hpp"
+#include "common/bytes.hpp"
+#include "viewer/filters.hpp"
+#include "common/table.hpp"
+#include "viewer/view_templates.hpp"
+
+namespace patchlore {
+
+struct ViewerRequest;
+
+// Which part of a viewer's state changed, so the window updates only that.
+enum class ViewerPart {
+  Caption,      // caption
+  Switches,     // sw1, sw2, sw3, checkOffset
+  ColumnBoxes,  // columnBoxes
+  Groups,       // columnGroups, columnsVisible
+  Commands,     // showEnabled, columnsEnabled
+  Msg,
+  Info,
+  LinkMsg,
+  LinkBox,      // linkBoxVisible, linkBox
+  Table,        // table (columns and rows)
+  Filters,      // filters(): lists, counts, patterns
+  Settings,     // the settings area groups
+  Separator,    // separatorPosition, asciiCode, asciiChar
+};
+
+class ViewerReporter : public Reporter {
+ public:
+  virtual void changed(ViewerPart) {}
+};
+
+// The current time as the viewer shows it ("HH:MM:SS").
+using ViewerClock = std::function<std::string()>;
+std::string LocalTimeText();
+
+// State shared by every viewer window of the program.
+struct ViewerShared {
+  // ShowBusy: the number of Shows in progress, nested ones included. No
+  // viewer closes while it is above 0.
+  int showsRunning = 0;
+  // Set by Cancel in any viewer; every running Show stops at its next test.
+  // Cleared when a Show starts with no other running, and when the last one ends.
+  bool cancelRequested = false;
+  // The size of one timbre or song track record, set by each Show.
+  int timbreSize = 0;
+  // The export separator: a character and one blank. The setting shows
+  // position 0 from the start, so the separator starts as that choice.
+  std::string separator = "; ";
+
+  bool showBusy() const { return showsRunning > 0; }
+};
+
+// Offsets that depend on the model named in the caption.
+struct ModelConstants {
+  int oasysShift = 0;
+  int exi2Delta = 0;
+  int timbreBase = 0;
+  int trackBase = 0;
+  int timbreSize = 0;
+  bool operator==(const ModelConstants&) const = default;
+};
+// "KRONOS", "OASYS" or "" (all constants 0).
+ModelConstants ModelConstantsFor(const std::string& model);
+// The model named between the caption's first ":" and first "\".
+std::string ModelFromCaption(const std::string& caption);
+
+// Offsets that depend on the file's system version.
+struct VersionConstants {
+  int osc2Delta = 338;
+  int zoneSize = 6;
+  int zoneDataShift = 0;
+  bool operator==(const VersionConstants&) const = default;
+};
+VersionConstants VersionConstantsFor(const std::string& fileVersion);
+
+// What Show works out at its start and every display uses.
+struct ShowContext {
+  std::string patch;          // FirstWord of the caption, "?" when empty
+  char patchCode = '?';
+  int fileIndex = -1;         // -1 when the caption names no loaded file
+  std::int64_t fileSize = -1;
+  Image image;                // empty when the caption names no loaded file
+  std::string model;          // "KRONOS", "OASYS" or ""
+  std::string fileVersion;    // "0202"; empty for files below 8 bytes
+  ModelConstants modelConstants;
+  VersionConstants versionConstants;
+};
+
+// A check box of the window, by its component name.
+struct CheckBox {
+  std::string name;     // "TChannel", "SW1", ...
+  std::string caption;  // "Channel", "SW1: by Object", ...
+  bool checked = false;
+  bool enabled = true;
+  bool visible = true;
+  bool operator==(const CheckBox&) const = default;
+};
+
+// The five groups of column check boxes, by component name.
+struct ColumnGroups {
+  bool groupTrackParameter = true;
+  bool GroupMixer = true;
+  bool GroupZones = true;
+  bool groupOSCBasic = true;
+  bool groupProgramBasic = true;
+  bool operator==(const ColumnGroups&) const = default;
+};
+
+// The settings area: which groups are shown.
+struct SettingsArea {
+  bool GroupSetting = false;
+  bool GroupExel = false;
+  bool GroupBankProgFilter = false;
+  bool GroupProgNameFilter = false;
+  bool operator==(const SettingsArea&) const = default;
+};
+
+struct ViewerState {
+  std::string caption = "FormView";
+  CheckBox sw1{"SW1", "SW1: by Object", true, true, true};
+  CheckBox sw2{"SW2", "SW2: Bank onse", true, true, true};
+  CheckBox sw3{"SW3", "SW3: Prefix", false, true, false};
+  CheckBox checkOffset{"checkOffset", "checkOffset", false, true, false};
+  // TChannel, TStatus, TTranspose, TName, TPlay, TMute, TPan, TVolume,
+  // TPType, TPName, TKeyboardZones, TVelocityZones, PTranspose, POctave,
+  // PMsWsDk, POSCMode, PVoiceMode, PKeyZone, in this order.
+  std::vector<CheckBox> columnBoxes;
+  ColumnGroups columnGroups;
+  bool columnsVisible = true;  // the "Columns for Show" group (the SysEx list hides it)
+  bool columnsEnabled = true;  // disabled while a Show runs
+  bool showEnabled = true;     // the Show button
+  std::string msg = "Msg";
+  std::string info = "Info";
+  std::string linkMsg = "PCG missing";
+  bool linkBoxVisible = false;
+  std::vector<std::string> linkBox;
+  std::vector<std::string> offsetBox;    // descriptor lines of the objects to show
+  std::vector<std::string> offsetLines;  // object key "=" offset, written by Show
+  std::vector<std::string> pcg;          // LinkedPcgNames
+  std::vector<std::string> sngByProg;
+  Table table;                           // ListView1
+  SettingsArea settings;
+  int separatorPosition = 0;             // UpDownSeparator / EditSeparator
+  std::string asciiCode = "ASCII_Code";  // label texts before the first change
+  std::string asciiChar = "ASCII_Char";
+};
+
+// The columns ListView1 starts with.
+std::vector<TableColumn> InitialViewerColumns();
+
+class ViewerCore {
+ public:
+  ViewerCore(Registry& registry, ViewerShared& shared, ViewerReporter& reporter,
+             ViewerClock clock = LocalTimeText);
+  ViewerCore(const ViewerCore&) = delete;
+  ViewerCore& operator=(const ViewerCore&) = delete;
+
+  const ViewerState& state() const { return state_; }
+  const ViewFilters& filters() const { return filters_; }
+  ViewFilters& filters() { return filters_; }  // tell changed(Filters) after a change
+
+  // --- Creation, as the object browser does it ------------------------------
+  // The caption becomes "Object " + the caption, the pattern memo is cleared,
+  // Show runs once and the link label is set.
+  void create();
+  void setCaption(std::string caption);
+  void addOffsetLine(std::string descriptorLine);
+  // create, then caption and descriptor lines of the request. The caller
+  // presses Show (pressShow) when every viewer of the command exists.
+  void Open(const ViewerRequest& request);
+
+  // --- Window events ----------------------------------------------------------
+  // FormClose: false (refused) while any Show runs.
+  bool canClose() const { return !shared_.showBusy(); }
+  // True while a Show of this viewer runs (nested Shows of others aside):
+  // the window must not be destroyed then.
+  bool ownShowRunning() const { return ownShows_ > 0; }
+  void pressShow();  // ignored while the Show button is disabled
+  void cancel();
+  void setByObject(bool checked);
+  void setBankOnce(bool checked);
+  void setPrefixes(bool checked);
+  void setShowOffsets(bool checked);
+  // A column check box clicked to the given state: TChannel stays ticked, a
+  // disabled box (POctave) keeps its state. False for an unknown name.
+  bool setColumnBox(const std::string& name, bool checked);
+  bool columnChecked(const std::string& name) const;
+  void listLinkCandidates();
+  void linkPcg(int line);
+
+  // --- Settings area ----------------------------------------------------------
+  void openExportSettings();
+  void openBankProgFilter();
+  void openNameFilter();
+  void closeExportSettings();
+  void closeBankProgFilter();
+  void closeNameFilter();
+  void closeSettings();
+  // The separator setting moved to position (0 to 5; other values give tab).
+  void setSeparatorPosition(int position);
+
+  // --- Export -----------------------------------------------------------------
+  // "&Save As CVS(for EXEL)": proposes a name, asks for one and writes the
+  // table; a failure shows in Msg.
+  void exportTable(Dialogs& dialogs);
+
+ private:
+  void runShow();
+  ShowContext beginShow();
+  void endShow();
+  void setMsg(std::string text);
+  void setInfo(std::string text);
+  void setLinkMsg(std::string text);
+  void copyColumns(const std::vector<TemplateColumn>& templateColumns);
+  void rebuildLinkedPcgNames();
+  void showSysexList(const ShowContext& context);
+  void showPrograms(const ShowContext& context);
+  CheckBox* columnBox(const std::string& name);
+  const CheckBox* columnBox(const std::string& name) const;
+  void tell(ViewerPart part) { reporter_.changed(part); }
+
+  Registry& registry_;
+  ViewerShared& shared_;
+  ViewerReporter& reporter_;
+  ViewerClock clock_;
+  ViewerState state_;
+  ViewFilters filters_;
+  int ownShows_ = 0;
+};
+
+}  // namespace patchlore
