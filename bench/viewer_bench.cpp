@@ -104,7 +104,7 @@ void BM_ExportCvs30000Rows(benchmark::State& state) {
   const auto table = RowsTable(30000);
   const std::string path = BenchFile();
   for (auto _ : state)
-    if (patchlore::WriteTableAsCvs(path, table, "; ")) state.SkipWithError("not written");
+    if (!patchlore::WriteTableAsCvs(path, table, "; ")) state.SkipWithError("not written");
   std::remove(path.c_str());
 }
 BENCHMARK(BM_ExportCvs30000Rows)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
@@ -114,7 +114,7 @@ void BM_WriteSameTextWhole(benchmark::State& state) {
   for (const auto& line : patchlore::CvsLines(RowsTable(30000), "; ")) text += line + "\r\n";
   const std::string path = BenchFile();
   for (auto _ : state)
-    if (patchlore::WriteFileSafely(path, text.data(), text.size())) state.SkipWithError("not written");
+    if (!patchlore::WriteFileSafely(path, text.data(), text.size())) state.SkipWithError("not written");
   std::remove(path.c_str());
 }
 BENCHMARK(BM_WriteSameTextWhole)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();

@@ -121,18 +121,17 @@ class BankRows {
 
 }  // namespace
 
-std::optional<std::string> AddSongRows(Image image, Catalogue& catalogue,
-                                       const std::string& fileNameForErrors) {
+Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNameForErrors) {
   auto& columns = catalogue.list.columns;
   columns[2].caption = "Song Name";
   columns[3] = {"Mute tracks", 80};
   columns[4] = {"Play tracks", 80};
   const std::int64_t o = SngPosition(image);
-  if (BytesText(image, o, 4) != "SNG1") return "Format ERROR  : SNG1 missing " + fileNameForErrors;
+  if (BytesText(image, o, 4) != "SNG1") return Failure{"Format ERROR  : SNG1 missing " + fileNameForErrors};
   // The length word is checked at the chunk the songs are read from; another
   // "SNG1" earlier in the preamble would otherwise refuse a sound file.
   if (!SngLengthMatches(image, o))
-    return "Format ERROR  Invalid length of SNG1_Data:" + fileNameForErrors;
+    return Failure{"Format ERROR  Invalid length of SNG1_Data:" + fileNameForErrors};
   int k = 0;
   for (const std::int64_t p : SongChunkOffsets(image, o)) {
     const std::string caption = "Song S" + ZeroPad(SongNumber(image, k), 3);
@@ -144,17 +143,17 @@ std::optional<std::string> AddSongRows(Image image, Catalogue& catalogue,
            caption, p);
     ++k;
   }
-  return std::nullopt;
+  return Success();
 }
 
-std::optional<std::string> AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter) {
-  if (BytesText(image, kPcg1Offset, 4) != "PCG1") return std::nullopt;
-  if (auto error = PcgLengthError(image)) return error;
+Status AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter) {
+  if (BytesText(image, kPcg1Offset, 4) != "PCG1") return Success();
+  if (Status length = CheckPcgLength(image); !length) return length;
   catalogue.list.columns[0].width = 90;
   BankRows rows(image, catalogue, reporter);
   for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next())
     rows.add(walk.offset(), walk.id());
-  return std::nullopt;
+  return Success();
 }
 
 }  // namespace patchlore

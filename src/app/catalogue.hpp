@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/result.hpp"
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "common/table.hpp"
@@ -42,14 +43,13 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight,
 std::vector<TableColumn> DefaultCatalogueColumns();
 
 // The rows of an SNG image, one per song chunk, with the song columns. A
-// check that stops the build returns its text for the status label and adds
-// no row; the file name is the one those texts name.
-std::optional<std::string> AddSongRows(Image image, Catalogue& catalogue,
-                                       const std::string& fileNameForErrors);
+// check that stops the build fails with its text for the status label and
+// adds no row; the file name is the one those texts name.
+Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNameForErrors);
 
 // The rows of a PCG image, one per set list, program, combination, drum kit
 // and wave sequence bank; pending events are let in before each bank row. No
-// row without "PCG1" at 16; a length check that fails returns its text.
-std::optional<std::string> AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter);
+// row without "PCG1" at 16; a length check that fails is the failure.
+Status AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter);
 
 }  // namespace patchlore

@@ -14,22 +14,22 @@ Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
 
   catalogue.caption = FileWindowCaption(registry_, index);
   const Image image = registry_.image(index);
-  std::optional<std::string> error;
+  Status built;
   switch (KindOfType(registry_.type(index))) {
     case FileKind::Sng:
       // The errors name the file whose catalogue fails, not whichever file was
       // chosen last in the Open dialog (another file, once several are loaded).
-      error = AddSongRows(image, catalogue, registry_.name(index));
+      built = AddSongRows(image, catalogue, registry_.name(index));
       break;
     case FileKind::Pcg:
-      error = AddBankRows(image, catalogue, reporter_);
+      built = AddBankRows(image, catalogue, reporter_);
       break;
     case FileKind::SysEx:
     case FileKind::Other:
       break;
   }
-  if (error) {
-    setActionMsg(std::move(*error));
+  if (!built) {
+    setActionMsg(built.failure().text);
     return catalogue;
   }
   catalogue.msg = "Lines:" + std::to_string(catalogue.list.rows.size());

@@ -33,10 +33,13 @@ class MainWindowCore::OpenCommand {
       w_.setProgress({true, total, done});
       w_.reporter_.pump();
     });
-    if (read.opened) w_.setActionMsg(" Close file " + bracketed());
+    if (read || read.failure().opened()) w_.setActionMsg(" Close file " + bracketed());
     w_.setActionMsg(" Finally read " + bracketed());
-    if (read.tooLarge) return refuseTooLarge(read.fileSize);
-    buffer_ = std::move(read.bytes);
+    if (!read && read.failure().problem == ReadProblem::TooLarge)
+      return refuseTooLarge(read.failure().fileSize);
+    // A file that could not be read is checked as an empty one, and so
+    // refused with the header error.
+    if (read) buffer_ = std::move(*read);
     n_ = buffer_.size();
 
     const std::string m = "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n());
@@ -50,6 +53,7 @@ class MainWindowCore::OpenCommand {
   }
 
   const std::string& closing() const { return closing_; }
+  bool added() const { return added_; }
 
  private:
   bool recognise() {
@@ -111,6 +115,7 @@ class MainWindowCore::OpenCommand {
     w_.setProgress({false, n(), n()});
     w_.addViewLine(std::string(kBaseCaption) + " ---End of File--- <" + name_ + ">");
     closing_ = type_ + " load from file" + bracketed();
+    added_ = true;
   }
 
   void refuseTooLarge(std::int64_t size) {
@@ -142,14 +147,15 @@ class MainWindowCore::OpenCommand {
   std::string type_;
   std::string kind_;
   std::string closing_;
+  bool added_ = false;
 };
 
-void MainWindowCore::openFile() {
-  if (state_.loadRunning) return;  // one load at a time
+Result<int> MainWindowCore::openFile() {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
   setActionMsg("OpenDialog");
   reporter_.pump();
   const auto path = chooseFileToOpen();
-  if (!path) return;
+  if (!path) return Failure{"No file chosen"};
   setLoadRunning(true);
   OpenCommand command(*this, *path);
   command.run();
@@ -159,6 +165,8 @@ void MainWindowCore::openFile() {
   const std::string please = "  Please, Open and try to Load file.";
   setMsgView(registry_.count() > 0 ? "  Loaded:" + std::to_string(registry_.count()) + "; " + please
                                    : please);
+  if (!command.added()) return Failure{command.closing()};
+  return registry_.count() - 1;
 }
 
 }  // namespace patchlore

@@ -24,18 +24,17 @@ std::optional<ChunkListingContent> MainWindowCore::checkFile() {
   reporter_.pump();
   const std::string shownPath = Utf8ToCp1251(*path);
   const ReadResult read = ReadWholeFile(*path);
-  if (!read.opened) {  // an empty listing would pass a failure off as an empty file
-    setActionMsg("ERROR: Cannot read <" + shownPath + ">");
-    return std::nullopt;
-  }
-  if (read.tooLarge) {
-    setActionMsg("ERROR: File too large to check <" + shownPath + "> Bytes:" +
-                 std::to_string(read.fileSize) + "; at most " +
-                 std::to_string(kLargestLoadableFile) + " bytes can be read");
+  if (!read) {  // an empty listing would pass a failure off as an empty file
+    if (read.failure().problem == ReadProblem::TooLarge)
+      setActionMsg("ERROR: File too large to check <" + shownPath + "> Bytes:" +
+                   std::to_string(read.failure().fileSize) + "; at most " +
+                   std::to_string(kLargestLoadableFile) + " bytes can be read");
+    else
+      setActionMsg("ERROR: Cannot read <" + shownPath + ">");
     return std::nullopt;
   }
   return ChunkListingContent{"Check PCG <" + Utf8ToCp1251(NameOf(*path)) + ">",
-                            CheckPcgListing(shownPath, read.bytes.bytes())};
+                            CheckPcgListing(shownPath, read->bytes())};
 }
 
 void MainWindowCore::saveLog() {
@@ -43,8 +42,8 @@ void MainWindowCore::saveLog() {
   if (!chosen) return;
   std::string target = *chosen;
   if (ExtractFileExt(target) != ".txt") target = ChangeFileExt(target, ".txt");
-  if (const auto error = WriteTextLines(target, state_.view))
-    setActionMsg("ERROR: Save failed. " + Utf8ToCp1251(*error));
+  if (const Status written = WriteTextLines(target, state_.view); !written)
+    setActionMsg("ERROR: Save failed. " + Utf8ToCp1251(written.failure().text));
   else
     setActionMsg("Saved <" + Utf8ToCp1251(target) + ">");
 }

@@ -9,6 +9,7 @@
 
 #include "app/catalogue.hpp"
 #include "app/registry.hpp"
+#include "common/result.hpp"
 #include "common/services.hpp"
 
 namespace patchlore {
@@ -55,8 +56,9 @@ class MainWindowCore {
   const Registry& registry() const { return registry_; }
   int catalogueCounter() const { return catalogueCounter_; }
 
-  // Open: load a PCG or SNG file chosen in the open dialog.
-  void openFile();
+  // Open: load a PCG or SNG file chosen in the open dialog. The registry
+  // index of the file added, or why none was (the closing ActionMsg).
+  Result<int> openFile();
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
   // when the file is refused.
   std::optional<ChunkListingContent> checkFile();

@@ -53,10 +53,9 @@ int RunInfo(const std::vector<std::string>& files, const Output& output) {
   MainWindowCore window(dialogs, reporter);
   bool everyFileAdded = true;
   for (const auto& file : files) {
-    const int before = window.registry().count();
     dialogs.answerNextOpenWith(file);
-    window.openFile();
-    everyFileAdded = everyFileAdded && window.registry().count() == before + 1;
+    const bool added = window.openFile().ok();
+    everyFileAdded = everyFileAdded && added;
     const auto& state = window.state();
     output.line("ActionMsg: " + state.actionMsg);
     output.line("MsgView: " + state.msgView);
@@ -71,16 +70,11 @@ int RunInfo(const std::vector<std::string>& files, const Output& output) {
 
 int RunCheck(const std::string& file, const Output& output) {
   const ReadResult read = ReadWholeFile(file);
-  if (!read.opened) {
-    output.err << "patchlore-cli: cannot read " << file << '\n';
+  if (!read) {
+    output.err << "patchlore-cli: " << read.failure().text << '\n';
     return 2;
   }
-  if (read.tooLarge) {
-    output.err << "patchlore-cli: " << file << " is too large (" << read.fileSize
-               << " bytes; at most " << kLargestLoadableFile << " can be read)\n";
-    return 2;
-  }
-  for (const auto& line : CheckPcgListing(Utf8ToCp1251(file), read.bytes.bytes())) output.line(line);
+  for (const auto& line : CheckPcgListing(Utf8ToCp1251(file), read->bytes())) output.line(line);
   return 0;
 }
 
@@ -89,12 +83,12 @@ int RunList(const std::string& file, const Output& output) {
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   dialogs.answerNextOpenWith(file);
-  window.openFile();
-  if (window.registry().count() == 0) {
+  const Result<int> opened = window.openFile();
+  if (!opened) {
     output.line("ActionMsg: " + window.state().actionMsg);
     return 1;
   }
-  const Catalogue catalogue = window.buildCatalogue(0, 0);
+  const Catalogue catalogue = window.buildCatalogue(*opened, 0);
   output.line("Caption: " + catalogue.caption);
   std::string columns;
   for (std::size_t c = 0; c < catalogue.list.columns.size(); ++c)
@@ -134,14 +128,12 @@ ViewerClock ShowClock() {
   return LocalTimeText;
 }
 
-bool OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::string& file,
-              const Output& output) {
-  const int before = window.registry().count();
+Result<int> OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::string& file,
+                     const Output& output) {
   dialogs.answerNextOpenWith(file);
-  window.openFile();
-  if (window.registry().count() == before + 1) return true;
-  output.line("ActionMsg: " + window.state().actionMsg);
-  return false;
+  Result<int> opened = window.openFile();
+  if (!opened) output.line("ActionMsg: " + window.state().actionMsg);
+  return opened;
 }
 
 // Sets a viewer's switches, column boxes, filters and separator; false with
@@ -176,9 +168,9 @@ int RunShow(const ShowOptions& options, const Output& output) {
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   if (options.link && !OpenInto(window, dialogs, *options.link, output)) return 1;
-  if (!OpenInto(window, dialogs, options.file, output)) return 1;
-  const int index = window.registry().count() - 1;
-  const Catalogue catalogue = window.buildCatalogue(index, 0);
+  const Result<int> opened = OpenInto(window, dialogs, options.file, output);
+  if (!opened) return 1;
+  const Catalogue catalogue = window.buildCatalogue(*opened, 0);
 
   std::vector<int> rows = options.rows;
   const int rowCount = static_cast<int>(catalogue.list.rows.size());
@@ -206,11 +198,7 @@ int RunShow(const ShowOptions& options, const Output& output) {
       viewer->setByObject(false);
       viewer->pressShow();
     }
-    if (options.outputDir) {
-      const std::string before = viewer->state().msg;
-      viewer->exportTable(dialogs);
-      if (viewer->state().msg != before) result = 1;  // the save failed and says why
-    }
+    if (options.outputDir && !viewer->exportTable(dialogs)) result = 1;  // Msg says why
     const ViewerState& state = viewer->state();
     output.line("Caption: " + state.caption);
     output.line("Msg: " + state.msg);

@@ -37,47 +37,53 @@ std::string ErrorText(const std::string& what, int error) {
   return what + ": " + std::strerror(error);
 }
 
+ReadFailure NotOpened(const std::string& path) {
+  return {ReadProblem::CannotOpen, 0, "cannot read " + path};
+}
+
+// Reads size bytes in blocks, telling progress before each; fewer when the
+// file shrank, nothing when reading fails.
+std::optional<ByteBuffer> ReadBlocks(int fd, std::int64_t size, const ReadProgress& progress) {
+  ByteBuffer buffer(size);
+  std::int64_t got = 0;
+  while (got < size) {
+    if (progress && got % kReadBlock == 0) progress(got, size);
+    const auto want = static_cast<std::size_t>(std::min(kReadBlock - got % kReadBlock, size - got));
+    const ssize_t r = ::read(fd, buffer.data() + got, want);
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return std::nullopt;
+    if (r == 0) break;
+    got += r;
+  }
+  if (got == size) return buffer;
+  ByteBuffer shorter(got);  // the file shrank while being read: keep what was there
+  if (got > 0) std::memcpy(shorter.data(), buffer.data(), static_cast<std::size_t>(got));
+  return shorter;
+}
+
 }  // namespace
 
 ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-  ReadResult result;
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return result;
+  if (file.get() < 0) return NotOpened(path);
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) return result;
+  if (::fstat(file.get(), &info) != 0) return NotOpened(path);
+  if (S_ISDIR(info.st_mode)) return NotOpened(path);
   const off_t end = ::lseek(file.get(), 0, SEEK_END);
-  if (end < 0 || ::lseek(file.get(), 0, SEEK_SET) != 0) return result;
-  result.opened = true;
-  result.fileSize = end;
-  if (end > kLargestLoadableFile) {
-    result.tooLarge = true;
-    return result;
-  }
-  ByteBuffer buffer(end);
-  std::int64_t got = 0;
-  while (got < end) {
-    if (progress && got % kReadBlock == 0) progress(got, end);
-    const auto want = static_cast<std::size_t>(std::min(kReadBlock - got % kReadBlock, end - got));
-    const ssize_t r = ::read(file.get(), buffer.data() + got, want);
-    if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) break;
-    got += r;
-  }
-  if (got == end) {
-    result.bytes = std::move(buffer);
-  } else if (got > 0) {  // the file shrank while being read: keep what was read
-    ByteBuffer shorter(got);
-    std::memcpy(shorter.data(), buffer.data(), static_cast<std::size_t>(got));
-    result.bytes = std::move(shorter);
-  }
-  return result;
+  if (end < 0 || ::lseek(file.get(), 0, SEEK_SET) != 0) return NotOpened(path);
+  if (end > kLargestLoadableFile)
+    return ReadFailure{ReadProblem::TooLarge, end,
+                       path + " is too large (" + std::to_string(end) + " bytes; at most " +
+                           std::to_string(kLargestLoadableFile) + " can be read)"};
+  auto bytes = ReadBlocks(file.get(), end, progress);
+  if (!bytes) return ReadFailure{ReadProblem::ReadError, end, ErrorText("cannot read " + path, errno)};
+  return std::move(*bytes);
 }
 
-std::optional<std::string> WriteFileSafely(const std::string& path, const char* data,
-                                           std::size_t size) {
+Status WriteFileSafely(const std::string& path, const char* data, std::size_t size) {
   std::string temp = FolderOf(path) + "." + NameOf(path) + ".XXXXXX";
   FileDescriptor file(::mkstemp(temp.data()));
-  if (file.get() < 0) return ErrorText("Cannot create a file beside " + path, errno);
+  if (file.get() < 0) return Failure{ErrorText("Cannot create a file beside " + path, errno)};
   bool written = true;
   int error = 0;
   for (std::size_t done = 0; done < size;) {
@@ -109,13 +115,12 @@ std::optional<std::string> WriteFileSafely(const std::string& path, const char* 
   }
   if (!written) {
     ::unlink(temp.c_str());
-    return ErrorText("Cannot write " + path, error);
+    return Failure{ErrorText("Cannot write " + path, error)};
   }
-  return std::nullopt;
+  return Success();
 }
 
-std::optional<std::string> WriteTextLines(const std::string& path,
-                                          const std::vector<std::string>& lines) {
+Status WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string text;
   std::size_t total = 0;
   for (const auto& line : lines) total += line.size() + 2;

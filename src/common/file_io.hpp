@@ -8,18 +8,30 @@
 #include <vector>
 
 #include "common/byte_buffer.hpp"
+#include "common/result.hpp"
 
 namespace patchlore {
 
 // No instrument file comes near this; larger files are refused unread.
 constexpr std::int64_t kLargestLoadableFile = 2147483647;
 
-struct ReadResult {
-  ByteBuffer bytes;            // the bytes actually read (empty on failure)
-  bool opened = false;         // the file could be opened and sized
-  bool tooLarge = false;       // refused before reading: over kLargestLoadableFile
-  std::int64_t fileSize = 0;   // the size found by seeking to the end
+// Why a file was not read.
+enum class ReadProblem {
+  CannotOpen,  // missing, a folder, no permission, or not seekable
+  TooLarge,    // refused before reading: over kLargestLoadableFile
+  ReadError,   // opened and sized, but reading failed part-way
 };
+
+struct ReadFailure {
+  ReadProblem problem = ReadProblem::CannotOpen;
+  std::int64_t fileSize = 0;  // the size found by seeking to the end; 0 when not opened
+  std::string text;           // what went wrong, as the command-line tool says it
+
+  // The file was opened (and so closed again), whatever happened next.
+  bool opened() const { return problem != ReadProblem::CannotOpen; }
+};
+
+using ReadResult = Result<ByteBuffer, ReadFailure>;
 
 // Reads are made in blocks of this size; progress is told before each block.
 constexpr std::int64_t kReadBlock = 1024000;
@@ -29,19 +41,19 @@ constexpr std::int64_t kReadBlock = 1024000;
 using ReadProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 
 // Opens the file, finds its size by seeking to its end and reads it whole
-// into one buffer. A file that cannot be opened or read (a folder, say)
-// yields no bytes.
+// into one buffer. A file that shrinks while it is read gives the bytes that
+// were there; a file that cannot be opened (a folder, say) or whose reading
+// fails gives a ReadFailure, never a part of the file taken for the whole.
 ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
 
 // Writes to a temporary file beside path and renames it over path only after
 // everything was written and flushed, so a failed save leaves the old file
-// as it was. Returns the error text, or nothing on success.
-std::optional<std::string> WriteFileSafely(const std::string& path, const char* data,
-                                           std::size_t size);
+// as it was.
+Status WriteFileSafely(const std::string& path, const char* data,
+                       std::size_t size);
 
 // Lines each ended by carriage return and line feed, written byte for byte.
-std::optional<std::string> WriteTextLines(const std::string& path,
-                                          const std::vector<std::string>& lines);
+Status WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // The name with its extension (from the last "." of the name part) replaced.
 std::string ChangeFileExt(const std::string& path, const std::string& extension);

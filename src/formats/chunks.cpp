@@ -32,14 +32,14 @@ std::int64_t FindChunk(std::string_view id, Image image) {
   return -1;
 }
 
-std::optional<std::string> PcgLengthError(Image image) {
+Status CheckPcgLength(Image image) {
   const auto n = static_cast<std::int64_t>(image.size());
   const std::int64_t declared = NumberAt(image, 20);
   if (declared != n - kFirstPcgChild)
-    return "ERROR: PCG uncorrect length. *** Offset=00000014 " + HexText(BytesText(image, 20, 4)) +
-           " *** Must be " + Hex8(n);
-  if (ChunkWalkEnd(image, kFirstPcgChild) != n) return std::string("ERROR: PCG uncorrect length");
-  return std::nullopt;
+    return Failure{"ERROR: PCG uncorrect length. *** Offset=00000014 " + HexText(BytesText(image, 20, 4)) +
+           " *** Must be " + Hex8(n)};
+  if (ChunkWalkEnd(image, kFirstPcgChild) != n) return Failure{"ERROR: PCG uncorrect length"};
+  return Success();
 }
 
 }  // namespace patchlore

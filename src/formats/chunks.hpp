@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/bytes.hpp"
+#include "common/result.hpp"
 
 namespace patchlore {
 
@@ -52,8 +53,8 @@ std::int64_t FindChunk(std::string_view id, Image image);
 // chain of chunks).
 std::int64_t ChunkWalkEnd(Image image, std::int64_t start);
 
-// The PCG length check the catalogue makes: nothing on success, else the
-// error text for the status label.
-std::optional<std::string> PcgLengthError(Image image);
+// The PCG length check the catalogue makes; the failure is the error text
+// for the status label.
+Status CheckPcgLength(Image image);
 
 }  // namespace patchlore

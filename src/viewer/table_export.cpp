@@ -46,8 +46,8 @@ std::string ExportInfoText(const Table& table, const std::string& separator) {
 
 std::string WithCvsExtension(const std::string& path) { return ChangeFileExt(path, ".CVS"); }
 
-std::optional<std::string> WriteTableAsCvs(const std::string& path, const Table& table,
-                                           const std::string& separator) {
+Status WriteTableAsCvs(const std::string& path, const Table& table,
+                       const std::string& separator) {
   return WriteTextLines(path, CvsLines(table, separator));
 }
 

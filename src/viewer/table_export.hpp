@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.hpp"
 #include "common/table.hpp"
 
 namespace patchlore {
@@ -40,7 +41,7 @@ std::string WithCvsExtension(const std::string& path);
 
 // Writes the table safely (temporary file, then rename); the error text, or
 // nothing on success.
-std::optional<std::string> WriteTableAsCvs(const std::string& path, const Table& table,
-                                           const std::string& separator);
+Status WriteTableAsCvs(const std::string& path, const Table& table,
+                       const std::string& separator);
 
 }  // namespace patchlore

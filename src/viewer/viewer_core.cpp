@@ -375,14 +375,16 @@ void ViewerCore::setSeparatorPosition(int position) {
 
 // --- Export -----------------------------------------------------------------------
 
-void ViewerCore::exportTable(Dialogs& dialogs) {
+Status ViewerCore::exportTable(Dialogs& dialogs) {
   const std::string proposal = ProposedCvsName(state_.caption, state_.msg);
   setInfo(ExportInfoText(state_.table, shared_.separator));
   const auto chosen = dialogs.saveFile(Cp1251ToUtf8(proposal), std::string(kCvsFilter));
-  if (!chosen) return;
+  if (!chosen) return Success();  // cancelled: nothing to save
   const std::string path = WithCvsExtension(*chosen);
-  if (const auto error = WriteTableAsCvs(path, state_.table, shared_.separator))
-    setMsg("Not saved: " + Utf8ToCp1251(path) + " (" + Utf8ToCp1251(*error) + ")");
+  Status written = WriteTableAsCvs(path, state_.table, shared_.separator);
+  if (!written)
+    setMsg("Not saved: " + Utf8ToCp1251(path) + " (" + Utf8ToCp1251(written.failure().text) + ")");
+  return written;
 }
 
 // --- Texts --------------------------------------------------------------------------

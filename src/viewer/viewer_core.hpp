@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/registry.hpp"
+#include "common/result.hpp"
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
@@ -219,8 +220,9 @@ class ViewerCore {
 
   // --- Export -----------------------------------------------------------------
   // "&Save As CVS(for EXEL)": proposes a name, asks for one and writes the
-  // table; a failure shows in Msg.
-  void exportTable(Dialogs& dialogs);
+  // table; a failure shows in Msg and is returned. A cancelled dialog saves
+  // nothing and is no failure.
+  Status exportTable(Dialogs& dialogs);
 
  private:
   void runShow();

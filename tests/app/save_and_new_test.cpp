@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/file_io.hpp"
+#include "support/result_text.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -69,12 +70,14 @@ TEST_F(MainWindowCommands, FailedSaveKeepsTheOldFileAndSaysWhy) {
 TEST_F(MainWindowCommands, SafeWriteReplacesAndKeepsPermissions) {
   const auto target = dir.write("keep.txt", std::string("old"));
   ::chmod(target.c_str(), 0640);
-  ASSERT_EQ(WriteTextLines(target, {"a", "b"}), std::nullopt);
+  ASSERT_EQ(test::ResultText(WriteTextLines(target, {"a", "b"})), "ok");
   EXPECT_EQ(TempDir::read(target), "a\r\nb\r\n");
   struct stat info {};
   ::stat(target.c_str(), &info);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
-  EXPECT_NE(WriteTextLines((dir.path() / "no" / "such" / "f.txt").string(), {"a"}), std::nullopt);
+  const std::string missing = (dir.path() / "no" / "such" / "f.txt").string();
+  EXPECT_EQ(test::ResultText(WriteTextLines(missing, {"a"})),
+            "Cannot create a file beside " + missing + ": No such file or directory");
 }
 
 TEST_F(MainWindowCommands, FileExtensionRules) {

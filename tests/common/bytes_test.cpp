@@ -4,6 +4,7 @@
 
 #include "formats/chunks.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/result_text.hpp"
 
 namespace patchlore {
 namespace {
@@ -130,14 +131,14 @@ TEST(ChunkWalk, EndsOnSizesThatDoNotMoveForward) {
 
 TEST(PcgLengthCheck, BothRules) {
   auto image = test::SmallestPcg();
-  EXPECT_EQ(PcgLengthError(Image(image)), std::nullopt);
-  EXPECT_EQ(PcgLengthError(Image(test::PcgBuilder().programBank(0, 3, 200).build())), std::nullopt);
+  EXPECT_EQ(test::ResultText(CheckPcgLength(Image(image))), "ok");
+  EXPECT_EQ(test::ResultText(CheckPcgLength(Image(test::PcgBuilder().programBank(0, 3, 200).build()))), "ok");
   image[23] = 0x19;
-  EXPECT_EQ(PcgLengthError(Image(image)),
+  EXPECT_EQ(test::ResultText(CheckPcgLength(Image(image))),
             "ERROR: PCG uncorrect length. *** Offset=00000014 00000019 *** Must be 00000034");
   image[23] = 0x18;
   image[35] = 0x0D;  // the last child one byte too long
-  EXPECT_EQ(PcgLengthError(Image(image)), "ERROR: PCG uncorrect length");
+  EXPECT_EQ(test::ResultText(CheckPcgLength(Image(image))), "ERROR: PCG uncorrect length");
 }
 
 TEST(Models, OnlyKronosAndOasys) {

@@ -142,10 +142,18 @@ TEST(CheckPcgListing, EveryTruncationOfAPcgAndAnSng) {
     else if (boundaries.count(n)) EXPECT_EQ(last, "Type of file=KORG KRONOS PCG ") << n;
     else EXPECT_EQ(last, "Type of file=KORG KRONOS PCG - ERROR2: PCG uncorrect length") << n;
   }
+  // An SNG cut before one of its chunk IDs names the first one missing.
   const Bytes sng = test::SngBuilder().song("Verse", 3).build();
-  for (std::size_t n = 43; n <= sng.size(); ++n) {
+  const std::int64_t sng1 = SngPosition(Image(sng));
+  const std::int64_t sgs1 = sng1 + 24 + NumberAt(Image(sng), sng1 + 16);
+  for (std::int64_t n = 43; n <= std::int64_t(sng.size()); ++n) {
     const Bytes cut(sng.begin(), sng.begin() + static_cast<std::ptrdiff_t>(n));
-    EXPECT_FALSE(Listing(cut).empty());
+    std::string expected = "Type of file=KORG KRONOS SNG ";
+    if (n < sng1 + 4) expected = "Type of file=KORG KRONOS Undefined type of file: not PCG and not SNG *** ";
+    else if (n < sng1 + 16) expected += "SDK1 missing";
+    else if (n < sgs1 + 4) expected += "SGS1 missing";
+    else if (n < sgs1 + 16) expected += "SDT1 missing";
+    EXPECT_EQ(Listing(cut).back(), expected) << n;
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/result_text.hpp"
 #include "support/temp_dir.hpp"
 #include "viewer/table_export.hpp"
 
@@ -51,9 +52,11 @@ TEST(TableExport, WritesCrLfLinesOrSaysWhyNot) {
   test::TempDir dir;
   const Table table{{{"Object", 50}, {"Index", 50}}, {{"P", {"1"}}}};
   const std::string path = (dir.path() / "t.CVS").string();
-  EXPECT_FALSE(WriteTableAsCvs(path, table, "; "));
+  EXPECT_EQ(test::ResultText(WriteTableAsCvs(path, table, "; ")), "ok");
   EXPECT_EQ(test::TempDir::read(path), "Sep=; \r\nObject; Index; \r\nP; 1; \r\n");
-  EXPECT_TRUE(WriteTableAsCvs((dir.path() / "missing" / "t.CVS").string(), table, "; "));
+  const std::string missing = (dir.path() / "missing" / "t.CVS").string();
+  EXPECT_EQ(test::ResultText(WriteTableAsCvs(missing, table, "; ")),
+            "Cannot create a file beside " + missing + ": No such file or directory");
 }
 
 }  // namespace

@@ -244,7 +244,7 @@ TEST_F(ViewerFrame, SaveAsCvs) {
   EXPECT_EQ(v->state().asciiChar, "','");
 
   dialogs.saveAnswers.push_back(std::nullopt);
-  v->exportTable(dialogs);  // cancelled: nothing written
+  EXPECT_TRUE(v->exportTable(dialogs).ok());  // cancelled: nothing written, no failure
   ASSERT_EQ(dialogs.saveProposals.size(), 1u);
   EXPECT_EQ(dialogs.saveProposals[0], "BANKS.PCG.Prog Banks_1_ Lines_2_ Time_ 10_00_00 - 10_00_05.CVS");
   EXPECT_EQ(v->state().info, "ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep=', '");
@@ -258,7 +258,7 @@ TEST_F(ViewerFrame, SaveAsCvs) {
 
   const std::string msg = v->state().msg;
   dialogs.saveAnswers.push_back((f.dir.path() / "no" / "out.CVS").string());
-  v->exportTable(dialogs);
+  EXPECT_FALSE(v->exportTable(dialogs).ok());
   EXPECT_EQ(v->state().msg.substr(0, 11), "Not saved: ");
   EXPECT_NE(v->state().msg.find("/no/out.CVS"), std::string::npos);
 }
