@@ -7,6 +7,7 @@
 #include "formats/sng.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/result_text.hpp"
 #include "support/sng_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -42,6 +43,21 @@ TEST_F(OpenCommand, StartUpTexts) {
   EXPECT_TRUE(state().view.empty());
   EXPECT_EQ(f.window.registry().count(), 0);
   EXPECT_EQ(f.window.registry().linkedPcgIndex(), -1);
+}
+
+// Open gives the registry index of the file it added, or the closing text
+// that says why it added none.
+TEST_F(OpenCommand, ResultIsTheNewIndexOrTheClosingText) {
+  const Bytes pcg = test::PcgBuilder().programBank(0, 1, 200).build();
+  EXPECT_EQ(test::ResultText(f.open(dir.write("A.PCG", pcg))), "ok");
+  const Result<int> second = f.open(dir.write("B.PCG", pcg));
+  ASSERT_TRUE(second.ok());
+  EXPECT_EQ(*second, 1);
+  EXPECT_EQ(test::ResultText(f.open(dir.write("C.PCG", header(0x68, 10)))),
+            "Format ERROR-4. Type of file not defined for KORG KRONOS");
+  EXPECT_EQ(test::ResultText(f.open(dir.path().string())), "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
+  f.dialogs.openAnswers.push_back(std::nullopt);
+  EXPECT_EQ(test::ResultText(f.window.openFile()), "No file chosen");
 }
 
 TEST_F(OpenCommand, LoadsAPcgWithItsRowAndTexts) {

@@ -73,9 +73,9 @@ struct MainWindowFixture {
   MainWindowFixture() { reporter.window = &window; }
 
   // Runs Open on the path as if it had been chosen in the dialog.
-  void open(const std::string& path) {
+  Result<int> open(const std::string& path) {
     dialogs.openAnswers.push_back(path);
-    window.openFile();
+    return window.openFile();
   }
 };
 
