@@ -15,10 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
 #include <QThread>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/ui/main_window.hpp"
 #include "common/bytes.hpp"
@@ -105,11 +106,10 @@ class FormViewTest : public QObject {
 
   // Double-clicks the list of loaded files with only the given row selected.
   ObjectBrowserWindow* catalogueOfRow(int row) {
-    auto* list = form_->findChild<QTreeWidget*>("OpenList");
-    list->clearSelection();
-    list->topLevelItem(row)->setSelected(true);
+    auto* list = form_->findChild<QTreeView*>("OpenList");
+    SelectTableRows(list, {row});
     const QList<ObjectBrowserWindow*> before = TopLevel<ObjectBrowserWindow>();
-    const QPoint onRow = list->visualItemRect(list->topLevelItem(row)).center();
+    const QPoint onRow = RowCenter(list, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onRow);
     for (ObjectBrowserWindow* browser : TopLevel<ObjectBrowserWindow>())
       if (!before.contains(browser)) return browser;
@@ -174,8 +174,7 @@ class FormViewTest : public QObject {
     QCOMPARE(Child<QCheckBox>(viewer, "SW2")->text(), QString("SW2: Bank onse"));
     QVERIFY(Child<QPushButton>(viewer, "Show")->isEnabled());
 
-    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank/80", "Index/48", "P.Name/70", "OSC Mode/55",
-                                           "Transpose/54"}));
+    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank", "Index", "P.Name", "OSC Mode", "Transpose"}));
     QCOMPARE(RowCount(viewer), 5);
     QCOMPARE(Row(viewer, 0), (QStringList{"I-A; [HD-1]", "000", Name("I-A", 0), "Single", " OSC1:+01"}));
     QCOMPARE(Row(viewer, 2), (QStringList{"", "002", Name("I-A", 2), "Single", " OSC1:+03"}));
@@ -348,7 +347,7 @@ class FormViewTest : public QObject {
   void settingsAreaGrowsWithTheWindow() {
     ViewerWindow* viewer = kronosPrograms();
     viewer->core().openBankProgFilter();
-    auto* settings = Child<QGroupBox>(viewer, "GroupSetting");
+    auto* settings = Child<QScrollArea>(viewer, "SettingsArea");
     QVERIFY(settings->isVisible());
     viewer->resize(682, 551);
     QCoreApplication::processEvents();
@@ -378,8 +377,8 @@ class FormViewTest : public QObject {
     // Any other box follows the click and decides its column.
     Child<QCheckBox>(viewer, "PVoiceMode")->click();
     Child<QPushButton>(viewer, "Show")->click();
-    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank/80", "Index/48", "P.Name/70", "OSC Mode/55",
-                                           "Voice Mode/58", "Transpose/54"}));
+    QCOMPARE(Headers(viewer),
+             (QStringList{"Prog Bank", "Index", "P.Name", "OSC Mode", "Voice Mode", "Transpose"}));
   }
 };
 
