@@ -47,6 +47,8 @@ constexpr int kExelWidth = 90;
 constexpr int kBankProgFilterWidth = 285;
 constexpr int kProgNameFilterWidth = 220;
 constexpr int kSeparatorPositions = 5;
+// Between the texts and buttons of a row inside a settings group.
+constexpr int kRowSpacing = 6;
 
 // A label that answers a click, as the settings area's "<Click for ...>"
 // captions do.
@@ -269,6 +271,8 @@ QWidget* ViewerWindow::createSettings() {
   row->addWidget(createProgNameFilter(), 1);
   row->addStretch(0);
   auto* closeSet = Named(new QPushButton("Close", groupSetting_), "CloseSet");
+  // As wide as its caption needs, not a dialog button's usual width.
+  closeSet->setFixedWidth(closeSet->fontMetrics().horizontalAdvance(closeSet->text()) + 16);
   connect(closeSet, &QPushButton::clicked, this, [this] { core_.closeSettings(); });
   row->addWidget(closeSet, 0, Qt::AlignTop);
   settingsArea_ = Named(Scrolled(groupSetting_, nullptr), "SettingsArea");
@@ -316,6 +320,7 @@ QGroupBox* ViewerWindow::createBankProgFilter() {
   auto* close = CloseButton("CloseProgFilter", group);
   connect(close, &QPushButton::clicked, this, [this] { core_.closeBankProgFilter(); });
   auto* selectTitle = new QHBoxLayout;
+  selectTitle->setSpacing(kRowSpacing);
   selectTitle->addWidget(clickSelect, 1);
   selectTitle->addWidget(close);
   grid->addLayout(selectTitle, 0, 1);
@@ -336,6 +341,7 @@ QGroupBox* ViewerWindow::createBankProgFilter() {
   countExist_ = PlainLabel("CountExist", QString(), group);
   grid->addWidget(countExist_, 2, 0);
   auto* selectFoot = new QHBoxLayout;
+  selectFoot->setSpacing(kRowSpacing);
   countSelect_ = PlainLabel("CountSelect", QString(), group);
   disProg_ = Named(new QRadioButton("Dis", group), "DisProg");
   connect(disProg_, &QRadioButton::clicked, this, [this] {
@@ -363,6 +369,7 @@ QGroupBox* ViewerWindow::createProgNameFilter() {
   grid->setSpacing(1);
 
   auto* title = new QHBoxLayout;
+  title->setSpacing(kRowSpacing);
   title->addWidget(Named(new ClickLabel("<Click for Clear>", group, [this] {
                            core_.filters().clearPatterns();
                            afterFilterClick();
@@ -389,6 +396,7 @@ QGroupBox* ViewerWindow::createProgNameFilter() {
   grid->addWidget(memoSubstr_, 1, 0);
 
   auto* foot = new QHBoxLayout;
+  foot->setSpacing(kRowSpacing);
   countSubstr_ = PlainLabel("CountSubstr", QString(), group);
   disName_ = Named(new QRadioButton("Dis", group), "DisName");
   connect(disName_, &QRadioButton::clicked, this, [this] {
