@@ -203,6 +203,8 @@ class MainViewFormTest : public QObject {
     QCOMPARE(openList()->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
                  Qt::AlignRight,
              Qt::AlignRight);
+    QVERIFY(openList()->header()->sectionSize(3) >
+            QFontMetrics(openList()->font()).horizontalAdvance("PCG KORG KRONOS"));  // the Type fits
     QCOMPARE(text("MsgView"), QString("  Loaded:1;   Please, Open and try to Load file."));
     QCOMPARE(text("ActionMsg"), QString("PCG KORG KRONOS load from file<small.pcg>"));
     QCOMPARE(form_->windowTitle(), QString("Patchlore Open file <small.pcg> Bytes:52"));
@@ -303,26 +305,46 @@ class MainViewFormTest : public QObject {
     QVERIFY(CheckWindows().isEmpty());
   }
 
-  void windowCommandsArrangeTheChildWindows() {
+  void windowCommandsArrangeTheChildWindowsBesideTheMainWindow() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     dialogs_.openAnswers = {smallestPcg("a.pcg"), smallestPcg("b.pcg")};
     action("FileNew1")->trigger();
     action("FileNew1")->trigger();
     const QList<ChunkListingWindow*> windows = CheckWindows();
     for (ChunkListingWindow* window : windows) QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QRect area = form_->screen()->availableGeometry();
+    const QRect screen = form_->screen()->availableGeometry();
 
+    for (const char* command : {"WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1", "WindowArrange1"}) {
+      action(command)->trigger();
+      for (ChunkListingWindow* window : windows) {
+        QVERIFY2(screen.contains(window->frameGeometry()), command);
+        QVERIFY2(!window->frameGeometry().intersects(form_->frameGeometry()), command);
+      }
+    }
     action("WindowTileVertical1")->trigger();
     const QRect left = windows[0]->frameGeometry();
     const QRect right = windows[1]->frameGeometry();
-    QVERIFY(area.contains(left) && area.contains(right));
     QVERIFY(!left.intersects(right));
     QCOMPARE(left.top(), right.top());
-    QCOMPARE(left.width() + right.width(), area.width());
 
     action("WindowMinimizeAll1")->trigger();
     for (ChunkListingWindow* window : windows) QVERIFY(window->isMinimized());
     action("WindowArrange1")->trigger();
     for (ChunkListingWindow* window : windows) QVERIFY(!window->isMinimized());
+  }
+
+  void commandsNotBuiltYetSaySo() {
+    const struct {
+      const char* action;
+      const char* text;
+    } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"},
+                    {"FileSavePcgItem", "Save Pcg: not available yet"},
+                    {"BankManager", "Bank Manager: not available yet"}};
+    for (const auto& command : commands) {
+      action(command.action)->trigger();
+      QCOMPARE(text("ActionMsg"), QString(command.text));
+    }
   }
 
   void saveWritesTheLogWithCrLf() {

@@ -124,6 +124,7 @@ class FormOpenTest : public QObject {
     QCOMPARE(RowTexts(view, 3), (QStringList{"Combi Bank", "01", "U-A", "", "2"}));
     QCOMPARE(RowTexts(view, 4), (QStringList{"Drum Kit Bank", "01", "I-B", "", "1"}));
     QCOMPARE(RowTexts(view, 5), (QStringList{"Wave Sequence Bank", "01", "U-C", "", "3"}));
+    QVERIFY(view->horizontalHeader()->sectionSize(0) > view->fontMetrics().horizontalAdvance("Wave Sequence Bank"));
     QCOMPARE(Lines(child<QListWidget>(browser, "OffsetBox")),
              (QStringList{"SetList Bank=" + Hex8(sls), "Prog Bank I-A=" + Hex8(prg + 12),
                           "Prog Bank I-F=" + Hex8(prg + 12 + 24 + 60), "Combi Bank U-A=" + Hex8(cmb + 12),
@@ -205,6 +206,26 @@ class FormOpenTest : public QObject {
     QCOMPARE(emitted[1][0].patchCode, 'W');
     QCOMPARE(emitted[1][0].caption, "Wave " + caption);
     QCOMPARE(emitted[1][0].descriptorLines, (std::vector<std::string>{browser->catalogue().offsetBox[5]}));
+  }
+
+  void enterOpensTheSelectedRowsAndTabMovesToView() {
+    ObjectBrowserWindow* browser = openCatalogueOfRow(0);
+    browser->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(browser));
+    auto* view = child<QTableView>(browser, "ListView1");
+    auto* viewButton = child<QPushButton>(browser, "ViewSelected");
+    int emitted = 0;
+    connect(browser, &ObjectBrowserWindow::viewersRequested, this, [&emitted] { ++emitted; });
+    view->setFocus();
+    select(view, {1, 2});
+
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(emitted, 1);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), viewButton);
+    QCOMPARE(browser->selectedRows(), (std::vector<int>{1, 2}));  // Tab kept both rows
+    QTest::keyClick(viewButton, Qt::Key_Space);
+    QCOMPARE(emitted, 2);
   }
 
   void tableModelServesAMillionRowsFromTheTableTexts() {
