@@ -85,7 +85,8 @@ QTableView* NewReportList(QWidget* parent, TableModel* model) {
   list->setTabKeyNavigation(false);  // Tab would collapse a selection of several rows
   list->setShowGrid(true);
   list->setWordWrap(false);
-  QFont bold = list->font();
+  // Only the weight is set: family and size still come from the window.
+  QFont bold;
   bold.setBold(true);
   list->setFont(bold);
   QHeaderView* rows = list->verticalHeader();

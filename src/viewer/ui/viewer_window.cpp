@@ -48,7 +48,7 @@ constexpr int kBankProgFilterWidth = 285;
 constexpr int kProgNameFilterWidth = 220;
 constexpr int kSeparatorPositions = 5;
 // Between the texts and buttons of a row inside a settings group.
-constexpr int kRowSpacing = 6;
+constexpr int kRowSpacing = 4;
 
 // A label that answers a click, as the settings area's "<Click for ...>"
 // captions do.
@@ -200,7 +200,7 @@ void ViewerWindow::createBody() {
   msg_->setFont(Bold(msg_->font()));
   layout->addWidget(msg_);
   layout->addWidget(createColumns());
-  createList();
+  createList(content);
   layout->addWidget(listView1_, 1);
   info_ = PlainLabel("Info", QString(), content);
   layout->addWidget(info_);
@@ -262,7 +262,8 @@ QWidget* ViewerWindow::createSwitches() {
 // width the others leave, and "Close" stays at the right edge. Where the
 // window leaves them less room than they need, the area scrolls.
 QWidget* ViewerWindow::createSettings() {
-  groupSetting_ = Named(new QGroupBox, "GroupSetting");
+  // Made in the window, so its groups measure their widths in its font.
+  groupSetting_ = Named(new QGroupBox(this), "GroupSetting");
   auto* row = new QHBoxLayout(groupSetting_);
   row->setContentsMargins(2, 2, 4, 2);
   row->setSpacing(2);
@@ -374,8 +375,8 @@ QGroupBox* ViewerWindow::createProgNameFilter() {
                            core_.filters().clearPatterns();
                            afterFilterClick();
                          }),
-                         "ClickMemo"));
-  title->addStretch();
+                         "ClickMemo"),
+                   1);
   title->addWidget(PlainLabel("ChainTitle", "Chain-Str", group));
   chainStr_ = Named(new QLineEdit(group), "ChainStr");
   chainStr_->setFixedWidth(40);
@@ -456,10 +457,10 @@ QWidget* ViewerWindow::createColumns() {
   return columns_;
 }
 
-void ViewerWindow::createList() {
+void ViewerWindow::createList(QWidget* parent) {
   model_ = new TableModel(this);
   model_->show(&core_.state().table);
-  listView1_ = NewReportList(nullptr, model_);
+  listView1_ = NewReportList(parent, model_);
   new ColumnFit(listView1_, listView1_->horizontalHeader(), model_);
 }
 

@@ -71,7 +71,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   QGroupBox* createBankProgFilter();
   QGroupBox* createProgNameFilter();
   QWidget* createColumns();
-  void createList();
+  void createList(QWidget* parent);
 
   // Parts that a running Show changes row by row are copied when events are
   // processed and when the Show ends, not at every change.
