@@ -9,7 +9,7 @@
 
 namespace {
 
-QString Caption(const TableModel* model, int column) {
+QString Caption(const QAbstractItemModel* model, int column) {
   return model->headerData(column, Qt::Horizontal).toString();
 }
 
@@ -35,6 +35,7 @@ int ColumnFit::cellWidth(const QString& text) const {
 }
 
 void ColumnFit::fitAll() {
+  if (!model_) return;
   applying_ = true;
   const auto& columns = model_->table().columns;
   for (int c = 0; c < model_->columnCount(); ++c) {
@@ -51,6 +52,7 @@ void ColumnFit::fitAll() {
 }
 
 void ColumnFit::fitRows(int first, int last) {
+  if (!model_) return;
   last = std::min(last, kFitSampleRows - 1);
   applying_ = true;
   for (int c = 0; c < model_->columnCount(); ++c) {
@@ -68,6 +70,6 @@ void ColumnFit::apply(int column, int width) {
 }
 
 void ColumnFit::remember(int column, int newSize) {
-  if (applying_ || column >= model_->columnCount()) return;
+  if (applying_ || !model_ || column >= model_->columnCount()) return;
   userWidths_[Caption(model_, column)] = newSize;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <map>
 
@@ -20,14 +21,14 @@ class ColumnFit : public QObject {
   Q_OBJECT
 
  public:
-  // Follows the model shown in view through header; both outlive nothing of
-  // this object, which is a child of view.
+  // Follows the model shown in view, sizing the sections of its header. It
+  // is a child of view; the model may go first (a window's children go in
+  // the order they were made), after which nothing is measured or kept.
   ColumnFit(QAbstractItemView* view, QHeaderView* header, TableModel* model);
 
+ private:
   // The width a cell text needs in the view's font, margins included.
   int cellWidth(const QString& text) const;
-
- private:
   void fitAll();
   void fitRows(int first, int last);
   void apply(int column, int width);
@@ -35,7 +36,7 @@ class ColumnFit : public QObject {
 
   QAbstractItemView* view_;
   QHeaderView* header_;
-  TableModel* model_;
+  QPointer<TableModel> model_;
   bool applying_ = false;
   std::map<QString, int> userWidths_;  // by caption
 };
