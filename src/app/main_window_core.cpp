@@ -48,12 +48,18 @@ void MainWindowCore::saveLog() {
     setActionMsg("Saved <" + Utf8ToCp1251(target) + ">");
 }
 
-void MainWindowCore::chooseLogFont() {
-  const auto chosen = dialogs_.chooseFont(state_.viewFont);
+void MainWindowCore::chooseLogFont() { chooseLogFont(state_.viewFont); }
+
+void MainWindowCore::chooseLogFont(const FontSpec& shown) {
+  const auto chosen = dialogs_.chooseFont(shown);
   if (!chosen) return;
   state_.viewFont = *chosen;
   reporter_.changed(MainWindowPart::ViewFont);
   reporter_.changed(MainWindowPart::View);  // the lines are redrawn in the new font
+}
+
+void MainWindowCore::reportNotAvailable(const std::string& command) {
+  setActionMsg(command + ": not available yet");
 }
 
 std::vector<CatalogueRequest> MainWindowCore::catalogueRequestsFor(std::vector<int> selectedRows) {

@@ -66,6 +66,11 @@ class MainWindowCore {
   void saveLog();
   // Font Setting: the font of the log.
   void chooseLogFont();
+  // The same, the dialog starting from the font the log is really drawn in
+  // (the designed one may be missing on this system).
+  void chooseLogFont(const FontSpec& shown);
+  // A command whose part of the program is not built yet says so in ActionMsg.
+  void reportNotAvailable(const std::string& command);
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);

@@ -14,6 +14,7 @@ constexpr int kDefaultColumnWidth = 50;
 struct TableColumn {
   std::string caption;
   int width = kDefaultColumnWidth;
+  bool rightAligned = false;  // numbers in a list of files, for example
   bool operator==(const TableColumn&) const = default;
 };
 

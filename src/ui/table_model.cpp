@@ -5,52 +5,74 @@
 
 #include "ui/qt_text.hpp"
 
+namespace {
+
+const patchlore::Table kNoTable;
+
+}  // namespace
+
 TableModel::TableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TableModel::setTable(patchlore::Table table) {
+const patchlore::Table& TableModel::table() const { return table_ ? *table_ : kNoTable; }
+
+void TableModel::show(const patchlore::Table* table) {
+  table_ = table;
+  reset();
+}
+
+void TableModel::restart() { reset(0); }
+
+void TableModel::reset() { reset(static_cast<int>(table().rows.size())); }
+
+void TableModel::reset(int rows) {
   beginResetModel();
-  owned_ = std::move(table);
-  table_ = &owned_;
-  rows_ = static_cast<int>(owned_.rows.size());
-  columns_ = static_cast<int>(owned_.columns.size());
+  announcedRows_ = rows;
+  announcedColumns_ = table().columns;
   endResetModel();
 }
 
-void TableModel::showTable(const patchlore::Table& table) {
-  beginResetModel();
-  if (&table != &owned_) owned_ = patchlore::Table{};
-  table_ = &table;
-  rows_ = static_cast<int>(table.rows.size());
-  columns_ = static_cast<int>(table.columns.size());
-  endResetModel();
+void TableModel::refresh() {
+  const int rows = static_cast<int>(table().rows.size());
+  if (table().columns != announcedColumns_ || rows < announcedRows_) {
+    reset();
+    return;
+  }
+  if (rows == announcedRows_) return;
+  beginInsertRows(QModelIndex(), announcedRows_, rows - 1);
+  announcedRows_ = rows;
+  endInsertRows();
 }
 
-int TableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int TableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : announcedRows_;
+}
 
 int TableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : columns_;
+  return parent.isValid() ? 0 : static_cast<int>(announcedColumns_.size());
+}
+
+QVariant TableModel::alignment(int column) const {
+  const bool right = announcedColumns_[static_cast<std::size_t>(column)].rightAligned;
+  return QVariant::fromValue(Qt::Alignment(right ? Qt::AlignRight | Qt::AlignVCenter
+                                                 : Qt::AlignLeft | Qt::AlignVCenter));
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() ||
-      index.column() >= columnCount())
-    return {};
-  // The table may have shrunk since the last reset (a Show starting again).
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+  if (role == Qt::TextAlignmentRole) return alignment(index.column());
+  if (role != Qt::DisplayRole) return {};
+  // Rows of a table that is being refilled may be gone before restart().
   const auto row = static_cast<std::size_t>(index.row());
-  if (row >= table_->rows.size()) return {};
-  return toQString(table_->text(row, static_cast<std::size_t>(index.column())));
+  if (row >= table().rows.size()) return {};
+  return toQString(table().text(row, static_cast<std::size_t>(index.column())));
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-      section >= columnCount() || static_cast<std::size_t>(section) >= table_->columns.size())
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
     return QAbstractTableModel::headerData(section, orientation, role);
-  return toQString(table_->columns[static_cast<std::size_t>(section)].caption);
-}
-
-void ApplyColumnWidths(QHeaderView* header, const patchlore::Table& table) {
-  for (std::size_t c = 0; c < table.columns.size(); ++c)
-    header->resizeSection(static_cast<int>(c), table.columns[c].width);
+  if (role == Qt::TextAlignmentRole) return alignment(section);
+  if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  return toQString(announcedColumns_[static_cast<std::size_t>(section)].caption);
 }
 
 QTableView* NewReportList(QWidget* parent, TableModel* model) {
@@ -60,9 +82,11 @@ QTableView* NewReportList(QWidget* parent, TableModel* model) {
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setTabKeyNavigation(false);  // Tab would collapse a selection of several rows
   list->setShowGrid(true);
   list->setWordWrap(false);
-  QFont bold = list->font();
+  // Only the weight is set: family and size still come from the window.
+  QFont bold;
   bold.setBold(true);
   list->setFont(bold);
   QHeaderView* rows = list->verticalHeader();

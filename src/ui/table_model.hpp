@@ -1,13 +1,20 @@
 // One model for every table the program shows: it reads the texts of a
 // patchlore::Table when the view asks for a cell, so a table of a million
 // rows costs no item objects, only its own texts.
+//
+// Ownership: the model never owns a table. It shows a table that its owner
+// (a window's core, a window itself) keeps alive for as long as it is shown,
+// and the owner says what changed: refresh() after rows were appended or the
+// columns changed, restart() when the table was refilled from the start (a
+// new Show). Views hear of appended rows as inserted rows, so their selection
+// and scroll position stay; only restart() and new columns reset them.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <vector>
 
 #include "common/table.hpp"
 
-class QHeaderView;
 class QTableView;
 class QWidget;
 
@@ -17,14 +24,17 @@ class TableModel : public QAbstractTableModel {
  public:
   explicit TableModel(QObject* parent = nullptr);
 
-  // Shows a table the model keeps; views are told to reset.
-  void setTable(patchlore::Table table);
-  // Shows a table owned elsewhere (a window's core) without copying it; it
-  // must outlive its use here. Call again after the table changed: the row
-  // and column counts are taken at each call, and a cell the table no longer
-  // has reads empty meanwhile.
-  void showTable(const patchlore::Table& table);
-  const patchlore::Table& table() const { return *table_; }
+  // Shows this table from now on (null: nothing); views are reset.
+  void show(const patchlore::Table* table);
+  // Announces the rows appended since the last announcement, or resets the
+  // views when the columns changed or rows went away.
+  void refresh();
+  // The table is being refilled from its start (a Show begins): views are
+  // reset to none of its rows, and refresh() announces the new ones.
+  void restart();
+
+  // The table shown; an empty one when none is.
+  const patchlore::Table& table() const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,19 +43,20 @@ class TableModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  void reset(const patchlore::Table* table);
+  void reset();
+  void reset(int rows);
+  QVariant alignment(int column) const;
 
-  patchlore::Table owned_;
-  const patchlore::Table* table_ = &owned_;
-  int rows_ = 0;
-  int columns_ = 0;
+  const patchlore::Table* table_ = nullptr;
+  // What the views were told: rows and columns can grow in the table before
+  // the owner announces them, and views must only see announced ones.
+  int announcedRows_ = 0;
+  std::vector<patchlore::TableColumn> announcedColumns_;
 };
 
 // A report-style list on the model, as every table of the program looks:
 // whole rows selected, several at once, read only, bold, with a grid, rows of
-// one height (a million rows are laid out without measuring them), and the
-// selection still visible when the window loses the focus.
+// one height (a million rows are laid out without measuring them), the
+// selection still visible when the window loses the focus, and Tab moving on
+// to the next control rather than from cell to cell.
 QTableView* NewReportList(QWidget* parent, TableModel* model);
-
-// Gives the header's sections the widths of the table's columns.
-void ApplyColumnWidths(QHeaderView* header, const patchlore::Table& table);

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/ui/about_box.hpp"
 #include "app/ui/chunk_listing_window.hpp"
@@ -21,6 +21,7 @@
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
+#include "ui_support.hpp"
 
 using patchlore::test::FakeDialogs;
 using patchlore::test::SmallestPcg;
@@ -32,12 +33,6 @@ QString ListText(const QListWidget* list) {
   QStringList lines;
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
   return lines.join('\n');
-}
-
-QStringList RowTexts(const QTreeWidgetItem* item) {
-  QStringList texts;
-  for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
-  return texts;
 }
 
 QList<ChunkListingWindow*> CheckWindows() {
@@ -89,7 +84,8 @@ class MainViewFormTest : public QObject {
   }
   QAction* action(const char* name) const { return child<QAction>(name); }
   QString text(const char* label) const { return child<QLabel>(label)->text(); }
-  QTreeWidget* openList() const { return child<QTreeWidget>("OpenList"); }
+  QTreeView* openList() const { return child<QTreeView>("OpenList"); }
+  int fileRows() const { return openList()->model()->rowCount(); }
 
   void open(const std::string& path) {
     dialogs_.openAnswers.push_back(path);
@@ -122,21 +118,24 @@ class MainViewFormTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     auto* view = child<QListWidget>("View");
     QCOMPARE(view->height(), 3);
-    QCOMPARE(view->font().family(), QString("Courier New"));
-    QCOMPARE(view->font().pointSize(), 10);
-    QVERIFY(view->font().bold());
+    // "Courier New" where the system has it, else a fixed-pitch font of the
+    // same size and weight; the font the log reports is the one it draws with.
+    const QFontInfo drawn(view->font());
+    QCOMPARE(drawn.family(), view->font().family());
+    QVERIFY(drawn.fixedPitch());
+    QCOMPARE(drawn.pointSize(), 10);
+    QVERIFY(drawn.bold());
     QVERIFY(!child<QProgressBar>("Progress")->isVisible());
   }
 
   void listsLoadedFilesInTheDesignedColumns() {
-    QTreeWidget* list = openList();
-    const QStringList captions{"Index", "File Name", "Bytes", "Type", "File Path"};
-    QCOMPARE(list->columnCount(), captions.size());
-    for (int c = 0; c < captions.size(); ++c) {
-      QCOMPARE(list->headerItem()->text(c), captions[c]);
-      QCOMPARE(list->header()->sectionSize(c), patchlore::FileListColumns()[c].width);
-    }
-    QCOMPARE(list->headerItem()->textAlignment(2) & Qt::AlignRight, int(Qt::AlignRight));
+    QTreeView* list = openList();
+    QCOMPARE(TableHeaders(list), (QStringList{"Index", "File Name", "Bytes", "Type", "File Path"}));
+    for (int c = 0; c < 5; ++c)
+      QVERIFY(list->header()->sectionSize(c) >= patchlore::FileListColumns()[c].width);
+    QCOMPARE(list->model()->headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                 Qt::AlignRight,
+             Qt::AlignRight);
   }
 
   void offersTheDocumentedCommands() {
@@ -197,11 +196,15 @@ class MainViewFormTest : public QObject {
   void openingAValidFileAddsItsRow() {
     const std::string path = smallestPcg("small.pcg");
     open(path);
-    QCOMPARE(openList()->topLevelItemCount(), 1);
-    QCOMPARE(RowTexts(openList()->topLevelItem(0)),
+    QCOMPARE(fileRows(), 1);
+    QCOMPARE(TableRowTexts(openList(), 0),
              (QStringList{"0", "small.pcg", "52", "PCG KORG KRONOS",
                           QString::fromStdString(dir_->path().string() + "/")}));
-    QCOMPARE(openList()->topLevelItem(0)->textAlignment(2) & Qt::AlignRight, int(Qt::AlignRight));
+    QCOMPARE(openList()->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                 Qt::AlignRight,
+             Qt::AlignRight);
+    QVERIFY(openList()->header()->sectionSize(3) >
+            QFontMetrics(openList()->font()).horizontalAdvance("PCG KORG KRONOS"));  // the Type fits
     QCOMPARE(text("MsgView"), QString("  Loaded:1;   Please, Open and try to Load file."));
     QCOMPARE(text("ActionMsg"), QString("PCG KORG KRONOS load from file<small.pcg>"));
     QCOMPARE(form_->windowTitle(), QString("Patchlore Open file <small.pcg> Bytes:52"));
@@ -211,8 +214,8 @@ class MainViewFormTest : public QObject {
     QVERIFY(child<QProgressBar>("Progress")->isHidden());
 
     open(smallestPcg("second.pcg"));
-    QCOMPARE(openList()->topLevelItemCount(), 2);
-    QCOMPARE(openList()->topLevelItem(1)->text(0), QString("1"));
+    QCOMPARE(fileRows(), 2);
+    QCOMPARE(TableRowTexts(openList(), 1).front(), QString("1"));
     QCOMPARE(text("MsgView"), QString("  Loaded:2;   Please, Open and try to Load file."));
     // The log holds the lines of the last load only.
     QCOMPARE(child<QListWidget>("View")->count(), 2);
@@ -223,7 +226,7 @@ class MainViewFormTest : public QObject {
     const QString error("Format ERROR-1. Unknown file_Header'MThd' - must be 'KORG'");
     QCOMPARE(text("ActionMsg"), error);
     QCOMPARE(child<QListWidget>("View")->item(1)->text(), "Patchlore " + error);
-    QCOMPARE(openList()->topLevelItemCount(), 0);
+    QCOMPARE(fileRows(), 0);
     QCOMPARE(text("MsgView"), QString("  Please, Open and try to Load file."));
   }
 
@@ -239,7 +242,7 @@ class MainViewFormTest : public QObject {
     QVERIFY(!form.itemEnabledWhenPumped.contains(true));
     QVERIFY(!form.buttonEnabledWhenPumped.contains(true));
     QCOMPARE(dialogs_.openAnswers.size(), std::size_t{1});  // never asked for a second file
-    QCOMPARE(form.findChild<QTreeWidget*>("OpenList")->topLevelItemCount(), 1);
+    QCOMPARE(form.findChild<QTreeView*>("OpenList")->model()->rowCount(), 1);
     QVERIFY(form.action("FileOpen1")->isEnabled());
     QVERIFY(form.action("FileOpenItem")->isEnabled());
     QVERIFY(form.action("FileOpenAsSysEx1")->isEnabled());
@@ -265,7 +268,7 @@ class MainViewFormTest : public QObject {
                                          "········"));
     QVERIFY(lines.contains("*** PCG List End ***"));
     QCOMPARE(lines.last(), QString("Type of file=KORG KRONOS PCG "));
-    QCOMPARE(openList()->topLevelItemCount(), 0);  // not loaded
+    QCOMPARE(fileRows(), 0);  // not loaded
 
     dialogs_.openAnswers.push_back(std::nullopt);
     action("FileNew1")->trigger();
@@ -302,26 +305,46 @@ class MainViewFormTest : public QObject {
     QVERIFY(CheckWindows().isEmpty());
   }
 
-  void windowCommandsArrangeTheChildWindows() {
+  void windowCommandsArrangeTheChildWindowsBesideTheMainWindow() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     dialogs_.openAnswers = {smallestPcg("a.pcg"), smallestPcg("b.pcg")};
     action("FileNew1")->trigger();
     action("FileNew1")->trigger();
     const QList<ChunkListingWindow*> windows = CheckWindows();
     for (ChunkListingWindow* window : windows) QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QRect area = form_->screen()->availableGeometry();
+    const QRect screen = form_->screen()->availableGeometry();
 
+    for (const char* command : {"WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1", "WindowArrange1"}) {
+      action(command)->trigger();
+      for (ChunkListingWindow* window : windows) {
+        QVERIFY2(screen.contains(window->frameGeometry()), command);
+        QVERIFY2(!window->frameGeometry().intersects(form_->frameGeometry()), command);
+      }
+    }
     action("WindowTileVertical1")->trigger();
     const QRect left = windows[0]->frameGeometry();
     const QRect right = windows[1]->frameGeometry();
-    QVERIFY(area.contains(left) && area.contains(right));
     QVERIFY(!left.intersects(right));
     QCOMPARE(left.top(), right.top());
-    QCOMPARE(left.width() + right.width(), area.width());
 
     action("WindowMinimizeAll1")->trigger();
     for (ChunkListingWindow* window : windows) QVERIFY(window->isMinimized());
     action("WindowArrange1")->trigger();
     for (ChunkListingWindow* window : windows) QVERIFY(!window->isMinimized());
+  }
+
+  void commandsNotBuiltYetSaySo() {
+    const struct {
+      const char* action;
+      const char* text;
+    } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"},
+                    {"FileSavePcgItem", "Save Pcg: not available yet"},
+                    {"BankManager", "Bank Manager: not available yet"}};
+    for (const auto& command : commands) {
+      action(command.action)->trigger();
+      QCOMPARE(text("ActionMsg"), QString(command.text));
+    }
   }
 
   void saveWritesTheLogWithCrLf() {
@@ -334,9 +357,11 @@ class MainViewFormTest : public QObject {
   }
 
   void fontSettingChangesTheLogFont() {
+    // The dialog starts from the font the log is drawn in.
+    const QFontInfo drawn(child<QListWidget>("View")->font());
     dialogs_.fontAnswer = patchlore::FontSpec{"DejaVu Sans Mono", 14, false, true};
     action("FontSet")->trigger();
-    QCOMPARE(dialogs_.fontsOffered.at(0), (patchlore::FontSpec{"Courier New", 10, true, false}));
+    QCOMPARE(dialogs_.fontsOffered.at(0), (patchlore::FontSpec{drawn.family().toStdString(), 10, true, false}));
     const QFont font = child<QListWidget>("View")->font();
     QCOMPARE(font.family(), QString("DejaVu Sans Mono"));
     QCOMPARE(font.pointSize(), 14);
@@ -356,8 +381,8 @@ class MainViewFormTest : public QObject {
     QHeaderView* header = openList()->header();
     const QPoint fileNameSection(header->sectionViewportPosition(1) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, fileNameSection);
-    QCOMPARE(openList()->selectedItems().size(), 2);
-    QCOMPARE(openList()->topLevelItem(0)->text(1), QString("b.pcg"));
+    QCOMPARE(SelectedRows(openList()), (QList<int>{0, 1}));
+    QCOMPARE(TableRowTexts(openList(), 0).at(1), QString("b.pcg"));
   }
 
   void doubleClickRequestsOneCataloguePerSelectedRow() {
@@ -365,11 +390,10 @@ class MainViewFormTest : public QObject {
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QSignalSpy requests(form_.get(), &MainWindow::catalogueRequested);
-    openList()->topLevelItem(2)->setSelected(true);
-    openList()->topLevelItem(0)->setSelected(true);
+    SelectTableRows(openList(), {2, 0});
 
     QWidget* viewport = openList()->viewport();
-    const QPoint onRow = openList()->visualItemRect(openList()->topLevelItem(2)).center();
+    const QPoint onRow = RowCenter(openList(), 2);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, onRow, viewport->mapToGlobal(onRow),
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &doubleClick);
@@ -378,8 +402,7 @@ class MainViewFormTest : public QObject {
     QCOMPARE(requests[1], (QList<QVariant>{2, 1}));
 
     // A right-click on the header does the same; the counter keeps growing.
-    openList()->clearSelection();
-    openList()->topLevelItem(1)->setSelected(true);
+    SelectTableRows(openList(), {1});
     QHeaderView* header = openList()->header();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
                                  header->viewport()->mapToGlobal(QPoint(5, 5)));

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/ui/main_window.hpp"
 #include "common/bytes.hpp"
@@ -20,6 +20,7 @@
 #include "support/temp_dir.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "ui_support.hpp"
+#include "ui/column_fit.hpp"
 #include "ui/table_model.hpp"
 
 using patchlore::test::FakeDialogs;
@@ -63,12 +64,11 @@ class FormOpenTest : public QObject {
 
   // Double-clicks the list of loaded files with only the given row selected.
   ObjectBrowserWindow* openCatalogueOfRow(int row) {
-    auto* list = form_->findChild<QTreeWidget*>("OpenList");
-    list->clearSelection();
-    list->topLevelItem(row)->setSelected(true);
+    auto* list = form_->findChild<QTreeView*>("OpenList");
+    SelectTableRows(list, {row});
     const int before = static_cast<int>(Browsers().size());
     QWidget* viewport = list->viewport();
-    const QPoint onRow = list->visualItemRect(list->topLevelItem(row)).center();
+    const QPoint onRow = RowCenter(list, row);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, onRow, viewport->mapToGlobal(onRow),
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &doubleClick);
@@ -116,7 +116,7 @@ class FormOpenTest : public QObject {
     QCOMPARE(form_->findChild<QLabel*>("ActionMsg")->text(), QString("CreateFormOpen: iopen=0; iForm=0"));
 
     auto* view = child<QTableView>(browser, "ListView1");
-    QCOMPARE(Headers(view), (QStringList{"Object/90", "Index/50", "Name/100", "Type/50", "Count/50"}));
+    QCOMPARE(Headers(view), (QStringList{"Object", "Index", "Name", "Type", "Count"}));
     QCOMPARE(view->model()->rowCount(), 6);
     QCOMPARE(RowTexts(view, 0), (QStringList{"SetList Bank", "", "", "Size=$1018", "1"}));
     QCOMPARE(RowTexts(view, 1), (QStringList{"Prog Bank", "01", "I-A", "HD-1", "2"}));
@@ -124,6 +124,7 @@ class FormOpenTest : public QObject {
     QCOMPARE(RowTexts(view, 3), (QStringList{"Combi Bank", "01", "U-A", "", "2"}));
     QCOMPARE(RowTexts(view, 4), (QStringList{"Drum Kit Bank", "01", "I-B", "", "1"}));
     QCOMPARE(RowTexts(view, 5), (QStringList{"Wave Sequence Bank", "01", "U-C", "", "3"}));
+    QVERIFY(view->horizontalHeader()->sectionSize(0) > view->fontMetrics().horizontalAdvance("Wave Sequence Bank"));
     QCOMPARE(Lines(child<QListWidget>(browser, "OffsetBox")),
              (QStringList{"SetList Bank=" + Hex8(sls), "Prog Bank I-A=" + Hex8(prg + 12),
                           "Prog Bank I-F=" + Hex8(prg + 12 + 24 + 60), "Combi Bank U-A=" + Hex8(cmb + 12),
@@ -207,6 +208,26 @@ class FormOpenTest : public QObject {
     QCOMPARE(emitted[1][0].descriptorLines, (std::vector<std::string>{browser->catalogue().offsetBox[5]}));
   }
 
+  void enterOpensTheSelectedRowsAndTabMovesToView() {
+    ObjectBrowserWindow* browser = openCatalogueOfRow(0);
+    browser->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(browser));
+    auto* view = child<QTableView>(browser, "ListView1");
+    auto* viewButton = child<QPushButton>(browser, "ViewSelected");
+    int emitted = 0;
+    connect(browser, &ObjectBrowserWindow::viewersRequested, this, [&emitted] { ++emitted; });
+    view->setFocus();
+    select(view, {1, 2});
+
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(emitted, 1);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), viewButton);
+    QCOMPARE(browser->selectedRows(), (std::vector<int>{1, 2}));  // Tab kept both rows
+    QTest::keyClick(viewButton, Qt::Key_Space);
+    QCOMPARE(emitted, 2);
+  }
+
   void tableModelServesAMillionRowsFromTheTableTexts() {
     patchlore::Table table;
     table.columns = {{"Object", 80}, {"Index", 50}, {"Name", 100}};
@@ -214,7 +235,7 @@ class FormOpenTest : public QObject {
     table.rows.back() = {"Song S999", {"7", std::string("Caf\xE9\x01", 5), "unshown"}};
     TableModel model;
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-    model.setTable(std::move(table));
+    model.show(&table);
     QCOMPARE(resets.size(), 1);
     QCOMPARE(model.rowCount(), 1000000);
     QCOMPARE(model.columnCount(), 3);
@@ -226,9 +247,12 @@ class FormOpenTest : public QObject {
     QVERIFY(!model.index(0, 0).data(Qt::EditRole).isValid());
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
 
+    // Widths are measured on the first rows only, so the last row's long
+    // name does not widen its column.
+    table.rows[999999].cells[1] = std::string(200, 'W');
     QTableView view;
     view.setModel(&model);
-    ApplyColumnWidths(view.horizontalHeader(), model.table());
+    new ColumnFit(&view, view.horizontalHeader(), &model);
     QCOMPARE(view.horizontalHeader()->sectionSize(2), 100);
   }
 };

@@ -2,6 +2,10 @@
 // filters, fonts, and the places of arranged windows.
 #include <QtTest>
 
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include "ui/design_font.hpp"
 #include "ui/font_conversion.hpp"
 #include "app/ui/qt_dialogs.hpp"
 #include "ui/qt_text.hpp"
@@ -40,6 +44,20 @@ class HelpersTest : public QObject {
     QCOMPARE(toFontSpec(font), expected);
   }
 
+  void aMissingDesignFontFallsBackToOneOfTheSameSizeWeightAndPitch() {
+    const QFont proportional = DesignFont("No Such Family", 8, true);
+    const QFont fixed = DesignFont("No Such Family", 10, false, QFont::TypeWriter);
+    for (const QFont& font : {proportional, fixed}) {
+      QVERIFY(QFontDatabase::hasFamily(font.family()));
+      QCOMPARE(QFontInfo(font).family(), font.family());
+    }
+    QCOMPARE(QFontInfo(proportional).pointSize(), 8);
+    QVERIFY(QFontInfo(proportional).bold());
+    QCOMPARE(QFontInfo(fixed).pointSize(), 10);
+    QVERIFY(!QFontInfo(fixed).bold());
+    QVERIFY(QFontInfo(fixed).fixedPitch());
+  }
+
   void cascadeStepsDownAndStartsAgainAtTheCorner() {
     const QRect area(100, 50, 300, 150);
     const QList<QRect> places = CascadePlaces(area, 6);
@@ -69,6 +87,25 @@ class HelpersTest : public QObject {
     QCOMPARE(columns[0], QRect(0, 20, 50, 101));
     QCOMPARE(columns[1], QRect(50, 20, 50, 101));
     QVERIFY(TilePlaces(area, 0, Qt::Vertical).isEmpty());
+  }
+
+  void tilesTooNarrowForTheWindowsWrapIntoRows() {
+    const QRect area(0, 0, 1000, 600);
+    const QList<QRect> places = TilePlaces(area, 5, Qt::Vertical, QSize(300, 200));
+    QCOMPARE(places, (QList<QRect>{QRect(0, 0, 333, 300), QRect(333, 0, 333, 300), QRect(666, 0, 334, 300),
+                                   QRect(0, 300, 500, 300), QRect(500, 300, 500, 300)}));
+  }
+
+  void theAreaBesideAWindowIsTheLargestFreeStrip() {
+    const QRect screen(0, 0, 1600, 1000);
+    QCOMPARE(AreaBeside(screen, QRect(0, 0, 512, 256)), QRect(0, 256, 1600, 744));
+    QCOMPARE(AreaBeside(screen, QRect(0, 0, 512, 900)), QRect(512, 0, 1088, 1000));
+    QCOMPARE(AreaBeside(screen, QRect(2000, 0, 100, 100)), screen);  // not on this screen
+  }
+
+  void lineUpPlacesWindowsInRowsAtTheirSizes() {
+    const QList<QRect> places = LineUpPlaces(QRect(10, 20, 500, 400), {QSize(200, 100), QSize(250, 150), QSize(100, 50)});
+    QCOMPARE(places, (QList<QRect>{QRect(10, 20, 200, 100), QRect(210, 20, 250, 150), QRect(10, 170, 100, 50)}));
   }
 };
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QStringList>
 #include <QTableView>
+#include <algorithm>
 #include <initializer_list>
 
 // Every top-level window of the kind T that exists now.
@@ -33,27 +34,39 @@ inline QStringList ListLines(const QListWidget* list) {
   return lines;
 }
 
-// The texts of one row of a table view, column by column.
-inline QStringList TableRowTexts(const QTableView* view, int row) {
+// The texts of one row of a table or tree view, column by column.
+inline QStringList TableRowTexts(const QAbstractItemView* view, int row) {
   QStringList texts;
   for (int c = 0; c < view->model()->columnCount(); ++c)
     texts << view->model()->index(row, c).data().toString();
   return texts;
 }
 
-// "caption/width" of every column of a table view.
-inline QStringList TableHeaders(const QTableView* view) {
+// The caption of every column of a view.
+inline QStringList TableHeaders(const QAbstractItemView* view) {
   QStringList captions;
   for (int c = 0; c < view->model()->columnCount(); ++c)
-    captions << view->model()->headerData(c, Qt::Horizontal).toString() + "/" +
-                    QString::number(view->horizontalHeader()->sectionSize(c));
+    captions << view->model()->headerData(c, Qt::Horizontal).toString();
   return captions;
 }
 
 // Selects exactly these rows, whole.
-inline void SelectTableRows(QTableView* view, std::initializer_list<int> rows) {
+inline void SelectTableRows(QAbstractItemView* view, std::initializer_list<int> rows) {
   view->clearSelection();
   for (const int row : rows)
     view->selectionModel()->select(view->model()->index(row, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// The rows selected in a view, in order.
+inline QList<int> SelectedRows(const QAbstractItemView* view) {
+  QList<int> rows;
+  for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows << index.row();
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+// The middle of a row's first cell, in the view's viewport.
+inline QPoint RowCenter(const QAbstractItemView* view, int row) {
+  return view->visualRect(view->model()->index(row, 0)).center();
 }

@@ -15,10 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
 #include <QThread>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/ui/main_window.hpp"
 #include "common/bytes.hpp"
@@ -72,6 +73,27 @@ QString Name(const char* bank, int patch) {
 
 QString Hex8(std::int64_t v) { return QString::fromStdString(patchlore::Hex8(v)); }
 
+// The first fault of layout under root: two shown sibling widgets that cover
+// each other, or a label or button narrower than its text; empty when none.
+QString LayoutFault(const QWidget* root) {
+  QList<const QWidget*> shown;
+  for (const QObject* child : root->children())
+    if (const auto* widget = qobject_cast<const QWidget*>(child); widget && !widget->isHidden())
+      shown << widget;
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    const QWidget* widget = shown[i];
+    const int needed = widget->minimumSizeHint().width();
+    if ((qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget)) &&
+        widget->width() < needed && widget->maximumWidth() >= needed)
+      return widget->objectName() + " cut";
+    for (qsizetype j = i + 1; j < shown.size(); ++j)
+      if (widget->geometry().intersects(shown[j]->geometry()))
+        return widget->objectName() + " over " + shown[j]->objectName();
+    if (const QString below = LayoutFault(widget); !below.isEmpty()) return below;
+  }
+  return {};
+}
+
 // A status text that ends in the start and end times of a Show.
 bool IsTimed(const QString& text, const QString& head) {
   const QString time = R"(\d\d:\d\d:\d\d)";
@@ -79,6 +101,23 @@ bool IsTimed(const QString& text, const QString& head) {
       .match(text)
       .hasMatch();
 }
+
+// A viewer whose Show lets events in while it lists rows; the first time two
+// rows are on screen, the user selects them.
+class SlowViewer : public ViewerWindow {
+ public:
+  using ViewerWindow::ViewerWindow;
+  int rowsWhenSelected = 0;
+
+  void pump() override {
+    QThread::msleep(1);
+    ViewerWindow::pump();
+    auto* list = Child<QTableView>(this, "ListView1");
+    if (rowsWhenSelected > 0 || list->model()->rowCount() < 2) return;
+    rowsWhenSelected = list->model()->rowCount();
+    SelectTableRows(list, {0, 1});
+  }
+};
 
 }  // namespace
 
@@ -105,11 +144,10 @@ class FormViewTest : public QObject {
 
   // Double-clicks the list of loaded files with only the given row selected.
   ObjectBrowserWindow* catalogueOfRow(int row) {
-    auto* list = form_->findChild<QTreeWidget*>("OpenList");
-    list->clearSelection();
-    list->topLevelItem(row)->setSelected(true);
+    auto* list = form_->findChild<QTreeView*>("OpenList");
+    SelectTableRows(list, {row});
     const QList<ObjectBrowserWindow*> before = TopLevel<ObjectBrowserWindow>();
-    const QPoint onRow = list->visualItemRect(list->topLevelItem(row)).center();
+    const QPoint onRow = RowCenter(list, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onRow);
     for (ObjectBrowserWindow* browser : TopLevel<ObjectBrowserWindow>())
       if (!before.contains(browser)) return browser;
@@ -174,8 +212,7 @@ class FormViewTest : public QObject {
     QCOMPARE(Child<QCheckBox>(viewer, "SW2")->text(), QString("SW2: Bank onse"));
     QVERIFY(Child<QPushButton>(viewer, "Show")->isEnabled());
 
-    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank/80", "Index/48", "P.Name/70", "OSC Mode/55",
-                                           "Transpose/54"}));
+    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank", "Index", "P.Name", "OSC Mode", "Transpose"}));
     QCOMPARE(RowCount(viewer), 5);
     QCOMPARE(Row(viewer, 0), (QStringList{"I-A; [HD-1]", "000", Name("I-A", 0), "Single", " OSC1:+01"}));
     QCOMPARE(Row(viewer, 2), (QStringList{"", "002", Name("I-A", 2), "Single", " OSC1:+03"}));
@@ -348,7 +385,7 @@ class FormViewTest : public QObject {
   void settingsAreaGrowsWithTheWindow() {
     ViewerWindow* viewer = kronosPrograms();
     viewer->core().openBankProgFilter();
-    auto* settings = Child<QGroupBox>(viewer, "GroupSetting");
+    auto* settings = Child<QScrollArea>(viewer, "SettingsArea");
     QVERIFY(settings->isVisible());
     viewer->resize(682, 551);
     QCoreApplication::processEvents();
@@ -359,6 +396,48 @@ class FormViewTest : public QObject {
     viewer->resize(682, 256);
     QCoreApplication::processEvents();
     QCOMPARE(settings->height(), 106);
+  }
+
+  void noComponentCoversAnotherOrCutsItsTextAtAnySize() {
+    ViewerWindow* viewer = kronosPrograms();
+    viewer->core().openExportSettings();
+    viewer->core().openBankProgFilter();
+    viewer->core().openNameFilter();
+    // The first size, the designed one, and a short strip as tiling makes it.
+    for (const QSize size : {QSize(256, 256), QSize(682, 551), QSize(682, 150)}) {
+      viewer->resize(size);
+      QCoreApplication::processEvents();
+      const QString fault = LayoutFault(viewer);
+      QVERIFY2(fault.isEmpty(), qPrintable(QString("%1x%2: %3").arg(size.width()).arg(size.height()).arg(fault)));
+    }
+  }
+
+  void columnsFitTheirTextsAndKeepTheWidthsSetByHand() {
+    ViewerWindow* viewer = kronosPrograms();
+    QTableView* list = List(viewer);
+    QHeaderView* header = list->horizontalHeader();
+    const QFontMetrics metrics(list->font());
+    for (int c = 0; c < list->model()->columnCount(); ++c) {
+      QVERIFY(header->sectionSize(c) >= header->sectionSizeHint(c));
+      for (int row = 0; row < RowCount(viewer); ++row)
+        QVERIFY(header->sectionSize(c) > metrics.horizontalAdvance(Row(viewer, row).at(c)));
+    }
+
+    header->resizeSection(2, 31);
+    Child<QPushButton>(viewer, "Show")->click();
+    QCOMPARE(header->sectionSize(2), 31);
+  }
+
+  void rowsAppendedDuringAShowKeepTheSelection() {
+    open("BIG.PCG", Programs(patchlore::test::kKronos, kTransposeKronos).programBank(0, 128).build());
+    ObjectBrowserWindow* browser = catalogueOfRow(2);
+    SlowViewer viewer(form_->core().registry(), form_->viewerShared(), dialogs_);
+    viewer.Open(patchlore::ViewerRequestsFor(browser->catalogue(), {0}).front());
+    viewer.show();
+    viewer.core().pressShow();
+    QVERIFY(viewer.rowsWhenSelected >= 2 && viewer.rowsWhenSelected < 128);
+    QCOMPARE(RowCount(&viewer), 128);
+    QCOMPARE(SelectedRows(List(&viewer)), (QList<int>{0, 1}));
   }
 
   void channelStaysTickedAndOctaveCannotBeTicked() {
@@ -378,8 +457,8 @@ class FormViewTest : public QObject {
     // Any other box follows the click and decides its column.
     Child<QCheckBox>(viewer, "PVoiceMode")->click();
     Child<QPushButton>(viewer, "Show")->click();
-    QCOMPARE(Headers(viewer), (QStringList{"Prog Bank/80", "Index/48", "P.Name/70", "OSC Mode/55",
-                                           "Voice Mode/58", "Transpose/54"}));
+    QCOMPARE(Headers(viewer),
+             (QStringList{"Prog Bank", "Index", "P.Name", "OSC Mode", "Voice Mode", "Transpose"}));
   }
 };
 

@@ -20,7 +20,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -28,8 +28,11 @@
 #include "app/ui/about_box.hpp"
 #include "app/ui/chunk_listing_window.hpp"
 #include "app/ui/child_windows.hpp"
+#include "ui/column_fit.hpp"
+#include "ui/design_font.hpp"
 #include "ui/font_conversion.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/table_model.hpp"
 #include "app/ui/window_arrangement.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
@@ -116,7 +119,8 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   });
 }
 
-MainWindow::~MainWindow() = default;
+// The list's model reads files_, which goes before the model does.
+MainWindow::~MainWindow() { filesModel_->show(nullptr); }
 
 void MainWindow::adoptChildWindow(QWidget* window) { children_->adopt(window); }
 
@@ -137,9 +141,11 @@ void MainWindow::createCommands() {
   createEditCommands();
   createWindowCommands();
   connect(addCommand("FontSet", "&Font Setting", "Ctrl+F", "Font Setting|Font of the log"),
-          &QAction::triggered, this, [this] { core_.chooseLogFont(); });
-  addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files")
-      ->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+          &QAction::triggered, this, [this] { core_.chooseLogFont(toFontSpec(view_->font())); });
+  QAction* bankManager =
+      addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
+  bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+  connect(bankManager, &QAction::triggered, this, [this] { core_.reportNotAvailable("Bank Manager"); });
   connect(addCommand("HelpAbout1", "&About...", "", "About|Version of Patchlore and contact"),
           &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -154,6 +160,8 @@ void MainWindow::createFileCommands() {
   connect(fileOpen1_, &QAction::triggered, this, [this] { core_.openFile(); });
 
   fileOpenAsSysEx1_ = addCommand("FileOpenAsSysEx1", "Open As Sys&Ex", "Ctrl+E", "");
+  connect(fileOpenAsSysEx1_, &QAction::triggered, this,
+          [this] { core_.reportNotAvailable("Open As SysEx"); });
 
   connect(addCommand("FileClose1", "&Close", "", "Close|Close current file"), &QAction::triggered,
           this, &MainWindow::closeActiveWindow);
@@ -162,7 +170,8 @@ void MainWindow::createFileCommands() {
   fileSave1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   connect(fileSave1, &QAction::triggered, this, [this] { core_.saveLog(); });
 
-  addCommand("FileSavePcgItem", "Save &Pcg", "Ctrl+P", "");
+  connect(addCommand("FileSavePcgItem", "Save &Pcg", "Ctrl+P", ""), &QAction::triggered, this,
+          [this] { core_.reportNotAvailable("Save Pcg"); });
   addCommand("FileSaveAs1", "Save &As...", "Ctrl+A", "Save As|Save current file with different name")
       ->setEnabled(false);  // no command behind it
   connect(addCommand("FileExit1", "E&xit", "", "Exit|Exit application"), &QAction::triggered, this,
@@ -362,8 +371,13 @@ void MainWindow::createCentralArea() {
 }
 
 void MainWindow::createOpenList() {
-  openList_ = new QTreeWidget;
+  for (const patchlore::ListColumn& column : patchlore::FileListColumns())
+    files_.columns.push_back({column.caption, column.width, column.rightAligned});
+  filesModel_ = new TableModel(this);
+  filesModel_->show(&files_);
+  openList_ = new QTreeView;
   openList_->setObjectName("OpenList");
+  openList_->setModel(filesModel_);
   openList_->setRootIsDecorated(false);
   openList_->setItemsExpandable(false);
   openList_->setUniformRowHeights(true);
@@ -374,26 +388,16 @@ void MainWindow::createOpenList() {
   openList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   openList_->setItemDelegate(new GridLineDelegate(openList_));
 
-  QFont font("MS Sans Serif", 8, QFont::Bold);
-  font.setStyleHint(QFont::SansSerif);
-  openList_->setFont(font);
+  openList_->setFont(DesignFont("MS Sans Serif", 8, true));
   QPalette palette = openList_->palette();
   palette.setColor(QPalette::Base, kInfoBackground);
   openList_->setPalette(palette);
 
-  const auto& columns = patchlore::FileListColumns();
-  auto* header = new QTreeWidgetItem;
-  for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-    header->setText(c, toQString(columns[c].caption));
-    if (columns[c].rightAligned) header->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-  }
-  openList_->setHeaderItem(header);
   QHeaderView* headerView = openList_->header();
   headerView->setStretchLastSection(false);
   headerView->setSectionsMovable(false);
   headerView->setSectionsClickable(true);
-  for (int c = 0; c < static_cast<int>(columns.size()); ++c)
-    headerView->resizeSection(c, columns[c].width);
+  new ColumnFit(openList_, headerView, filesModel_);
 
   connect(headerView, &QHeaderView::sectionClicked, this, &MainWindow::selectAllFiles);
   headerView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -435,8 +439,7 @@ void MainWindow::selectAllFiles() { openList_->selectAll(); }
 
 void MainWindow::openSelectedCatalogues() {
   std::vector<int> rows;
-  for (QTreeWidgetItem* item : openList_->selectedItems())
-    rows.push_back(openList_->indexOfTopLevelItem(item));
+  for (const QModelIndex& index : openList_->selectionModel()->selectedRows()) rows.push_back(index.row());
   for (const patchlore::CatalogueRequest& request : core_.catalogueRequestsFor(rows))
     emit catalogueRequested(request.index, request.counter);
 }
@@ -456,27 +459,44 @@ void MainWindow::openViewers(const std::vector<patchlore::ViewerRequest>& reques
     if (viewer) viewer->core().pressShow();
 }
 
+// Children are arranged beside or below the main window, never over it.
+QRect MainWindow::arrangementArea() const {
+  return AreaBeside(screen()->availableGeometry(), frameGeometry());
+}
+
 void MainWindow::cascadeWindows() {
   const QList<QWidget*> windows = children_->arrangeable();
-  placeChildren(windows, CascadePlaces(screen()->availableGeometry(), windows.size()));
+  placeChildren(windows, CascadePlaces(arrangementArea(), windows.size()));
 }
 
 void MainWindow::tileWindows(Qt::Orientation orientation) {
   const QList<QWidget*> windows = children_->arrangeable();
-  placeChildren(windows, TilePlaces(screen()->availableGeometry(), windows.size(), orientation));
+  QSize minimum;
+  for (QWidget* window : windows) {
+    const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
+    minimum = minimum.expandedTo(window->minimumSize() + frameExtra);
+  }
+  placeChildren(windows, TilePlaces(arrangementArea(), windows.size(), orientation, minimum));
 }
 
 void MainWindow::minimizeAllWindows() {
-  for (QWidget* window : children_->all()) window->showMinimized();
+  for (QWidget* window : children_->all())
+    if (!window->isHidden()) window->setWindowState(window->windowState() | Qt::WindowMinimized);
 }
 
 // Independent windows have no icons to line up inside a frame; arranging
-// them brings every minimized one back.
+// them brings every minimized one back and lines all of them up at their
+// sizes beside the main window.
 void MainWindow::arrangeWindows() {
+  QList<QWidget*> windows;
+  QList<QSize> sizes;
   for (QWidget* window : children_->all()) {
+    if (window->isHidden()) continue;
     if (window->isMinimized()) window->showNormal();
-    window->raise();
+    windows << window;
+    sizes << window->frameGeometry().size();
   }
+  placeChildren(windows, LineUpPlaces(arrangementArea(), sizes));
 }
 
 // places are frame rectangles: the frame a window manager adds is taken off.
@@ -550,18 +570,16 @@ void MainWindow::showCommands() {
 // Rows are only ever appended, so the list shows the registry's first rows.
 void MainWindow::appendRows() {
   const patchlore::Registry& registry = core_.registry();
-  const auto& columns = patchlore::FileListColumns();
-  for (int i = openList_->topLevelItemCount(); i < registry.count(); ++i) {
+  for (auto i = static_cast<int>(files_.rows.size()); i < registry.count(); ++i) {
     const patchlore::FileRow& row = registry.row(i);
-    auto* item = new QTreeWidgetItem(QStringList{toQString(row.index), toQString(row.fileName),
-                                                 toQString(row.bytes), toQString(row.type),
-                                                 toQString(row.filePath)});
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c)
-      if (columns[c].rightAligned) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    openList_->addTopLevelItem(item);
+    files_.rows.push_back({row.index, {row.fileName, row.bytes, row.type, row.filePath}});
   }
+  filesModel_->refresh();
 }
 
 void MainWindow::showViewFont() {
-  view_->setFont(toQFont(core_.state().viewFont, QFont::TypeWriter));
+  const patchlore::FontSpec& spec = core_.state().viewFont;
+  QFont font = DesignFont(QString::fromStdString(spec.family), spec.pointSize, spec.bold, QFont::TypeWriter);
+  font.setItalic(spec.italic);
+  view_->setFont(font);
 }

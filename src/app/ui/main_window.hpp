@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "app/main_window_core.hpp"
+#include "common/table.hpp"
 #include "common/services.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -18,7 +19,8 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
+class TableModel;
 class ChildWindows;
 class AboutBox;
 
@@ -71,6 +73,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void selectAllFiles();
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
+  QRect arrangementArea() const;
   void cascadeWindows();
   void tileWindows(Qt::Orientation orientation);
   void minimizeAllWindows();
@@ -95,7 +98,9 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   QAction* fileOpenAsSysEx1_ = nullptr;
   QListWidget* view_ = nullptr;
   QLabel* msgView_ = nullptr;
-  QTreeWidget* openList_ = nullptr;
+  patchlore::Table files_;  // the rows of OpenList, one per loaded file
+  TableModel* filesModel_ = nullptr;
+  QTreeView* openList_ = nullptr;
   QLabel* actionMsg_ = nullptr;
   QProgressBar* progress_ = nullptr;
 };

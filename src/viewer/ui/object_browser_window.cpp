@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/column_fit.hpp"
+#include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
 
@@ -32,6 +35,7 @@ ObjectBrowserWindow::ObjectBrowserWindow(patchlore::Catalogue catalogue, QWidget
   setObjectName("FormOpen");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(toQString(catalogue_.caption));
+  setFont(DesignWindowFont());
   createPanels();
   createList();
   resize(patchlore::kCatalogueDesignWidth, patchlore::kCatalogueDesignHeight);
@@ -59,6 +63,7 @@ void ObjectBrowserWindow::createPanels() {
   viewSelected_ = new QPushButton("View", panel2);
   viewSelected_->setObjectName("ViewSelected");
   viewSelected_->setFont(Bold(viewSelected_->font()));
+  viewSelected_->setFocusPolicy(Qt::StrongFocus);  // reachable by Tab; Space presses it
   connect(viewSelected_, &QPushButton::clicked, this, &ObjectBrowserWindow::viewSelected);
   auto* label1 = new QLabel("Select Objects then Click. ", panel2);
   label1->setObjectName("Label1");
@@ -75,13 +80,29 @@ void ObjectBrowserWindow::createPanels() {
 
 void ObjectBrowserWindow::createList() {
   model_ = new TableModel(this);
-  model_->setTable(catalogue_.list);
+  model_->show(&catalogue_.list);
   listView1_ = NewReportList(this, model_);
   QHeaderView* header = listView1_->horizontalHeader();
-  ApplyColumnWidths(header, catalogue_.list);
+  new ColumnFit(listView1_, header, model_);
   connect(header, &QHeaderView::sectionClicked, this, &ObjectBrowserWindow::selectAllRows);
   connect(listView1_, &QAbstractItemView::doubleClicked, this, &ObjectBrowserWindow::viewDoubleClicked);
+  listView1_->installEventFilter(this);
   layout()->addWidget(listView1_);
+  // Tab goes from the list to "View" and back.
+  setTabOrder(listView1_, viewSelected_);
+}
+
+// Enter (or Return) in the list opens the viewers of the selected rows, as a
+// double-click does.
+bool ObjectBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == listView1_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      viewSelected();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ObjectBrowserWindow::placeOnPrimaryScreen() {

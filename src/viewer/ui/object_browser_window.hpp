@@ -38,6 +38,9 @@ class ObjectBrowserWindow : public QWidget {
   // directly to the receivers; the type is registered for queued use too.
   void viewersRequested(std::vector<patchlore::ViewerRequest> requests);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void createPanels();
   void createList();

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedLayout>
@@ -28,6 +29,8 @@
 #include "ui/qt_text.hpp"
 #include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
+#include "ui/column_fit.hpp"
+#include "ui/design_font.hpp"
 #include "ui/table_model.hpp"
 
 namespace {
@@ -37,9 +40,6 @@ using patchlore::ViewerPart;
 // Long Shows ask for pending events once per object; serving them more often
 // than this would cost more than the work itself.
 constexpr qint64 kPumpIntervalMs = 15;
-// While a Show runs, the growing table is put on screen at most this often:
-// each time copies every row.
-constexpr qint64 kTableRefreshMs = 250;
 
 constexpr int kSwitchesHeight = 57;
 constexpr int kSettingsHeight = 106;
@@ -47,6 +47,8 @@ constexpr int kExelWidth = 90;
 constexpr int kBankProgFilterWidth = 285;
 constexpr int kProgNameFilterWidth = 220;
 constexpr int kSeparatorPositions = 5;
+// Between the texts and buttons of a row inside a settings group.
+constexpr int kRowSpacing = 4;
 
 // A label that answers a click, as the settings area's "<Click for ...>"
 // captions do.
@@ -65,6 +67,20 @@ class ClickLabel : public QLabel {
  private:
   std::function<void()> onClick_;
 };
+
+// A group holds its designed width, or more where its contents need it.
+void FixWidth(QWidget* group, int designed) {
+  group->setFixedWidth(std::max(designed, group->minimumSizeHint().width()));
+}
+
+// A scroll area without a frame around a widget that grows with it.
+QScrollArea* Scrolled(QWidget* widget, QWidget* parent) {
+  auto* area = new QScrollArea(parent);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(widget);
+  return area;
+}
 
 std::string FromQString(const QString& text) { return patchlore::Utf8ToCp1251(text.toStdString()); }
 
@@ -150,23 +166,16 @@ ViewerWindow::ViewerWindow(patchlore::Registry& registry, patchlore::ViewerShare
       core_(registry, shared, *this) {
   setObjectName("FormView");
   setAttribute(Qt::WA_DeleteOnClose);
+  setFont(DesignWindowFont());
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  // The window may be made smaller than its components want (256 x 256).
-  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  // The window may be made smaller than its components want (256 x 256):
+  // then its body scrolls rather than components being drawn over each other.
+  outer->setSizeConstraint(QLayout::SetNoConstraint);
   createMenu();
-  layout->addWidget(createSwitches());
-  layout->addWidget(createSettings());
-  msg_ = PlainLabel("Msg", QString(), this);
-  msg_->setFont(Bold(msg_->font()));
-  layout->addWidget(msg_);
-  layout->addWidget(createColumns());
-  createList();
-  layout->addWidget(listView1_, 1);
-  info_ = PlainLabel("Info", QString(), this);
-  layout->addWidget(info_);
+  createBody();
+  outer->addWidget(body_);
 
   for (const ViewerPart part :
        {ViewerPart::Caption, ViewerPart::Switches, ViewerPart::ColumnBoxes, ViewerPart::Groups,
@@ -179,6 +188,24 @@ ViewerWindow::ViewerWindow(patchlore::Registry& registry, patchlore::ViewerShare
 }
 
 // ---- components ------------------------------------------------------------
+
+void ViewerWindow::createBody() {
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(createSwitches());
+  layout->addWidget(createSettings());
+  msg_ = PlainLabel("Msg", QString(), content);
+  msg_->setFont(Bold(msg_->font()));
+  layout->addWidget(msg_);
+  layout->addWidget(createColumns());
+  createList(content);
+  layout->addWidget(listView1_, 1);
+  info_ = PlainLabel("Info", QString(), content);
+  layout->addWidget(info_);
+  body_ = Named(Scrolled(content, this), "ViewerBody");
+}
 
 void ViewerWindow::createMenu() {
   auto* bar = Named(new QMenuBar(this), "MainMenu1");
@@ -195,11 +222,11 @@ void ViewerWindow::createMenu() {
           [this] { core_.openBankProgFilter(); });
   connect(Named(settings->addAction("&ProgName Filter"), "Names1"), &QAction::triggered, this,
           [this] { core_.openNameFilter(); });
-  static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+  layout()->setMenuBar(bar);
 }
 
 QWidget* ViewerWindow::createSwitches() {
-  auto* group = Named(new QGroupBox(this), "groupSWitch");
+  auto* group = Named(new QGroupBox, "groupSWitch");
   group->setFixedHeight(kSwitchesHeight);
   auto* row = new QHBoxLayout(group);
 
@@ -232,10 +259,11 @@ QWidget* ViewerWindow::createSwitches() {
 }
 
 // The settings groups stand side by side; the program-name filter takes the
-// width the others leave, and "Close" stays at the right edge.
+// width the others leave, and "Close" stays at the right edge. Where the
+// window leaves them less room than they need, the area scrolls.
 QWidget* ViewerWindow::createSettings() {
+  // Made in the window, so its groups measure their widths in its font.
   groupSetting_ = Named(new QGroupBox(this), "GroupSetting");
-  groupSetting_->setFixedHeight(kSettingsHeight);
   auto* row = new QHBoxLayout(groupSetting_);
   row->setContentsMargins(2, 2, 4, 2);
   row->setSpacing(2);
@@ -244,15 +272,18 @@ QWidget* ViewerWindow::createSettings() {
   row->addWidget(createProgNameFilter(), 1);
   row->addStretch(0);
   auto* closeSet = Named(new QPushButton("Close", groupSetting_), "CloseSet");
+  // As wide as its caption needs, not a dialog button's usual width.
+  closeSet->setFixedWidth(closeSet->fontMetrics().horizontalAdvance(closeSet->text()) + 16);
   connect(closeSet, &QPushButton::clicked, this, [this] { core_.closeSettings(); });
   row->addWidget(closeSet, 0, Qt::AlignTop);
-  groupSetting_->hide();
-  return groupSetting_;
+  settingsArea_ = Named(Scrolled(groupSetting_, nullptr), "SettingsArea");
+  settingsArea_->setFixedHeight(kSettingsHeight);
+  settingsArea_->hide();
+  return settingsArea_;
 }
 
 QGroupBox* ViewerWindow::createExel() {
   groupExel_ = Named(new QGroupBox("Exel", groupSetting_), "GroupExel");
-  groupExel_->setFixedWidth(kExelWidth);
   auto* grid = new QGridLayout(groupExel_);
   grid->setContentsMargins(2, 2, 2, 2);
   grid->setSpacing(1);
@@ -270,12 +301,12 @@ QGroupBox* ViewerWindow::createExel() {
   grid->addWidget(asciiChar_, 2, 0, 1, 2);
   asciiCode_ = PlainLabel("ASCII_Code", QString(), groupExel_);
   grid->addWidget(asciiCode_, 3, 0, 1, 2);
+  FixWidth(groupExel_, kExelWidth);
   return groupExel_;
 }
 
 QGroupBox* ViewerWindow::createBankProgFilter() {
   groupBankProgFilter_ = Named(new QGroupBox("Bank/Prog Filter", groupSetting_), "GroupBankProgFilter");
-  groupBankProgFilter_->setFixedWidth(kBankProgFilterWidth);
   QGroupBox* group = groupBankProgFilter_;
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(2, 2, 2, 2);
@@ -290,6 +321,7 @@ QGroupBox* ViewerWindow::createBankProgFilter() {
   auto* close = CloseButton("CloseProgFilter", group);
   connect(close, &QPushButton::clicked, this, [this] { core_.closeBankProgFilter(); });
   auto* selectTitle = new QHBoxLayout;
+  selectTitle->setSpacing(kRowSpacing);
   selectTitle->addWidget(clickSelect, 1);
   selectTitle->addWidget(close);
   grid->addLayout(selectTitle, 0, 1);
@@ -310,6 +342,7 @@ QGroupBox* ViewerWindow::createBankProgFilter() {
   countExist_ = PlainLabel("CountExist", QString(), group);
   grid->addWidget(countExist_, 2, 0);
   auto* selectFoot = new QHBoxLayout;
+  selectFoot->setSpacing(kRowSpacing);
   countSelect_ = PlainLabel("CountSelect", QString(), group);
   disProg_ = Named(new QRadioButton("Dis", group), "DisProg");
   connect(disProg_, &QRadioButton::clicked, this, [this] {
@@ -325,24 +358,25 @@ QGroupBox* ViewerWindow::createBankProgFilter() {
   selectFoot->addWidget(disProg_);
   selectFoot->addWidget(enaProg_);
   grid->addLayout(selectFoot, 2, 1);
+  FixWidth(group, kBankProgFilterWidth);
   return group;
 }
 
 QGroupBox* ViewerWindow::createProgNameFilter() {
   groupProgNameFilter_ = Named(new QGroupBox("ProgName Filter", groupSetting_), "GroupProgNameFilter");
-  groupProgNameFilter_->setMinimumWidth(kProgNameFilterWidth);
   QGroupBox* group = groupProgNameFilter_;
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(2, 2, 2, 2);
   grid->setSpacing(1);
 
   auto* title = new QHBoxLayout;
+  title->setSpacing(kRowSpacing);
   title->addWidget(Named(new ClickLabel("<Click for Clear>", group, [this] {
                            core_.filters().clearPatterns();
                            afterFilterClick();
                          }),
-                         "ClickMemo"));
-  title->addStretch();
+                         "ClickMemo"),
+                   1);
   title->addWidget(PlainLabel("ChainTitle", "Chain-Str", group));
   chainStr_ = Named(new QLineEdit(group), "ChainStr");
   chainStr_->setFixedWidth(40);
@@ -363,6 +397,7 @@ QGroupBox* ViewerWindow::createProgNameFilter() {
   grid->addWidget(memoSubstr_, 1, 0);
 
   auto* foot = new QHBoxLayout;
+  foot->setSpacing(kRowSpacing);
   countSubstr_ = PlainLabel("CountSubstr", QString(), group);
   disName_ = Named(new QRadioButton("Dis", group), "DisName");
   connect(disName_, &QRadioButton::clicked, this, [this] {
@@ -378,13 +413,14 @@ QGroupBox* ViewerWindow::createProgNameFilter() {
   foot->addWidget(disName_);
   foot->addWidget(enaName_);
   grid->addLayout(foot, 2, 0);
+  group->setMinimumWidth(std::max(kProgNameFilterWidth, group->minimumSizeHint().width()));
   return group;
 }
 
 // "Columns for Show" holds the five groups of check boxes; LinkBox, while the
 // user chooses a PCG to link, takes the whole group in their place.
 QWidget* ViewerWindow::createColumns() {
-  columns_ = Named(new QGroupBox("Columns for Show", this), "Columns");
+  columns_ = Named(new QGroupBox("Columns for Show"), "Columns");
   columns_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   columnsPages_ = new QStackedLayout(columns_);
 
@@ -421,12 +457,14 @@ QWidget* ViewerWindow::createColumns() {
   return columns_;
 }
 
-void ViewerWindow::createList() {
+void ViewerWindow::createList(QWidget* parent) {
   model_ = new TableModel(this);
-  listView1_ = NewReportList(this, model_);
+  model_->show(&core_.state().table);
+  listView1_ = NewReportList(parent, model_);
+  new ColumnFit(listView1_, listView1_->horizontalHeader(), model_);
 }
 
-ViewerWindow::~ViewerWindow() { model_->setTable({}); }
+ViewerWindow::~ViewerWindow() { model_->show(nullptr); }
 
 // ---- showing -----------------------------------------------------------------
 
@@ -436,23 +474,12 @@ void ViewerWindow::Open(const patchlore::ViewerRequest& request) {
   showHiddenLists();
 }
 
-void ViewerWindow::showTable(patchlore::Table table) {
-  model_->setTable(std::move(table));
-  ApplyColumnWidths(listView1_->horizontalHeader(), model_->table());
-  tableClock_.start();
-}
-
 bool ViewerWindow::deferred(ViewerPart part) const {
   return (part == ViewerPart::Table || part == ViewerPart::Filters) && core_.ownShowRunning();
 }
 
 void ViewerWindow::flush() {
-  const bool running = core_.ownShowRunning();
-  if (dirty_.contains(ViewerPart::Table) &&
-      (!running || !tableClock_.isValid() || tableClock_.elapsed() >= kTableRefreshMs)) {
-    dirty_.erase(ViewerPart::Table);
-    showCoreTable();
-  }
+  if (dirty_.erase(ViewerPart::Table) > 0) showCoreTable();
   if (dirty_.erase(ViewerPart::Filters) > 0) showFilters();
   showHiddenLists();
 }
@@ -493,9 +520,9 @@ void ViewerWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ViewerWindow::fitSettingsHeight() {
-  if (!groupSetting_->isVisible()) return;
-  const int rule = (height() - groupSetting_->y()) / 2 - 4 * msg_->height();
-  groupSetting_->setFixedHeight(std::max(kSettingsHeight, rule));
+  if (settingsArea_->isHidden()) return;
+  const int rule = (body_->viewport()->height() - settingsArea_->y()) / 2 - 4 * msg_->height();
+  settingsArea_->setFixedHeight(std::max(kSettingsHeight, rule));
 }
 
 void ViewerWindow::closeEvent(QCloseEvent* event) {
@@ -531,7 +558,10 @@ void ViewerWindow::showCommands() {
   const patchlore::ViewerState& state = core_.state();
   show_->setEnabled(state.showEnabled);
   columns_->setEnabled(state.columnsEnabled);
-  if (!core_.ownShowRunning()) flush();  // the Show has ended
+  const bool running = core_.ownShowRunning();
+  if (running && !showRunning_) model_->restart();  // a Show refills the table from its start
+  showRunning_ = running;
+  if (!running) flush();  // the Show has ended
 }
 
 void ViewerWindow::showLinkBox() {
@@ -541,11 +571,7 @@ void ViewerWindow::showLinkBox() {
 }
 
 // The model reads the core's own table: no second copy of a big table.
-void ViewerWindow::showCoreTable() {
-  model_->showTable(core_.state().table);
-  ApplyColumnWidths(listView1_->horizontalHeader(), model_->table());
-  tableClock_.start();
-}
+void ViewerWindow::showCoreTable() { model_->refresh(); }
 
 void ViewerWindow::showFilters() {
   const patchlore::ViewFilters& filters = core_.filters();
@@ -576,6 +602,7 @@ void ViewerWindow::showSettings() {
   groupBankProgFilter_->setVisible(settings.GroupBankProgFilter);
   groupProgNameFilter_->setVisible(settings.GroupProgNameFilter);
   groupSetting_->setVisible(settings.GroupSetting);
+  settingsArea_->setVisible(settings.GroupSetting);
   fitSettingsHeight();
 }
 

@@ -24,6 +24,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QSpinBox;
 class QStackedLayout;
 class QTableView;
@@ -51,28 +52,26 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   // then the request's caption and descriptor lines. Show is pressed later.
   void Open(const patchlore::ViewerRequest& request);
 
-  // Puts a table into ListView1 with its column widths.
-  void showTable(patchlore::Table table);
-
   void changed(patchlore::ViewerPart part) override;
   void pump() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The settings area takes half the height below its top, less four status
-  // lines, and never less than its designed height.
+  // lines, and never less than its designed height; its groups scroll inside.
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void fitSettingsHeight();
   void createMenu();
+  void createBody();
   QWidget* createSwitches();
   QWidget* createSettings();
   QGroupBox* createExel();
   QGroupBox* createBankProgFilter();
   QGroupBox* createProgNameFilter();
   QWidget* createColumns();
-  void createList();
+  void createList(QWidget* parent);
 
   // Parts that a running Show changes row by row are copied when events are
   // processed and when the Show ends, not at every change.
@@ -94,7 +93,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   patchlore::Dialogs& dialogs_;
   patchlore::ViewerCore core_;
   QElapsedTimer pumpClock_;
-  QElapsedTimer tableClock_;
+  bool showRunning_ = false;  // as last seen, so the start of a Show is noticed
   std::set<patchlore::ViewerPart> dirty_;
 
   QAction* saveAs1_ = nullptr;
@@ -109,6 +108,8 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   QListWidget* pcg_ = nullptr;
   QListWidget* sngByProg_ = nullptr;
 
+  QScrollArea* body_ = nullptr;
+  QScrollArea* settingsArea_ = nullptr;
   QGroupBox* groupSetting_ = nullptr;
   QGroupBox* groupExel_ = nullptr;
   QGroupBox* groupBankProgFilter_ = nullptr;

@@ -1,0 +1,59 @@
+// Writes the README's pictures of a viewer: a synthetic PCG's program banks
+// at the viewer's first size (viewer.png) and at its designed size with every
+// settings group open (viewer-settings.png). Run under a real X server (see
+// scripts/screenshots) so that fonts and styles are those a user sees.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "app/ui/main_window.hpp"
+#include "support/fakes.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/temp_dir.hpp"
+#include "viewer/object_browser.hpp"
+#include "viewer/ui/viewer_window.hpp"
+
+namespace {
+
+using patchlore::test::PcgBuilder;
+
+patchlore::test::Bytes ProgramsPcg() {
+  return PcgBuilder(patchlore::test::kKronos)
+      .programBank(0x00000000, 24)
+      .programBank(0x00000001, 8)
+      .combiBank(0x00020000, 4)
+      .build();
+}
+
+bool Save(QWidget* window, const QString& path) {
+  QApplication::processEvents();
+  return window->grab().save(path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  patchlore::test::TempDir dir;
+  patchlore::test::FakeDialogs dialogs;
+  MainWindow form(dialogs);
+  dialogs.openAnswers.push_back(dir.write("KRONOS.PCG", ProgramsPcg()));
+  form.core().openFile();
+
+  const patchlore::Catalogue catalogue = form.core().buildCatalogue(0, 0);
+  const auto requests = patchlore::ViewerRequestsFor(catalogue, {0, 1});
+  auto* viewer = new ViewerWindow(form.core().registry(), form.viewerShared(), dialogs);
+  form.adoptChildWindow(viewer);
+  viewer->Open(requests.front());
+  viewer->show();
+  viewer->core().pressShow();
+  bool saved = Save(viewer, folder + "/viewer.png");
+
+  viewer->resize(ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight);
+  viewer->core().openExportSettings();
+  viewer->core().openBankProgFilter();
+  viewer->core().openNameFilter();
+  saved = Save(viewer, folder + "/viewer-settings.png") && saved;
+  return saved ? 0 : 1;
+}
