@@ -58,7 +58,8 @@ void BM_ProgramShowFullPcg(benchmark::State& state) {
   patchlore::ViewerShared shared;
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
-  viewer.Open({'P', "Prog " + patchlore::FileWindowCaption(pcg.registry, pcg.index), pcg.lines});
+  viewer.Open(patchlore::MakeViewerRequest("Prog", pcg.index, patchlore::FileWindowCaption(pcg.registry, pcg.index),
+                                           pcg.lines));
   for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(name, true);
   for (auto _ : state) {
     viewer.pressShow();
