@@ -16,12 +16,6 @@ const std::uint8_t* FieldAt(Image image, std::int64_t offset, std::int64_t width
 
 }  // namespace
 
-std::optional<std::uint8_t> ReadU8(Image image, std::int64_t offset) {
-  const std::uint8_t* p = FieldAt(image, offset, 1);
-  if (!p) return std::nullopt;
-  return p[0];
-}
-
 std::optional<std::int8_t> ReadS8(Image image, std::int64_t offset) {
   const auto value = ReadU8(image, offset);
   if (!value) return std::nullopt;

@@ -14,7 +14,11 @@
 
 namespace patchlore {
 
-std::optional<std::uint8_t> ReadU8(Image image, std::int64_t offset);
+// Inline: decoding a record reads many single bytes.
+inline std::optional<std::uint8_t> ReadU8(Image image, std::int64_t offset) {
+  if (offset < 0 || offset >= static_cast<std::int64_t>(image.size())) return std::nullopt;
+  return image[static_cast<std::size_t>(offset)];
+}
 std::optional<std::int8_t> ReadS8(Image image, std::int64_t offset);
 std::optional<std::uint16_t> ReadU16BE(Image image, std::int64_t offset);
 std::optional<std::uint16_t> ReadU16LE(Image image, std::int64_t offset);

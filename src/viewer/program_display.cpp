@@ -1,6 +1,7 @@
 #include "viewer/program_display.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <span>
 
 #include "viewer/name_tables.hpp"
@@ -31,8 +32,14 @@ void AppendNote(std::string& out, std::optional<std::uint8_t> note) {
 void AppendSigned(std::string& out, std::optional<std::int8_t> value) {
   if (value) out += SignedZeroPad(*value, 2);
 }
+// ZeroPad of a value that is never negative, appended without a string of its own.
 void AppendPadded(std::string& out, std::optional<int> value, int width) {
-  if (value) out += ZeroPad(*value, width);
+  if (!value) return;
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, *value).ptr;
+  const auto length = static_cast<int>(end - digits);
+  if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
+  out.append(digits, static_cast<std::size_t>(length));
 }
 void AppendNamed(std::string& out, std::span<const CodeName> table, std::optional<int> code, int digits) {
   if (code) AppendName(out, table, *code, digits);
@@ -70,9 +77,17 @@ std::string KeyZoneText(const OscillatorFacts& osc) {
 }
 bool ZoneActive(const ZoneFacts& zone) { return zone.sampleType && *zone.sampleType != kSampleTypeOff; }
 
-// "OSC1:3  >WS ... >#0005   >Level=007" for an active zone.
+// "OSC1:3  >WS ... >#0005   >Level=007" for an active zone. Built in one
+// reserved string: a full program has sixteen of them.
 std::string ZoneText(const ZoneFacts& zone, int osc, int k) {
-  std::string text = "OSC" + std::to_string(osc + 1) + ":" + std::to_string(k + 1) + "  >";
+  constexpr std::size_t kLongestZoneText = 64;
+  std::string text;
+  text.reserve(kLongestZoneText);
+  text += "OSC";
+  text += static_cast<char>('1' + osc);  // oscillators 1 and 2, zones 1 to 8: one digit each
+  text += ':';
+  text += static_cast<char>('1' + k);
+  text += "  >";
   AppendName(text, kSampleTypeNames, *zone.sampleType, 2);
   if (*zone.sampleType != kSampleTypeMultisample) {
     text.append(21, ' ');
