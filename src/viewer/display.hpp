@@ -11,6 +11,7 @@
 
 #include "common/table.hpp"
 #include "viewer/filters.hpp"
+#include "viewer/row_writer.hpp"
 
 namespace patchlore {
 
@@ -38,7 +39,7 @@ class Display {
   // Patch j of the open bank.
   virtual DisplayPatch patch(std::int64_t j) = 0;
   // Appends the rows of patch j, which passed the filters.
-  virtual void addRows(std::int64_t j, std::vector<TableRow>& rows) = 0;
+  virtual void addRows(std::int64_t j, RowWriter& rows) = 0;
 };
 
 }  // namespace patchlore

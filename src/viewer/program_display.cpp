@@ -21,8 +21,7 @@ struct ProgramCell {
   std::int64_t index;
 };
 
-using Cells = std::vector<std::string>;
-using CellFunction = void (*)(const ProgramCell&, Cells&);
+using CellFunction = bool (*)(const ProgramCell&, std::string& out);
 
 // Texts of fields that may be missing: a field outside the image gives an
 // empty text.
@@ -77,29 +76,24 @@ std::string KeyZoneText(const OscillatorFacts& osc) {
 }
 bool ZoneActive(const ZoneFacts& zone) { return zone.sampleType && *zone.sampleType != kSampleTypeOff; }
 
-// "OSC1:3  >WS ... >#0005   >Level=007" for an active zone. Built in one
-// reserved string: a full program has sixteen of them.
-std::string ZoneText(const ZoneFacts& zone, int osc, int k) {
-  constexpr std::size_t kLongestZoneText = 64;
-  std::string text;
-  text.reserve(kLongestZoneText);
-  text += "OSC";
-  text += static_cast<char>('1' + osc);  // oscillators 1 and 2, zones 1 to 8: one digit each
-  text += ':';
-  text += static_cast<char>('1' + k);
-  text += "  >";
-  AppendName(text, kSampleTypeNames, *zone.sampleType, 2);
+// "OSC1:3  >WS ... >#0005   >Level=007" for an active zone.
+void AppendZoneText(std::string& out, const ZoneFacts& zone, int osc, int k) {
+  out += "OSC";
+  out += static_cast<char>('1' + osc);  // oscillators 1 and 2, zones 1 to 8: one digit each
+  out += ':';
+  out += static_cast<char>('1' + k);
+  out += "  >";
+  AppendName(out, kSampleTypeNames, *zone.sampleType, 2);
   if (*zone.sampleType != kSampleTypeMultisample) {
-    text.append(21, ' ');
+    out.append(21, ' ');
   } else {
-    text += "   >";
-    AppendNamed(text, kMemoryNames, Code(zone.memory), 2);
+    out += "   >";
+    AppendNamed(out, kMemoryNames, Code(zone.memory), 2);
   }
-  text += "   >#";
-  AppendPadded(text, zone.number, 4);
-  text += "   >Level=";
-  AppendPadded(text, Code(zone.level), 3);
-  return text;
+  out += "   >#";
+  AppendPadded(out, zone.number, 4);
+  out += "   >Level=";
+  AppendPadded(out, Code(zone.level), 3);
 }
 
 // "; +D19:0001234C<12>" of a byte shown raw at an unshifted offset.
@@ -110,107 +104,112 @@ void AppendRawByte(std::string& out, const ProgramFacts& p, std::int64_t field,
   out += ">";
 }
 
-void IndexCell(const ProgramCell& c, Cells& cells) {
-  std::string text = ZeroPad(c.index, 3);
+// Each cell function writes its text into out; false when the program has
+// no cell in that column.
+bool IndexCell(const ProgramCell& c, std::string& out) {
+  AppendPadded(out, static_cast<int>(c.index), 3);
   if (c.options.offsets) {
     const std::int64_t raw = c.layout.rawRun();
-    text += "; offset:" + IntToHex(c.program.offset, 8) + "; +" + IntToHex(raw, 2) + ":" +
-            IntToHex(c.program.offset + raw, 8) + "<" + HexText(c.program.rawRun) + "> ";
+    out += "; offset:" + IntToHex(c.program.offset, 8) + "; +" + IntToHex(raw, 2) + ":" +
+           IntToHex(c.program.offset + raw, 8) + "<" + HexText(c.program.rawRun) + "> ";
   }
-  cells.push_back(std::move(text));
+  return true;
 }
 
-void NameCell(const ProgramCell& c, Cells& cells) { cells.emplace_back(c.program.name); }
-
-std::string ExiOscModeText(const ProgramFacts& p) {
-  std::string text;
-  if (ExiOn(p, 0)) text = "  EXi1:" + ExiName(p, 0) + "; ";
-  if (ExiOn(p, 1)) text += " EXi2:" + ExiName(p, 1);
-  AppendRawByte(text, p, program_layout::kLfoByteUnshifted, p.lfoByte);
-  AppendNamed(text, kLfoNames, p.lfoByte ? std::optional<int>(*p.lfoByte & 0x0F) : std::nullopt, 1);
-  AppendRawByte(text, p, program_layout::kRawByteUnshifted, p.rawByte);
-  return text;
+bool NameCell(const ProgramCell& c, std::string& out) {
+  out.assign(c.program.name);
+  return true;
 }
 
-void OscModeCell(const ProgramCell& c, Cells& cells) {
-  std::string text;
+void AppendExiOscMode(std::string& out, const ProgramFacts& p) {
+  if (ExiOn(p, 0)) out += "  EXi1:" + ExiName(p, 0) + "; ";
+  if (ExiOn(p, 1)) out += " EXi2:" + ExiName(p, 1);
+  AppendRawByte(out, p, program_layout::kLfoByteUnshifted, p.lfoByte);
+  AppendNamed(out, kLfoNames, p.lfoByte ? std::optional<int>(*p.lfoByte & 0x0F) : std::nullopt, 1);
+  AppendRawByte(out, p, program_layout::kRawByteUnshifted, p.rawByte);
+}
+
+bool OscModeCell(const ProgramCell& c, std::string& out) {
   switch (c.bank.engine) {
-    case ProgramEngine::Hd1: AppendNamed(text, kOscModeNames, Code(c.program.oscMode), 1); break;
-    case ProgramEngine::Exi: text = ExiOscModeText(c.program); break;
-    case ProgramEngine::Undefined: text = c.bank.undefinedCode; break;
+    case ProgramEngine::Hd1: AppendNamed(out, kOscModeNames, Code(c.program.oscMode), 1); break;
+    case ProgramEngine::Exi: AppendExiOscMode(out, c.program); break;
+    case ProgramEngine::Undefined: out += c.bank.undefinedCode; break;
   }
-  cells.push_back(std::move(text));
+  return true;
 }
 
-void VoiceModeCell(const ProgramCell& c, Cells& cells) {
-  std::string text;
-  AppendNamed(text, kVoiceModeNames, Code(c.program.mono), 1);
-  text += "; Detune: ";
-  AppendPadded(text, Code(c.program.detune), 3);
-  cells.push_back(std::move(text));
+bool VoiceModeCell(const ProgramCell& c, std::string& out) {
+  AppendNamed(out, kVoiceModeNames, Code(c.program.mono), 1);
+  out += "; Detune: ";
+  AppendPadded(out, Code(c.program.detune), 3);
+  return true;
 }
 
-std::string KeyZoneEngineText(const ProgramCell& c) {
+void AppendKeyZoneOfEngine(std::string& out, const ProgramCell& c) {
   const std::string z1 = KeyZoneText(c.program.oscillators[0]);
   const std::string z2 = KeyZoneText(c.program.oscillators[1]);
-  std::string text = "OSC1: " + z1 + "; OSC2: " + z2;
   if (c.bank.engine == ProgramEngine::Hd1) {
-    text = " OSC1: " + z1 + "; ";
-    if (IsDouble(c.program)) text += " OSC2: " + z2;
+    out += " OSC1: " + z1 + "; ";
+    if (IsDouble(c.program)) out += " OSC2: " + z2;
   } else if (c.bank.engine == ProgramEngine::Exi) {
-    if (ExiOn(c.program, 0)) text = " EXi1:" + z1 + "; ";
-    if (ExiOn(c.program, 1)) text += " EXi2:" + z2 + ". ";
+    // Without EXi1 the text starts as the one of both oscillators.
+    if (ExiOn(c.program, 0))
+      out += " EXi1:" + z1 + "; ";
+    else
+      out += "OSC1: " + z1 + "; OSC2: " + z2;
+    if (ExiOn(c.program, 1)) out += " EXi2:" + z2 + ". ";
   } else {
-    text = "BankTypeCode:" + c.bank.firstIdCharacter;
+    out += "BankTypeCode:" + c.bank.firstIdCharacter;
   }
-  return text;
 }
 
-void KeyZoneCell(const ProgramCell& c, Cells& cells) {
-  std::string text = c.options.prefixes ? "KeyZ:" : "";
-  text += KeyZoneEngineText(c);
-  text += "; Hold:";
-  AppendNamed(text, kHoldNames, Code(c.program.hold), 1);
-  text += " ";
-  AppendNote(text, c.program.holdNoteLow);
-  text += "..";
-  AppendNote(text, c.program.holdNoteHigh);
-  cells.push_back(std::move(text));
+bool KeyZoneCell(const ProgramCell& c, std::string& out) {
+  if (c.options.prefixes) out += "KeyZ:";
+  AppendKeyZoneOfEngine(out, c);
+  out += "; Hold:";
+  AppendNamed(out, kHoldNames, Code(c.program.hold), 1);
+  out += " ";
+  AppendNote(out, c.program.holdNoteLow);
+  out += "..";
+  AppendNote(out, c.program.holdNoteHigh);
+  return true;
 }
 
-void OctaveCell(const ProgramCell&, Cells&) {}  // its check box is never ticked
+bool OctaveCell(const ProgramCell&, std::string&) { return false; }  // its check box is never ticked
 
-std::string TransposeEngineText(const ProgramCell& c) {
+void AppendTransposeOfEngine(std::string& out, const ProgramCell& c) {
   const ProgramFacts& p = c.program;
-  std::string text;
   if (c.bank.engine == ProgramEngine::Hd1) {
-    text = " OSC1:";
-    AppendSigned(text, p.oscillators[0].transpose);
+    out += " OSC1:";
+    AppendSigned(out, p.oscillators[0].transpose);
     if (IsDouble(p)) {
-      text += " OSC2:";
-      AppendSigned(text, p.oscillators[1].transpose);
+      out += " OSC2:";
+      AppendSigned(out, p.oscillators[1].transpose);
     }
   } else if (c.bank.engine == ProgramEngine::Exi && c.layout.oasys) {
-    text = "??? undefined for OASYS";
+    out += "??? undefined for OASYS";
   } else if (c.bank.engine == ProgramEngine::Exi) {
-    if (ExiOn(p, 0)) AppendSigned(text += "EXi1: ", p.exi[0].transpose);
-    if (ExiOn(p, 1)) AppendSigned(text += "; EXi2: ", p.exi[1].transpose);
+    if (ExiOn(p, 0)) AppendSigned(out += "EXi1: ", p.exi[0].transpose);
+    if (ExiOn(p, 1)) AppendSigned(out += "; EXi2: ", p.exi[1].transpose);
   } else {
-    text = c.bank.undefinedCode;
+    out += c.bank.undefinedCode;
   }
-  return text;
 }
 
-void TransposeCell(const ProgramCell& c, Cells& cells) {
-  cells.push_back((c.options.prefixes ? "Tran:" : "") + TransposeEngineText(c));
+bool TransposeCell(const ProgramCell& c, std::string& out) {
+  if (c.options.prefixes) out += "Tran:";
+  AppendTransposeOfEngine(out, c);
+  return true;
 }
 
 // Zone 0 of OSC1 goes into the program's own row, every other active zone
 // into a row of its own. It is the last column, so an EXi program without
 // this cell shifts nothing.
-void ZonesCell(const ProgramCell& c, Cells& cells) {
+bool ZonesCell(const ProgramCell& c, std::string& out) {
   const ZoneFacts& first = c.program.oscillators[0].zones[0];
-  if (c.bank.engine == ProgramEngine::Hd1 && ZoneActive(first)) cells.push_back(ZoneText(first, 0, 0));
+  if (c.bank.engine != ProgramEngine::Hd1 || !ZoneActive(first)) return false;
+  AppendZoneText(out, first, 0, 0);
+  return true;
 }
 
 struct ProgramColumnSpec {
@@ -289,22 +288,23 @@ DisplayPatch ProgramDisplay::patch(std::int64_t j) {
   return {bank_.name + ZeroPad(j, 3), TrimmedName(program_.name), program_.offset};
 }
 
-std::string ProgramDisplay::bankCaption() const {
-  if (options_.bankOnce && previousBankNumber_ == bank_.number) return {};
-  std::string caption = bank_.name + "; [" + bank_.engineName + "]";
+void ProgramDisplay::writeBankCaption(std::string& out) const {
+  if (options_.bankOnce && previousBankNumber_ == bank_.number) return;
+  out += bank_.name + "; [" + bank_.engineName + "]";
   if (options_.offsets)
-    caption += "; " + bank_.number + "; offsetBank:" + IntToHex(bank_.header.offset, 8) + "; " +
-               options_.patch + " bytes:" + std::to_string(bank_.header.patchSize);
-  return caption;
+    out += "; " + bank_.number + "; offsetBank:" + IntToHex(bank_.header.offset, 8) + "; " + options_.patch +
+           " bytes:" + std::to_string(bank_.header.patchSize);
 }
 
-void ProgramDisplay::addRows(std::int64_t j, std::vector<TableRow>& rows) {
-  TableRow row;
-  row.caption = bankCaption();
-  row.cells.reserve(shown_.size());
+void ProgramDisplay::addRows(std::int64_t j, RowWriter& rows) {
+  TableRow& row = rows.add();
+  writeBankCaption(row.caption);
   const ProgramCell cell{program_, bank_, layout_, options_, j};
-  for (const ProgramColumn id : shown_) SpecOf(id).cell(cell, row.cells);
-  rows.push_back(std::move(row));
+  {
+    CellWriter cells(row.cells);
+    for (const ProgramColumn id : shown_)
+      if (!SpecOf(id).cell(cell, cells.next())) cells.drop();
+  }
   if (bank_.engine == ProgramEngine::Hd1 &&
       std::find(shown_.begin(), shown_.end(), ProgramColumn::Zones) != shown_.end())
     addZoneRows(rows);
@@ -314,17 +314,15 @@ void ProgramDisplay::addRows(std::int64_t j, std::vector<TableRow>& rows) {
 // Every active zone but the first of OSC1 (which the program's own row
 // holds), and the OSC2 zones of a Double program, each in a row with empty
 // cells up to the zone column.
-void ProgramDisplay::addZoneRows(std::vector<TableRow>& rows) const {
+void ProgramDisplay::addZoneRows(RowWriter& rows) const {
   const int oscillators = IsDouble(program_) ? 2 : 1;
   for (int osc = 0; osc < oscillators; ++osc)
     for (int k = osc == 0 ? 1 : 0; k < program_layout::kZoneCount; ++k) {
-      const ZoneFacts& zone = program_.oscillators[static_cast<std::size_t>(osc)].zones[static_cast<std::size_t>(k)];
+      const auto& zone = program_.oscillators[static_cast<std::size_t>(osc)].zones[static_cast<std::size_t>(k)];
       if (!ZoneActive(zone)) continue;
-      TableRow row;
-      row.cells.reserve(shown_.size());
-      row.cells.resize(shown_.size() - 1);
-      row.cells.push_back(ZoneText(zone, osc, k));
-      rows.push_back(std::move(row));
+      CellWriter cells(rows.add().cells);
+      for (std::size_t c = 1; c < shown_.size(); ++c) cells.next();
+      AppendZoneText(cells.next(), zone, osc, k);
     }
 }
 

@@ -52,11 +52,11 @@ class ProgramDisplay : public Display {
   std::vector<TableColumn> columns() const override;
   std::int64_t openBank(std::int64_t offset) override;
   DisplayPatch patch(std::int64_t j) override;
-  void addRows(std::int64_t j, std::vector<TableRow>& rows) override;
+  void addRows(std::int64_t j, RowWriter& rows) override;
 
  private:
-  std::string bankCaption() const;
-  void addZoneRows(std::vector<TableRow>& rows) const;
+  void writeBankCaption(std::string& out) const;
+  void addZoneRows(RowWriter& rows) const;
 
   Image image_;
   ProgramLayout layout_;

@@ -125,6 +125,8 @@ void ViewerCore::runShow() {
   const ShowContext context = beginShow();
   EndShow end{*this};
 
+  // The old rows lend their texts' buffers to the new ones (RowWriter).
+  spareRows_ = std::move(state_.table.rows);
   state_.table.rows.clear();
   state_.offsetLines.clear();
   tell(ViewerPart::Table);
@@ -190,6 +192,7 @@ void ViewerCore::showLinkMsg() {
 }
 
 void ViewerCore::endShow() {
+  spareRows_.clear();
   --ownShows_;
   --shared_.showsRunning;
   if (shared_.showsRunning == 0) shared_.cancelRequested = false;
@@ -253,6 +256,7 @@ void ViewerCore::showPatches(Display& display, const ShowContext& context) {
 
 // False when Cancel stopped the Show.
 bool ViewerCore::showBank(Display& display, const ShowContext& context, std::size_t bank) {
+  RowWriter rows(state_.table.rows, spareRows_);
   const std::int64_t count = display.openBank(request_.objectOffsets[bank]);
   for (std::int64_t j = 0; j < count; ++j) {
     reporter_.pump();
@@ -263,7 +267,7 @@ bool ViewerCore::showBank(Display& display, const ShowContext& context, std::siz
     if (filters_.boxExist().size() != known) tell(ViewerPart::Filters);
     if (filters_.keepKey(display.filterView(), patch.key) && filters_.keepName(display.filterView(), patch.name)) {
       state_.offsetLines.push_back(patch.key + "=" + IntToHex(patch.offset, 8));
-      display.addRows(j, state_.table.rows);
+      display.addRows(j, rows);
       tell(ViewerPart::Table);
     }
     setProgress(context, bank, patch.key);

@@ -229,6 +229,7 @@ class ViewerCore {
   ViewerClock clock_;
   ViewerRequest request_ = CreationRequest();
   ViewerState state_;
+  std::vector<TableRow> spareRows_;  // the rows of the previous Show while a Show runs
   ViewFilters filters_;
   int ownShows_ = 0;
 };
