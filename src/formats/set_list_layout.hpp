@@ -19,7 +19,8 @@ inline constexpr std::int64_t kSlotSizes = 76;            // slot size of set li
 inline constexpr std::int64_t kName = 0;  // set list name, characters
 inline constexpr std::int64_t kNameWidth = 24;
 inline constexpr std::int64_t kFirstSlot = 24;
-inline constexpr int kSlotsShown = 127;   // of the 128 slots, the last one is not listed
+inline constexpr int kSlotCount = 128;
+inline constexpr int kSlotsShown = 127;   // the last slot is not listed
 
 // From the start of a slot.
 inline constexpr std::int64_t kSlotName = 0;
