@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "formats/model_layout.hpp"
+
 namespace patchlore::combination_layout {
 
 inline constexpr std::int64_t kName = 0;  // combination name, characters
@@ -24,5 +26,10 @@ inline constexpr std::int64_t kKeyZoneHigh = 39;   // note shown second
 inline constexpr std::int64_t kKeyZoneLow = 40;    // note shown first
 inline constexpr std::int64_t kVelocityZoneHigh = 42;  // value shown second
 inline constexpr std::int64_t kVelocityZoneLow = 43;   // value shown first
+
+// Timbre t (0 to 15) of the combination at combination.
+inline std::int64_t TimbreOffset(std::int64_t combination, int t, const ModelConstants& model) {
+  return combination + model.timbreBase + std::int64_t{t} * model.timbreSize;
+}
 
 }  // namespace patchlore::combination_layout

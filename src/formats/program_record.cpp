@@ -59,7 +59,8 @@ ProgramFacts DecodeProgram(Image image, std::int64_t offset, const ProgramLayout
   ProgramFacts facts;
   facts.offset = offset;
   facts.name = ReadClippedBytes(image, offset + kName, kNameWidth);
-  facts.rawRun = ReadClippedBytes(image, offset + layout.rawRun(), kRawRunWidth);
+  facts.rawRunField = layout.rawRun();
+  facts.rawRun = ReadClippedBytes(image, offset + facts.rawRunField, kRawRunWidth);
   const auto modeByte = ReadU8(image, offset + layout.modeByte());
   facts.oscMode = LowNibble(modeByte);
   facts.hold = Bit(modeByte, kHoldBit);
@@ -70,7 +71,10 @@ ProgramFacts DecodeProgram(Image image, std::int64_t offset, const ProgramLayout
   for (int osc = 0; osc < kOscillators; ++osc)
     facts.oscillators[static_cast<std::size_t>(osc)] = DecodeOscillator(image, offset, osc, layout);
   for (int exi = 0; exi < 2; ++exi) facts.exi[static_cast<std::size_t>(exi)] = DecodeExi(image, offset, exi, layout);
+  facts.exiTransposesKnown = !layout.oasys;
+  facts.lfoByteField = kLfoByteUnshifted;
   facts.lfoByte = ReadU8(image, offset + kLfoByteUnshifted);
+  facts.rawByteField = kRawByteUnshifted;
   facts.rawByte = ReadU8(image, offset + kRawByteUnshifted);
   return facts;
 }

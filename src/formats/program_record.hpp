@@ -35,7 +35,11 @@ struct ExiFacts {
 struct ProgramFacts {
   std::int64_t offset = 0;       // where the record starts in the image
   std::string_view name;         // the name bytes as stored, clipped to the image
-  std::string_view rawRun;       // the bytes shown raw beside the offsets
+  // Bytes the display shows raw with their place in the record.
+  std::string_view rawRun;
+  std::int64_t rawRunField = 0;
+  std::int64_t lfoByteField = 0;
+  std::int64_t rawByteField = 0;
   std::optional<std::uint8_t> oscMode;   // 0 Single, 1 Double, 2 Drums, 5 Double Drums ...
   std::optional<bool> hold;
   std::optional<bool> mono;
@@ -44,6 +48,7 @@ struct ProgramFacts {
   std::optional<std::uint8_t> holdNoteHigh;
   std::array<OscillatorFacts, program_layout::kOscillators> oscillators;
   std::array<ExiFacts, 2> exi;
+  bool exiTransposesKnown = true;  // false on an OASYS
   std::optional<std::uint8_t> lfoByte;  // low 4 bits name an LFO
   std::optional<std::uint8_t> rawByte;
 };

@@ -57,8 +57,8 @@ std::vector<std::int64_t> SongChunkOffsets(Image image, std::int64_t sng1) {
 
 TrackCounts MuteAndPlayCounts(Image image, std::int64_t songChunk) {
   TrackCounts counts;
-  for (std::int64_t k = 0; k < kTrackCount; ++k) {
-    const auto state = ByteAt(image, songChunk + kTrackRecords + kTrackRecordSize * k + kTrackState);
+  for (int k = 0; k < kTrackCount; ++k) {
+    const auto state = ByteAt(image, TrackRecordOffset(songChunk, k) + kTrackState);
     if ((state >> kMuteBit) & 1)
       ++counts.muted;
     else

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "formats/model_layout.hpp"
+
 namespace patchlore::song_layout {
 
 // The file preamble, from the start of the file.
@@ -46,5 +48,15 @@ inline constexpr std::int64_t kKeyZoneHigh = 37;       // note shown second
 inline constexpr std::int64_t kKeyZoneLow = 38;        // note shown first
 inline constexpr std::int64_t kVelocityZoneHigh = 40;  // value shown second
 inline constexpr std::int64_t kVelocityZoneLow = 41;   // value shown first
+
+// Track record k (0 to 15) of the song chunk at song: name and state.
+inline std::int64_t TrackRecordOffset(std::int64_t song, int k) {
+  return song + kTrackRecords + std::int64_t{k} * kTrackRecordSize;
+}
+
+// The parameters of track k of the song chunk at song.
+inline std::int64_t TrackParametersOffset(std::int64_t song, int k, const ModelConstants& model) {
+  return song + model.trackBase + std::int64_t{k} * model.timbreSize;
+}
 
 }  // namespace patchlore::song_layout

@@ -15,7 +15,6 @@
 
 namespace patchlore {
 
-struct ViewerRequest;
 struct ColumnGroups;
 
 // One patch as the frame filters it.

@@ -16,7 +16,6 @@ namespace {
 struct ProgramCell {
   const ProgramFacts& program;
   const ProgramBank& bank;
-  const ProgramLayout& layout;
   const ProgramDisplayOptions& options;
   std::int64_t index;
 };
@@ -84,8 +83,9 @@ void AppendZoneText(std::string& out, const ZoneFacts& zone, int osc, int k) {
   out += static_cast<char>('1' + k);
   out += "  >";
   AppendName(out, kSampleTypeNames, *zone.sampleType, 2);
+  constexpr std::size_t kBlanksForNoMemory = 21;  // stand where a multisample names its memory
   if (*zone.sampleType != kSampleTypeMultisample) {
-    out.append(21, ' ');
+    out.append(kBlanksForNoMemory, ' ');
   } else {
     out += "   >";
     AppendNamed(out, kMemoryNames, Code(zone.memory), 2);
@@ -109,7 +109,7 @@ void AppendRawByte(std::string& out, const ProgramFacts& p, std::int64_t field,
 bool IndexCell(const ProgramCell& c, std::string& out) {
   AppendPadded(out, static_cast<int>(c.index), 3);
   if (c.options.offsets) {
-    const std::int64_t raw = c.layout.rawRun();
+    const std::int64_t raw = c.program.rawRunField;
     out += "; offset:" + IntToHex(c.program.offset, 8) + "; +" + IntToHex(raw, 2) + ":" +
            IntToHex(c.program.offset + raw, 8) + "<" + HexText(c.program.rawRun) + "> ";
   }
@@ -124,9 +124,9 @@ bool NameCell(const ProgramCell& c, std::string& out) {
 void AppendExiOscMode(std::string& out, const ProgramFacts& p) {
   if (ExiOn(p, 0)) out += "  EXi1:" + ExiName(p, 0) + "; ";
   if (ExiOn(p, 1)) out += " EXi2:" + ExiName(p, 1);
-  AppendRawByte(out, p, program_layout::kLfoByteUnshifted, p.lfoByte);
+  AppendRawByte(out, p, p.lfoByteField, p.lfoByte);
   AppendNamed(out, kLfoNames, p.lfoByte ? std::optional<int>(*p.lfoByte & 0x0F) : std::nullopt, 1);
-  AppendRawByte(out, p, program_layout::kRawByteUnshifted, p.rawByte);
+  AppendRawByte(out, p, p.rawByteField, p.rawByte);
 }
 
 bool OscModeCell(const ProgramCell& c, std::string& out) {
@@ -186,7 +186,7 @@ void AppendTransposeOfEngine(std::string& out, const ProgramCell& c) {
       out += " OSC2:";
       AppendSigned(out, p.oscillators[1].transpose);
     }
-  } else if (c.bank.engine == ProgramEngine::Exi && c.layout.oasys) {
+  } else if (c.bank.engine == ProgramEngine::Exi && !p.exiTransposesKnown) {
     out += "??? undefined for OASYS";
   } else if (c.bank.engine == ProgramEngine::Exi) {
     if (ExiOn(p, 0)) AppendSigned(out += "EXi1: ", p.exi[0].transpose);
@@ -299,7 +299,7 @@ void ProgramDisplay::writeBankCaption(std::string& out) const {
 void ProgramDisplay::addRows(std::int64_t j, RowWriter& rows) {
   TableRow& row = rows.add();
   writeBankCaption(row.caption);
-  const ProgramCell cell{program_, bank_, layout_, options_, j};
+  const ProgramCell cell{program_, bank_, options_, j};
   {
     CellWriter cells(row.cells);
     for (const ProgramColumn id : shown_)
@@ -317,12 +317,12 @@ void ProgramDisplay::addRows(std::int64_t j, RowWriter& rows) {
 void ProgramDisplay::addZoneRows(RowWriter& rows) const {
   const int oscillators = IsDouble(program_) ? 2 : 1;
   for (int osc = 0; osc < oscillators; ++osc)
-    for (int k = osc == 0 ? 1 : 0; k < program_layout::kZoneCount; ++k) {
-      const auto& zone = program_.oscillators[static_cast<std::size_t>(osc)].zones[static_cast<std::size_t>(k)];
+    for (std::size_t k = osc == 0 ? 1 : 0; k < program_.oscillators[0].zones.size(); ++k) {
+      const auto& zone = program_.oscillators[static_cast<std::size_t>(osc)].zones[k];
       if (!ZoneActive(zone)) continue;
       CellWriter cells(rows.add().cells);
       for (std::size_t c = 1; c < shown_.size(); ++c) cells.next();
-      AppendZoneText(cells.next(), zone, osc, k);
+      AppendZoneText(cells.next(), zone, osc, static_cast<int>(k));
     }
 }
 

@@ -6,6 +6,9 @@
 // API history (additions only after the first commit):
 //   v1: first version.
 //   v2: ViewFilters::selectEntry (filters.hpp) selects an entry by the click rule.
+//   v3: Open takes a typed ViewerRequest (viewer_request.hpp) and Show reads
+//       the kind, file and offsets from it, never from the caption;
+//       setCaption and addOffsetLine are no longer public.
 #pragma once
 
 #include <cstdint>
