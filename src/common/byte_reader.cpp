@@ -34,19 +34,6 @@ std::optional<std::uint16_t> ReadU16LE(Image image, std::int64_t offset) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-std::optional<std::uint32_t> ReadU32BE(Image image, std::int64_t offset) {
-  const std::uint8_t* p = FieldAt(image, offset, 4);
-  if (!p) return std::nullopt;
-  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
-         std::uint32_t{p[3]};
-}
-
-std::optional<std::int32_t> ReadS32BE(Image image, std::int64_t offset) {
-  const auto value = ReadU32BE(image, offset);
-  if (!value) return std::nullopt;
-  return static_cast<std::int32_t>(*value);
-}
-
 std::string_view ReadClippedBytes(Image image, std::int64_t start, std::int64_t count) {
   const auto size = static_cast<std::int64_t>(image.size());
   if (count < 1 || start > size - 1) return {};

@@ -14,7 +14,7 @@
 
 namespace patchlore {
 
-// Inline: decoding a record reads many single bytes.
+// The readers used in loops over records and chunks are inline.
 inline std::optional<std::uint8_t> ReadU8(Image image, std::int64_t offset) {
   if (offset < 0 || offset >= static_cast<std::int64_t>(image.size())) return std::nullopt;
   return image[static_cast<std::size_t>(offset)];
@@ -22,8 +22,17 @@ inline std::optional<std::uint8_t> ReadU8(Image image, std::int64_t offset) {
 std::optional<std::int8_t> ReadS8(Image image, std::int64_t offset);
 std::optional<std::uint16_t> ReadU16BE(Image image, std::int64_t offset);
 std::optional<std::uint16_t> ReadU16LE(Image image, std::int64_t offset);
-std::optional<std::uint32_t> ReadU32BE(Image image, std::int64_t offset);
-std::optional<std::int32_t> ReadS32BE(Image image, std::int64_t offset);
+inline std::optional<std::uint32_t> ReadU32BE(Image image, std::int64_t offset) {
+  if (offset < 0 || offset > static_cast<std::int64_t>(image.size()) - 4) return std::nullopt;
+  const std::uint8_t* p = image.data() + offset;
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+         std::uint32_t{p[3]};
+}
+inline std::optional<std::int32_t> ReadS32BE(Image image, std::int64_t offset) {
+  const auto value = ReadU32BE(image, offset);
+  if (!value) return std::nullopt;
+  return static_cast<std::int32_t>(*value);
+}
 
 // The bytes at start .. start + count - 1 as a view into the image, clipped
 // like BytesText: a negative start counts as 0, nothing past the end.
