@@ -10,6 +10,7 @@
 #include "app/registry.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
+#include "formats/program_layout.hpp"
 #include "ratio_reporter.hpp"
 #include "support/pcg_builder.hpp"
 #include "viewer/object_browser.hpp"
@@ -33,9 +34,11 @@ struct FullPcg {
     builder.programBank(0x8000);
     for (std::uint32_t i = 0; i < 14; ++i) builder.programBank(0x20000 + i);
     builder.editPatches([](auto&, int, Bytes& r) {
-      r[2558] = 0x01;
+      const auto at = patchlore::ProgramLayoutFor(patchlore::kKronosConstants, patchlore::kShortZoneConstants, false);
+      r[static_cast<std::size_t>(at.modeByte())] = 0x01;  // Double
       for (int osc = 0; osc < 2; ++osc)
-        for (int k = 0; k < 8; ++k) r[static_cast<std::size_t>(2774 + osc * 338 + k * 6)] = 0x01;
+        for (int k = 0; k < 8; ++k)
+          r[static_cast<std::size_t>(at.firstZone() + osc * at.osc2Delta + k * at.zoneSize)] = 0x01;
     });
     const Bytes bytes = builder.build();
     patchlore::ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
@@ -58,7 +61,8 @@ void BM_ProgramShowFullPcg(benchmark::State& state) {
   patchlore::ViewerShared shared;
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
-  viewer.Open({'P', "Prog " + patchlore::FileWindowCaption(pcg.registry, pcg.index), pcg.lines});
+  viewer.Open(patchlore::MakeViewerRequest("Prog", pcg.index, patchlore::FileWindowCaption(pcg.registry, pcg.index),
+                                           pcg.lines));
   for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(name, true);
   for (auto _ : state) {
     viewer.pressShow();

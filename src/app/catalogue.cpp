@@ -32,10 +32,7 @@ void AddRow(Catalogue& catalogue, TableRow row, std::string label, std::int64_t 
   catalogue.list.rows.push_back(std::move(row));
 }
 
-std::string CountText(Image image, std::int64_t bank) {
-  const std::string count = BytesText(image, bank + 15, 1);
-  return std::to_string(count.empty() ? 0 : static_cast<std::uint8_t>(count[0]));
-}
+std::string CountText(const BankHeader& bank) { return std::to_string(bank.patchCount); }
 
 // The label of a drum kit or wave sequence bank by the first letter of its
 // ID; any other letter keeps the label before it.
@@ -69,10 +66,10 @@ class BankRows {
     if (bank < 0) return;
     reporter_.pump();
     // The set list bank keeps its count and size as full 32-bit numbers.
+    const BankHeader header = ReadBankHeader(image_, bank);
     AddRow(catalogue_,
            {"SetList Bank",
-            {"", "", "Size=$" + HexPad(NumberAt(image_, bank + 16), 2),
-             std::to_string(NumberAt(image_, bank + 12))}},
+            {"", "", "Size=$" + HexPad(header.patchSizeField, 2), std::to_string(header.patchCountField)}},
            "SetList Bank", sls1);
   }
 
@@ -82,7 +79,7 @@ class BankRows {
       reporter_.pump();
       const BankHeader bank = ReadBankHeader(image_, b);
       const std::string name = ProgBankName(bank.typeCode);
-      AddRow(catalogue_, {"Prog Bank", {ZeroPad(++j, 2), name, BankEngine(bank.id), CountText(image_, b)}},
+      AddRow(catalogue_, {"Prog Bank", {ZeroPad(++j, 2), name, BankEngine(bank.id), CountText(bank)}},
              "Prog Bank " + name, b);
     }
   }
@@ -91,8 +88,9 @@ class BankRows {
     int j = 0;
     for (const std::int64_t b : BankRun(image_, cmb1, BankRunKind::Combinations)) {
       reporter_.pump();
-      const std::string name = CombiBankName(ReadBankHeader(image_, b).typeCode);
-      AddRow(catalogue_, {"Combi Bank", {ZeroPad(++j, 2), name, "", CountText(image_, b)}},
+      const BankHeader bank = ReadBankHeader(image_, b);
+      const std::string name = CombiBankName(bank.typeCode);
+      AddRow(catalogue_, {"Combi Bank", {ZeroPad(++j, 2), name, "", CountText(bank)}},
              "Combi Bank " + name, b);
     }
   }
@@ -108,7 +106,7 @@ class BankRows {
       label_ = BankLabelOf(bank.id, label_);
       const std::string name = CombiBankName(bank.typeCode);
       AddRow(catalogue_,
-             {label_ + " Bank", {ZeroPad(++j, 2), name, "", CountText(image_, b), Hex8(b)}},
+             {label_ + " Bank", {ZeroPad(++j, 2), name, "", CountText(bank), Hex8(b)}},
              label_ + " Bank " + name, b);
     }
   }
@@ -127,7 +125,8 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
   columns[3] = {"Mute tracks", 80};
   columns[4] = {"Play tracks", 80};
   const std::int64_t o = SngPosition(image);
-  if (BytesText(image, o, 4) != "SNG1") return Failure{"Format ERROR  : SNG1 missing " + fileNameForErrors};
+  if (BytesText(image, o, kChunkIdWidth) != "SNG1")
+    return Failure{"Format ERROR  : SNG1 missing " + fileNameForErrors};
   // The length word is checked at the chunk the songs are read from; another
   // "SNG1" earlier in the preamble would otherwise refuse a sound file.
   if (!SngLengthMatches(image, o))
@@ -138,7 +137,7 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
     const TrackCounts tracks = MuteAndPlayCounts(image, p);
     AddRow(catalogue,
            {caption,
-            {std::to_string(k + 1), BytesText(image, o + 36 + 64 * std::int64_t{k}, 24),
+            {std::to_string(k + 1), std::string(SongDirectoryName(image, o, k)),
              std::to_string(tracks.muted), std::to_string(tracks.playing)}},
            caption, p);
     ++k;
@@ -147,7 +146,7 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
 }
 
 Status AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter) {
-  if (BytesText(image, kPcg1Offset, 4) != "PCG1") return Success();
+  if (BytesText(image, kPcg1Offset, kChunkIdWidth) != "PCG1") return Success();
   if (Status length = CheckPcgLength(image); !length) return length;
   catalogue.list.columns[0].width = 90;
   BankRows rows(image, catalogue, reporter);

@@ -16,6 +16,7 @@ namespace patchlore {
 
 struct Catalogue {
   std::string caption;                 // «2:PCG KORG KRONOS (bytes:6345230) \FACTORY.PCG»
+  int fileIndex = -1;                  // the registry index of the file listed
   Table list;                          // ListView1
   std::vector<std::string> offsetBox;  // line k belongs to row k
   std::string msg = "Msg";             // the top label

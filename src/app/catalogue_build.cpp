@@ -13,6 +13,7 @@ Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
   if (index < 0 || index >= registry_.count()) return catalogue;
 
   catalogue.caption = FileWindowCaption(registry_, index);
+  catalogue.fileIndex = index;
   const Image image = registry_.image(index);
   Status built;
   switch (KindOfType(registry_.type(index))) {

@@ -1,5 +1,7 @@
 #include "common/bytes.hpp"
 
+#include "common/byte_reader.hpp"
+
 #include <algorithm>
 #include <string.h>
 
@@ -9,13 +11,7 @@
 namespace patchlore {
 
 std::string BytesText(Image image, std::int64_t start, std::int64_t count) {
-  const auto size = static_cast<std::int64_t>(image.size());
-  if (count < 1 || start > size - 1) return {};
-  const std::int64_t end = std::min(start + count, size);  // one past the last
-  const std::int64_t from = std::max<std::int64_t>(start, 0);
-  if (end <= from) return {};
-  return std::string(reinterpret_cast<const char*>(image.data() + from),
-                     static_cast<std::size_t>(end - from));
+  return std::string(ReadClippedBytes(image, start, count));
 }
 
 std::int32_t BigEndianValue(std::string_view bytes) {
@@ -26,15 +22,7 @@ std::int32_t BigEndianValue(std::string_view bytes) {
   return static_cast<std::int32_t>(value);
 }
 
-std::int32_t NumberAt(Image image, std::int64_t offset) {
-  const auto size = static_cast<std::int64_t>(image.size());
-  if (offset >= 0 && offset + 4 <= size) {
-    const std::uint8_t* p = image.data() + offset;
-    return static_cast<std::int32_t>((std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
-                                     (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]});
-  }
-  return BigEndianValue(BytesText(image, offset, 4));
-}
+std::int32_t NumberAt(Image image, std::int64_t offset) { return ReadClippedS32BE(image, offset); }
 
 std::int64_t FindText(std::string_view pattern, Image image) {
   if (pattern.empty() || pattern.size() > image.size()) return -1;

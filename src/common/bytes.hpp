@@ -24,7 +24,8 @@ std::string BytesText(Image image, std::int64_t start, std::int64_t count);
 // field taken as signed, as offset arithmetic uses it.
 std::int32_t BigEndianValue(std::string_view bytes);
 
-// The signed 32-bit big-endian number at offset, clipped like BytesText.
+// The signed 32-bit big-endian number at offset, clipped like BytesText: the
+// same as ReadClippedS32BE (byte_reader.hpp), which new readers call.
 std::int32_t NumberAt(Image image, std::int64_t offset);
 
 // Absolute offset of the first occurrence of pattern wholly inside the image,

@@ -1,21 +1,25 @@
 #include "formats/banks.hpp"
 
+#include "common/byte_reader.hpp"
 #include "formats/chunks.hpp"
+#include "formats/set_list_layout.hpp"
 
 namespace patchlore {
 
 BankHeader ReadBankHeader(Image image, std::int64_t offset) {
-  if (offset < 0) return BankHeader{offset, {}, 0, 0, 0, 0, {}};  // no field lies before the image
-  const std::string h = BytesText(image, offset, kBankHeaderSize);
-  auto byte = [&h](std::size_t i) { return i < h.size() ? static_cast<std::uint8_t>(h[i]) : std::uint8_t{0}; };
+  using namespace bank_layout;
   BankHeader header;
   header.offset = offset;
-  header.id = h.substr(0, 4);
-  header.chunkSize = BigEndianValue(h.size() > 4 ? h.substr(4, 4) : std::string());
-  header.checkSum = byte(11);
-  header.patchCount = byte(15);
-  header.patchSize = (std::int64_t{byte(18)} << 8) | byte(19);
-  header.typeCode = h.size() > 20 ? h.substr(20, 4) : std::string();
+  if (offset < 0) return header;  // no field lies before the image
+  const auto byte = [&](std::int64_t field) { return ReadU8(image, offset + field).value_or(0); };
+  header.id = std::string(ReadClippedBytes(image, offset + kId, kIdWidth));
+  header.chunkSize = ReadClippedS32BE(image, offset + kChunkSize);
+  header.checkSum = byte(kChecksum);
+  header.patchCount = byte(kPatchCountByte);
+  header.patchSize = (std::int64_t{byte(kPatchSizeLow)} << 8) | byte(kPatchSizeLow + 1);
+  header.patchCountField = ReadClippedS32BE(image, offset + kPatchCountField);
+  header.patchSizeField = ReadClippedS32BE(image, offset + kPatchSizeField);
+  header.typeCode = std::string(ReadClippedBytes(image, offset + kTypeCode, kTypeCodeWidth));
   return header;
 }
 
@@ -48,9 +52,9 @@ std::vector<std::int64_t> BankRun(Image image, std::int64_t parent, BankRunKind 
   std::vector<std::int64_t> banks;
   const auto n = static_cast<std::int64_t>(image.size());
   std::int64_t b = parent + kChunkHeaderSize;
-  while (b >= 0 && b < n && BelongsToRun(BytesText(image, b, 4), kind)) {
+  while (b >= 0 && b < n && BelongsToRun(BytesText(image, b, bank_layout::kIdWidth), kind)) {
     banks.push_back(b);
-    const std::int64_t next = b + kChunkHeaderSize + NumberAt(image, b + 4);
+    const std::int64_t next = b + kChunkHeaderSize + ReadClippedS32BE(image, b + bank_layout::kChunkSize);
     if (next <= b) break;
     b = next;
   }
@@ -58,10 +62,10 @@ std::vector<std::int64_t> BankRun(Image image, std::int64_t parent, BankRunKind 
 }
 
 std::int64_t SetListBankOffset(Image image, std::int64_t sls1) {
-  const std::int64_t c2 = sls1 + 24;
-  const std::int64_t c3 = c2 + kChunkHeaderSize + NumberAt(image, sls1 + 28);
+  const std::int64_t slotTable = sls1 + set_list_layout::kSlotTableChunk;
+  const std::int64_t c3 = slotTable + kChunkHeaderSize + ReadClippedS32BE(image, slotTable + kChunkSizeField);
   const std::int64_t bank = c3 + kChunkHeaderSize;
-  return BytesText(image, bank, 4) == "SBK1" ? bank : -1;
+  return ReadClippedBytes(image, bank, bank_layout::kIdWidth) == "SBK1" ? bank : -1;
 }
 
 }  // namespace patchlore

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "common/bytes.hpp"
+#include "formats/bank_layout.hpp"
 
 namespace patchlore {
 
-constexpr std::int64_t kBankHeaderSize = 24;
+constexpr std::int64_t kBankHeaderSize = bank_layout::kHeaderSize;
 
 // Program banks ("PBK1", "MBK1") by BankTypeCode.
 constexpr std::string_view kProgBankTable =
@@ -46,14 +47,18 @@ constexpr std::string_view kBankNumberTable =
     "12=U-B;  13=U-C;   14=U-D;  15=U-E;  16=U-F;  17=U-G;   18=U-AA; 19=U-BB; 1A=U-CC; "
     "1B=U-DD;   1C=U-EE; 1D=U-FF; 1E=U-GG;   ;";
 
+// A bank header as it is read once. A header cut by the end of the image
+// reads its missing bytes as 0 (the full 32-bit fields take the bytes left).
 struct BankHeader {
   std::int64_t offset = 0;   // offsetBank
   std::string id;            // chunk ID, e.g. "PBK1"
   std::int32_t chunkSize = 0;
-  std::uint8_t checkSum = 0;  // byte +11
-  std::int64_t patchCount = 0;  // the byte at +15 (program, combination, drum kit, wave sequence banks)
-  std::int64_t patchSize = 0;   // the two bytes at +18 (big-endian)
-  std::string typeCode;         // the four raw bytes at +20
+  std::uint8_t checkSum = 0;
+  std::int64_t patchCount = 0;      // the count's last byte: what kind banks use
+  std::int64_t patchSize = 0;       // the size's last two bytes: what kind banks use
+  std::int32_t patchCountField = 0; // the whole 32-bit count, as the set list bank keeps it
+  std::int32_t patchSizeField = 0;  // the whole 32-bit size, as the set list bank and program names use it
+  std::string typeCode;             // the four raw bytes of the code
 
   std::string typeCodeHex() const { return HexText(typeCode); }
   std::int64_t patchOffset(std::int64_t patch) const {
@@ -61,8 +66,7 @@ struct BankHeader {
   }
 };
 
-// Reads the header of the bank at offset (clipped to the image): patchCount
-// from its last byte and patchSize from its last two bytes.
+// Reads the header of the bank at offset (clipped to the image).
 BankHeader ReadBankHeader(Image image, std::int64_t offset);
 
 // The bank's name: ProgBankTable for "PBK1" and "MBK1", CombiBankTable for

@@ -25,7 +25,7 @@ class Listing {
     add("*** PCG List ***");
     verdict.kind = "PCG";
     add("offset=00000010  " + hex(20, 4) + "  +00000010+$1C=" +
-        Hex8(std::int64_t{NumberAt(image_, 20)} + kFirstPcgChild) + "; FileLength=" + Hex8(n()));
+        Hex8(std::int64_t{ReadClippedS32BE(image_, 20)} + kFirstPcgChild) + "; FileLength=" + Hex8(n()));
     add("");
     ChunkWalker walk(image_, kFirstPcgChild);
     for (; walk.atChunk(); walk.next())
@@ -44,7 +44,7 @@ class Listing {
     row16(16);
     add("*** " + hex(24, 4) + "; " + kFileLengthCheckLabel + " " + Hex8(n()));
     add("*** " + Hex8(40) + " " + hex(40, 4) + " SongCount=" + std::to_string(SongCount(image_)));
-    const std::int64_t L = NumberAt(image_, 32);
+    const std::int64_t L = ReadClippedS32BE(image_, 32);
     add("*** " + Hex8(32) + " " + hex(32, 4) + " *** " + Hex8(32) + "+4+" + Hex8(L) + "=" +
         Hex8(36 + L));
     const std::int64_t o = 36 + L;
@@ -57,7 +57,7 @@ class Listing {
       verdict.error = "SDK1 missing";
       return;
     }
-    const std::int64_t S = NumberAt(image_, d + 4);
+    const std::int64_t S = ReadClippedS32BE(image_, d + 4);
     add("*** " + Hex8(d) + " " + hex(d + 4, 4) + " *** " + Hex8(d) + "+" + Hex8(S) + "=" +
         Hex8(d + 12 + S));
     const std::int64_t g = d + 12 + S;

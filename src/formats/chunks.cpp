@@ -34,10 +34,10 @@ std::int64_t FindChunk(std::string_view id, Image image) {
 
 Status CheckPcgLength(Image image) {
   const auto n = static_cast<std::int64_t>(image.size());
-  const std::int64_t declared = NumberAt(image, 20);
+  const std::int64_t declared = ReadClippedS32BE(image, kPcg1SizeField);
   if (declared != n - kFirstPcgChild)
-    return Failure{"ERROR: PCG uncorrect length. *** Offset=00000014 " + HexText(BytesText(image, 20, 4)) +
-           " *** Must be " + Hex8(n)};
+    return Failure{"ERROR: PCG uncorrect length. *** Offset=" + Hex8(kPcg1SizeField) + " " +
+                   HexText(ReadClippedBytes(image, kPcg1SizeField, 4)) + " *** Must be " + Hex8(n)};
   if (ChunkWalkEnd(image, kFirstPcgChild) != n) return Failure{"ERROR: PCG uncorrect length"};
   return Success();
 }

@@ -6,13 +6,17 @@
 #include <optional>
 #include <string>
 
+#include "common/byte_reader.hpp"
 #include "common/bytes.hpp"
 #include "common/result.hpp"
 
 namespace patchlore {
 
 constexpr std::int64_t kChunkHeaderSize = 12;
+constexpr std::int64_t kChunkIdWidth = 4;
+constexpr std::int64_t kChunkSizeField = 4;  // from the chunk's start: 32-bit size of what follows the header
 constexpr std::int64_t kPcg1Offset = 16;
+constexpr std::int64_t kPcg1SizeField = kPcg1Offset + kChunkSizeField;
 constexpr std::int64_t kFirstPcgChild = 28;
 
 // The model table looked up by the two hex digits of header byte 4.
@@ -32,8 +36,8 @@ class ChunkWalker {
 
   bool atChunk() const { return !stopped_ && offset_ >= kFirstPcgChild && offset_ < size() - 1; }
   std::int64_t offset() const { return offset_; }
-  std::string id() const { return BytesText(image_, offset_, 4); }
-  std::int32_t chunkSize() const { return NumberAt(image_, offset_ + 4); }
+  std::string id() const { return BytesText(image_, offset_, kChunkIdWidth); }
+  std::int32_t chunkSize() const { return ReadClippedS32BE(image_, offset_ + kChunkSizeField); }
   void next();
   // True when the walk ended exactly at the end of the image.
   bool complete() const { return offset_ == size(); }

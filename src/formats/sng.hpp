@@ -5,27 +5,27 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/bytes.hpp"
 
 namespace patchlore {
 
-constexpr std::int64_t kTrackCount = 16;
-constexpr std::int64_t kTrackRecordStart = 52;
-constexpr std::int64_t kTrackRecordSize = 36;
-
-// o = the signed 32-bit number at 32, plus 36.
+// Offset o of the "SNG1" chunk, from the pointer in the preamble.
 std::int64_t SngPosition(Image image);
 
 // True when the SNG1 chunk at sng1 declares a size of exactly n - sng1 - 12.
 bool SngLengthMatches(Image image, std::int64_t sng1);
 
-// The song count m: the byte at 43 (0 to 255).
+// The song count m (0 to 255).
 int SongCount(Image image);
-// Number of song i: the byte at 80 + 8 i + 3.
+// Number of song i in the song number table.
 int SongNumber(Image image, int song);
-// Name of song i: 24 bytes at sng1 + 36 + 64 i, trailing blanks trimmed.
+// Name of song i in the song directory of the "SNG1" chunk at sng1, as
+// stored (24 bytes, clipped to the image).
+std::string_view SongDirectoryName(Image image, std::int64_t sng1, int song);
+// The same with trailing blanks trimmed.
 std::string SongName(Image image, std::int64_t sng1, int song);
 
 // Offsets of the "SDT1" chunks met walking from sng1 + 12 (entering "SGS1").
@@ -35,8 +35,8 @@ struct TrackCounts {
   int muted = 0;
   int playing = 0;
 };
-// Over the 16 track records of the "SDT1" chunk at t: bit 5 of byte 25 set
-// means muted.
+// Over the 16 track records of the "SDT1" chunk at songChunk: the mute bit
+// of the track state.
 TrackCounts MuteAndPlayCounts(Image image, std::int64_t songChunk);
 
 }  // namespace patchlore

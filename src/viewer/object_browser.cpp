@@ -11,13 +11,6 @@ namespace {
 constexpr std::string_view kPressOrder = "ETPCSDW";
 }  // namespace
 
-char PatchCodeOf(const std::string& kindWord) {
-  const std::string word = UpperCase(kindWord.empty() ? "?" : kindWord);
-  if (word == "SETLIST") return 'T';
-  if (word == "SYSEX") return 'E';
-  return word[0];
-}
-
 std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
                                              const std::vector<int>& selectedRows) {
   std::vector<int> rows = selectedRows;
@@ -33,14 +26,10 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
     if (kPressOrder.find(code) == std::string_view::npos) continue;
     auto viewer = std::find_if(opened.begin(), opened.end(),
                                [code](const ViewerRequest& r) { return r.patchCode == code; });
-    if (viewer == opened.end()) {
-      std::string caption = std::move(word);
-      caption.append(" ").append(catalogue.caption);
-      viewer = opened.insert(opened.end(), ViewerRequest{code, std::move(caption), {}});
-    }
+    if (viewer == opened.end())
+      viewer = opened.insert(opened.end(), MakeViewerRequest(word, catalogue.fileIndex, catalogue.caption, {}));
     const auto line = static_cast<std::size_t>(row);
-    viewer->descriptorLines.push_back(line < catalogue.offsetBox.size() ? catalogue.offsetBox[line]
-                                                                        : std::string());
+    viewer->addObject(line < catalogue.offsetBox.size() ? catalogue.offsetBox[line] : std::string());
   }
   std::stable_sort(opened.begin(), opened.end(), [](const ViewerRequest& a, const ViewerRequest& b) {
     return kPressOrder.find(a.patchCode) < kPressOrder.find(b.patchCode);

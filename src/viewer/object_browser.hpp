@@ -7,19 +7,9 @@
 #include <vector>
 
 #include "app/catalogue.hpp"
+#include "viewer/viewer_request.hpp"
 
 namespace patchlore {
-
-struct ViewerRequest {
-  char patchCode;                            // 'P', 'C', 'S', 'T', 'D', 'W' or 'E'
-  std::string caption;                       // kind word + " " + the browser's caption
-  std::vector<std::string> descriptorLines;  // the rows' OffsetBox lines, in browser order
-};
-
-// The one-letter code of a row's kind word: "SetList" gives 'T', "Sysex"
-// gives 'E' (case ignored), any other word its first letter upper-cased; an
-// empty word counts as "?".
-char PatchCodeOf(const std::string& kindWord);
 
 // The viewers to open for the selected rows, in the order they are pressed.
 std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,

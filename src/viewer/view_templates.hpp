@@ -1,5 +1,6 @@
 // The hidden template list views whose columns Show copies into the table,
-// each column with the component name of the check box that decides it.
+// each column with the component name of the check box that decides it. The
+// program display keeps its columns in its own table.
 #pragma once
 
 #include <string>
@@ -14,9 +15,6 @@ struct TemplateColumn {
   std::string columnSwitch;  // empty: always copied
 };
 
-// ListViewProg: "Prog Bank", "Index", "P.Name", "OSC Mode", "Voice Mode",
-// "Key Zone", "Octave", "Transpose", "MS / WS / DK".
-const std::vector<TemplateColumn>& ProgTemplate();
 // ListViewSysex: "Sysex", "Index", "Offset", "Name", "Parameters".
 const std::vector<TemplateColumn>& SysexTemplate();
 

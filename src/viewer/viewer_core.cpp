@@ -3,10 +3,13 @@
 #include <ctime>
 #include <filesystem>
 
+#include "common/byte_reader.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
+#include "formats/program_layout.hpp"
 #include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
+#include "viewer/program_display.hpp"
 #include "viewer/table_export.hpp"
 #include "viewer/text_helpers.hpp"
 #include "viewer/view_templates.hpp"
@@ -15,14 +18,13 @@ namespace patchlore {
 
 namespace {
 
+// The system version that wrote a file: two bytes of its header.
+constexpr std::int64_t kFileVersion = 6;
+constexpr std::int64_t kFileVersionWidth = 2;
+constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
+
 bool ContainsPcg(const std::string& typeText) {
   return UpperCase(typeText).find("PCG") != std::string::npos;
-}
-
-// 1-based position of text in caption, 0 when absent.
-std::size_t PositionIn(const std::string& caption, std::string_view text) {
-  const auto at = caption.find(text);
-  return at == std::string::npos ? 0 : at + 1;
 }
 
 std::vector<CheckBox> InitialColumnBoxes() {
@@ -59,26 +61,10 @@ std::string LocalTimeText() {
   return text;
 }
 
-ModelConstants ModelConstantsFor(const std::string& model) {
-  if (model == "KRONOS") return {0, 1052, 4800, 10126, 188};
-  if (model == "OASYS") return {-12, 788, 4788, 10114, 186};
-  return {};
-}
-
-std::string ModelFromCaption(const std::string& caption) {
-  const auto pc = PositionIn(caption, ":");
-  const auto pb = PositionIn(caption, "\\");
-  const auto pk = PositionIn(caption, "KORG KRONOS");
-  const auto po = PositionIn(caption, "KORG OASYS");
-  std::string model;
-  if (pc < pk && pk < pb) model = "KRONOS";
-  if (pc < po && po < pb) model = "OASYS";
-  return model;
-}
-
-VersionConstants VersionConstantsFor(const std::string& fileVersion) {
-  if (fileVersion == "0202") return {466, 22, 16};
-  return {338, 6, 0};
+std::string ModelOfFileType(const std::string& type) {
+  if (type.find("KORG OASYS") != std::string::npos) return "OASYS";
+  if (type.find("KORG KRONOS") != std::string::npos) return "KRONOS";
+  return "";
 }
 
 std::vector<TableColumn> InitialViewerColumns() {
@@ -100,15 +86,12 @@ ViewerCore::ViewerCore(Registry& registry, ViewerShared& shared, ViewerReporter&
 // --- Creation -----------------------------------------------------------------
 
 void ViewerCore::create() {
+  request_ = CreationRequest();
   setCaption("Object " + state_.caption);
   filters_.clearPatterns();
   tell(ViewerPart::Filters);
   runShow();
-  const int linked = registry_.linkedPcgIndex();
-  if (linked >= 0 && linked < registry_.count())
-    setLinkMsg(std::to_string(linked) + ":" + registry_.name(linked));
-  else
-    setLinkMsg("PCG missing ");
+  showLinkMsg();
 }
 
 void ViewerCore::setCaption(std::string caption) {
@@ -116,14 +99,12 @@ void ViewerCore::setCaption(std::string caption) {
   tell(ViewerPart::Caption);
 }
 
-void ViewerCore::addOffsetLine(std::string descriptorLine) {
-  state_.offsetBox.push_back(std::move(descriptorLine));
-}
-
 void ViewerCore::Open(const ViewerRequest& request) {
   create();
+  request_ = request;
   setCaption(request.caption);
-  for (const auto& line : request.descriptorLines) addOffsetLine(line);
+  state_.offsetBox.insert(state_.offsetBox.end(), request.descriptorLines.begin(),
+                          request.descriptorLines.end());
 }
 
 // --- Show -----------------------------------------------------------------------
@@ -144,6 +125,8 @@ void ViewerCore::runShow() {
   const ShowContext context = beginShow();
   EndShow end{*this};
 
+  // The old rows lend their texts' buffers to the new ones (RowWriter).
+  spareRows_ = std::move(state_.table.rows);
   state_.table.rows.clear();
   state_.offsetLines.clear();
   tell(ViewerPart::Table);
@@ -152,10 +135,15 @@ void ViewerCore::runShow() {
   if (linked >= 0 && linked < registry_.count()) rebuildLinkedPcgNames();
   setInfo("");
 
-  switch (context.patchCode) {
-    case 'P': showPrograms(context); break;
-    case 'E': showSysexList(context); break;
-    default: break;  // combinations, songs, set lists, drum kits and wave sequences come later
+  switch (KindOfPatchCode(context.patchCode)) {
+    case ViewerKind::Program: showPrograms(context); break;
+    case ViewerKind::Sysex: showSysexList(context); break;
+    case ViewerKind::Combination:
+    case ViewerKind::Song:
+    case ViewerKind::SetList:
+    case ViewerKind::DrumKit:
+    case ViewerKind::WaveSequence: setMsg(context.patch + ": display not available yet"); break;
+    case ViewerKind::Other: break;
   }
 }
 
@@ -168,37 +156,43 @@ ShowContext ViewerCore::beginShow() {
   tell(ViewerPart::Commands);
 
   ShowContext context;
-  context.patch = FirstWord(state_.caption);
-  if (context.patch.empty()) context.patch = "?";
+  context.patch = request_.kindWord.empty() ? "?" : request_.kindWord;
   context.patchCode = PatchCodeOf(context.patch);
-
-  const std::int64_t index = IndexFromCaption(state_.caption);
-  context.fileSize = BytesFromCaption(state_.caption);
-  if (index >= 0 && index < registry_.count()) {
-    context.fileIndex = static_cast<int>(index);
-    context.image = registry_.image(context.fileIndex);
-    // A viewer of a PCG's own objects takes its program names from that PCG.
-    if (ContainsPcg(registry_.type(context.fileIndex))) registry_.setLinkedPcgIndex(context.fileIndex);
-  }
-  const int linked = registry_.linkedPcgIndex();
-  if (linked >= 0 && linked < registry_.count())
-    setLinkMsg(std::to_string(linked) + ":" + registry_.name(linked));
-  else
-    setLinkMsg("PCG missing ");
-
-  context.model = ModelFromCaption(state_.caption);
-  context.modelConstants = ModelConstantsFor(context.model);
+  chooseFile(context);
+  showLinkMsg();
   shared_.timbreSize = context.modelConstants.timbreSize;
-  if (context.fileSize >= 8) context.fileVersion = HexText(BytesText(context.image, 6, 2));
-  context.versionConstants = VersionConstantsFor(context.fileVersion);
-
   state_.sw1.caption =
       ReplaceFirst("Object", state_.sw1.checked ? context.patch : "Prog", state_.sw1.caption);
   tell(ViewerPart::Switches);
   return context;
 }
 
+// The file of the request, its model and its version.
+void ViewerCore::chooseFile(ShowContext& context) {
+  const int index = request_.fileIndex;
+  if (index >= 0 && index < registry_.count()) {
+    context.fileIndex = index;
+    context.image = registry_.image(index);
+    context.model = ModelOfFileType(registry_.type(index));
+    // A viewer of a PCG's own objects takes its program names from that PCG.
+    if (ContainsPcg(registry_.type(index))) registry_.setLinkedPcgIndex(index);
+  }
+  context.modelConstants = ModelConstantsFor(context.model);
+  if (context.image.size() >= kFileVersionEnd)
+    context.fileVersion = HexText(ReadClippedBytes(context.image, kFileVersion, kFileVersionWidth));
+  context.versionConstants = VersionConstantsFor(context.fileVersion);
+}
+
+void ViewerCore::showLinkMsg() {
+  const int linked = registry_.linkedPcgIndex();
+  if (linked >= 0 && linked < registry_.count())
+    setLinkMsg(std::to_string(linked) + ":" + registry_.name(linked));
+  else
+    setLinkMsg("PCG missing ");
+}
+
 void ViewerCore::endShow() {
+  spareRows_.clear();
   --ownShows_;
   --shared_.showsRunning;
   if (shared_.showsRunning == 0) shared_.cancelRequested = false;
@@ -226,12 +220,71 @@ void ViewerCore::rebuildLinkedPcgNames() {
       reporter_.pump();
       const BankHeader bank = ReadBankHeader(image, q);
       const std::string bankName = ProgBankName(bank.typeCode);
-      const std::int64_t size = NumberAt(image, q + 16);  // the whole 32-bit field here
-      for (std::int64_t i = 0; i < bank.patchCount; ++i)
+      const std::int64_t size = bank.patchSizeField;  // the whole 32-bit field here
+      for (std::int64_t i = 0; i < bank.patchCount; ++i) {
+        const std::int64_t program = q + kBankHeaderSize + i * size;
         state_.pcg.push_back(bankName + ZeroPad(i, 3) + "=" +
-                             TrimRight(BytesText(image, q + 24 + i * size, 24)));
+                             TrimRight(ReadClippedBytes(image, program + program_layout::kName,
+                                                        program_layout::kNameWidth)));
+      }
     }
   }
+}
+
+void ViewerCore::showPrograms(const ShowContext& context) {
+  const ProgramLayout layout =
+      ProgramLayoutFor(context.modelConstants, context.versionConstants, context.model == "OASYS");
+  ProgramDisplayOptions options{context.patch, state_.checkOffset.checked, state_.sw3.checked,
+                                state_.sw2.checked};
+  ProgramDisplay display(context.image, layout, std::move(options),
+                         [this](std::string_view name) { return columnChecked(std::string(name)); });
+  showPatches(display, context);
+}
+
+// The frame of a display of banks: every patch of every bank of the request,
+// with the filters, the status texts and Cancel.
+void ViewerCore::showPatches(Display& display, const ShowContext& context) {
+  display.setGroups(state_.columnGroups);
+  tell(ViewerPart::Groups);
+  state_.table.columns = display.columns();
+  tell(ViewerPart::Table);
+  const std::string startTime = "Time: " + clock_();
+  for (std::size_t b = 0; b < request_.objectOffsets.size(); ++b)
+    if (!showBank(display, context, b)) return;
+  setMsg(state_.msg + "; " + startTime + " - " + clock_());
+}
+
+// False when Cancel stopped the Show.
+bool ViewerCore::showBank(Display& display, const ShowContext& context, std::size_t bank) {
+  RowWriter rows(state_.table.rows, spareRows_);
+  const std::int64_t count = display.openBank(request_.objectOffsets[bank]);
+  for (std::int64_t j = 0; j < count; ++j) {
+    reporter_.pump();
+    if (shared_.cancelRequested || reporter_.cancelRequested()) return false;
+    const DisplayPatch patch = display.patch(j);
+    const std::size_t known = filters_.boxExist().size();
+    filters_.addExistOnce(patch.key + "=");
+    if (filters_.boxExist().size() != known) tell(ViewerPart::Filters);
+    if (filters_.keepKey(display.filterView(), patch.key) && filters_.keepName(display.filterView(), patch.name)) {
+      state_.offsetLines.push_back(patch.key + "=" + IntToHex(patch.offset, 8));
+      display.addRows(j, rows);
+      tell(ViewerPart::Table);
+    }
+    setProgress(context, bank, patch.key);
+  }
+  return true;
+}
+
+// Msg and Info after each patch, written in place: they change once per patch.
+void ViewerCore::setProgress(const ShowContext& context, std::size_t bank, const std::string& key) {
+  state_.msg.assign(context.patch)
+      .append(" Banks:")
+      .append(std::to_string(bank + 1))
+      .append("; Lines:")
+      .append(std::to_string(state_.table.rows.size()));
+  tell(ViewerPart::Msg);
+  state_.info.assign("Processing...").append(context.patch).append(" ").append(key);
+  tell(ViewerPart::Info);
 }
 
 void ViewerCore::showSysexList(const ShowContext& context) {

@@ -6,6 +6,9 @@
 // API history (additions only after the first commit):
 //   v1: first version.
 //   v2: ViewFilters::selectEntry (filters.hpp) selects an entry by the click rule.
+//   v3: Open takes a typed ViewerRequest (viewer_request.hpp) and Show reads
+//       the kind, file and offsets from it, never from the caption;
+//       setCaption and addOffsetLine are no longer public.
 #pragma once
 
 #include <cstdint>
@@ -20,11 +23,13 @@
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
 #include "common/table.hpp"
+#include "formats/model_layout.hpp"
 #include "viewer/view_templates.hpp"
+#include "viewer/viewer_request.hpp"
 
 namespace patchlore {
 
-struct ViewerRequest;
+class Display;
 
 // Which part of a viewer's state changed, so the window updates only that.
 enum class ViewerPart {
@@ -69,36 +74,16 @@ struct ViewerShared {
   bool showBusy() const { return showsRunning > 0; }
 };
 
-// Offsets that depend on the model named in the caption.
-struct ModelConstants {
-  int oasysShift = 0;
-  int exi2Delta = 0;
-  int timbreBase = 0;
-  int trackBase = 0;
-  int timbreSize = 0;
-  bool operator==(const ModelConstants&) const = default;
-};
-// "KRONOS", "OASYS" or "" (all constants 0).
-ModelConstants ModelConstantsFor(const std::string& model);
-// The model named between the caption's first ":" and first "\".
-std::string ModelFromCaption(const std::string& caption);
-
-// Offsets that depend on the file's system version.
-struct VersionConstants {
-  int osc2Delta = 338;
-  int zoneSize = 6;
-  int zoneDataShift = 0;
-  bool operator==(const VersionConstants&) const = default;
-};
-VersionConstants VersionConstantsFor(const std::string& fileVersion);
+// The model of a file by its type text: "OASYS" when it names "KORG OASYS",
+// else "KRONOS" when it names "KORG KRONOS", else "".
+std::string ModelOfFileType(const std::string& type);
 
 // What Show works out at its start and every display uses.
 struct ShowContext {
-  std::string patch;          // FirstWord of the caption, "?" when empty
+  std::string patch;          // the request's kind word, "?" when empty
   char patchCode = '?';
-  int fileIndex = -1;         // -1 when the caption names no loaded file
-  std::int64_t fileSize = -1;
-  Image image;                // empty when the caption names no loaded file
+  int fileIndex = -1;         // -1 when the request names no loaded file
+  Image image;                // empty when the request names no loaded file
   std::string model;          // "KRONOS", "OASYS" or ""
   std::string fileVersion;    // "0202"; empty for files below 8 bytes
   ModelConstants modelConstants;
@@ -180,12 +165,10 @@ class ViewerCore {
 
   // --- Creation, as the object browser does it ------------------------------
   // The caption becomes "Object " + the caption, the pattern memo is cleared,
-  // Show runs once and the link label is set.
+  // Show runs once (for no objects) and the link label is set.
   void create();
-  void setCaption(std::string caption);
-  void addOffsetLine(std::string descriptorLine);
-  // create, then caption and descriptor lines of the request. The caller
-  // presses Show (pressShow) when every viewer of the command exists.
+  // create, then the request with its caption and descriptor lines. The
+  // caller presses Show (pressShow) when every viewer of the command exists.
   void Open(const ViewerRequest& request);
 
   // --- Window events ----------------------------------------------------------
@@ -225,8 +208,11 @@ class ViewerCore {
   Status exportTable(Dialogs& dialogs);
 
  private:
+  void setCaption(std::string caption);
   void runShow();
   ShowContext beginShow();
+  void chooseFile(ShowContext& context);
+  void showLinkMsg();
   void endShow();
   void setMsg(std::string text);
   void setInfo(std::string text);
@@ -235,6 +221,9 @@ class ViewerCore {
   void rebuildLinkedPcgNames();
   void showSysexList(const ShowContext& context);
   void showPrograms(const ShowContext& context);
+  void showPatches(Display& display, const ShowContext& context);
+  bool showBank(Display& display, const ShowContext& context, std::size_t bank);
+  void setProgress(const ShowContext& context, std::size_t bank, const std::string& key);
   CheckBox* columnBox(const std::string& name);
   const CheckBox* columnBox(const std::string& name) const;
   void tell(ViewerPart part) { reporter_.changed(part); }
@@ -243,7 +232,9 @@ class ViewerCore {
   ViewerShared& shared_;
   ViewerReporter& reporter_;
   ViewerClock clock_;
+  ViewerRequest request_ = CreationRequest();
   ViewerState state_;
+  std::vector<TableRow> spareRows_;  // the rows of the previous Show while a Show runs
   ViewFilters filters_;
   int ownShows_ = 0;
 };

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "formats/bank_layout.hpp"
+#include "formats/chunks.hpp"
+#include "formats/set_list_layout.hpp"
+
 namespace patchlore::test {
 
 namespace {
@@ -112,7 +116,9 @@ ChunkNode PcgBuilder::bankChunk(const BankSpec& bank) const {
     }
     body.insert(body.end(), record.begin(), record.end());
   }
-  ChunkNode node{bank.id, {0, 0, 0, BankChecksum(body)}, {}, {}};
+  ChunkNode node{bank.id, {}, {}, {}};
+  constexpr std::int64_t kExtraStart = kChunkHeaderSize - 4;  // the header's four further bytes
+  node.extra[bank_layout::kChecksum - kExtraStart] = BankChecksum(body);
   AppendBigEndian32(node.data, static_cast<std::uint32_t>(bank.patchCount));
   AppendBigEndian32(node.data, static_cast<std::uint32_t>(bank.patchSize));
   node.data.insert(node.data.end(), body.begin(), body.end());
@@ -131,31 +137,30 @@ ChunkNode ParentChunk(const std::string& id, const std::string& bankLetters,
 
 // SLS1 > first child > (C2 with the slot table, C3 > SBK1).
 ChunkNode PcgBuilder::setListChunk() const {
+  using namespace set_list_layout;
   constexpr std::uint32_t kEntryWidth = 4;
   ChunkNode c2{"SLSI", {}, {}, {}};
-  c2.data.assign(64 + 128 * kEntryWidth, 0);
-  PutBigEndian32(c2.data, 4, kEntryWidth);  // w, read at C2 + 16
-  for (int j = 0; j < 128; ++j) {           // slot size z, little-endian at C2 + 76 + j w
-    c2.data[64 + j * kEntryWidth] = static_cast<std::uint8_t>(setListSlotSize_ & 0xFF);
-    c2.data[64 + j * kEntryWidth + 1] = static_cast<std::uint8_t>(setListSlotSize_ >> 8);
+  c2.data.assign(static_cast<std::size_t>(kSlotSizes - kChunkHeaderSize + kSlotCount * kEntryWidth), 0);
+  PutBigEndian32(c2.data, kSlotTableEntryWidth - kChunkHeaderSize, kEntryWidth);
+  for (int j = 0; j < kSlotCount; ++j) {  // slot size, little-endian
+    const auto at = static_cast<std::size_t>(kSlotSizes - kChunkHeaderSize + j * kEntryWidth);
+    c2.data[at] = static_cast<std::uint8_t>(setListSlotSize_ & 0xFF);
+    c2.data[at + 1] = static_cast<std::uint8_t>(setListSlotSize_ >> 8);
   }
-  const int setListSize = 24 + 128 * setListSlotSize_;
+  const auto setListSize = static_cast<std::uint32_t>(kFirstSlot + kSlotCount * setListSlotSize_);
   ChunkNode bank{"SBK1", {}, {}, {}};
   AppendBigEndian32(bank.data, static_cast<std::uint32_t>(setListCount_));
-  AppendBigEndian32(bank.data, static_cast<std::uint32_t>(setListSize));
+  AppendBigEndian32(bank.data, setListSize);
   AppendBigEndian32(bank.data, 0x00020000);
   for (int j = 0; j < setListCount_; ++j) {
-    AppendPadded(bank.data, "Set List " + std::to_string(j), 24);
-    for (int i = 0; i < 128; ++i) {
+    AppendPadded(bank.data, "Set List " + std::to_string(j), kNameWidth);
+    for (int i = 0; i < kSlotCount; ++i) {
       Bytes slot;
-      AppendPadded(slot, "Slot " + std::to_string(i), 24);
-      slot.push_back(static_cast<std::uint8_t>(i % 3));  // type: Combi, Prog, Song
-      slot.push_back(0);
-      slot.push_back(0);
-      slot.push_back(static_cast<std::uint8_t>(1 + i % 10));  // hold time + 1
-      slot.push_back(static_cast<std::uint8_t>(100 + i % 28));  // volume
-      slot.push_back(0);
-      AppendPadded(slot, "", 512, '\0');
+      AppendPadded(slot, "Slot " + std::to_string(i), kSlotNameWidth);
+      slot.resize(static_cast<std::size_t>(kComment + kCommentWidth), 0);
+      slot[kSlotType] = static_cast<std::uint8_t>(i % 3);  // Combi, Prog, Song
+      slot[kHoldTime] = static_cast<std::uint8_t>(1 + i % 10);
+      slot[kVolume] = static_cast<std::uint8_t>(100 + i % 28);
       slot.resize(static_cast<std::size_t>(setListSlotSize_));
       bank.data.insert(bank.data.end(), slot.begin(), slot.end());
     }

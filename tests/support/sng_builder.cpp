@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "formats/chunks.hpp"
+#include "formats/song_layout.hpp"
+
 namespace patchlore::test {
 
+using namespace song_layout;
+
 namespace {
-constexpr int kSongHeaderSize = 40;  // song data before the track records
-constexpr int kTrackRecordSize = 36;
+constexpr std::int64_t kSongHeaderSize = kTrackRecords - kChunkHeaderSize;  // song data before the track records
 constexpr int kSongTrailerSize = 64;
 }  // namespace
 
@@ -25,7 +29,7 @@ SngBuilder& SngBuilder::sngOffsetField(std::uint32_t value) {
 std::int64_t SngBuilder::sng1Offset() const {
   const auto needed = static_cast<std::uint32_t>(44 + 8 * songs_.size());
   const std::uint32_t field = offsetField_ != 0 ? offsetField_ : std::max<std::uint32_t>(300, needed);
-  return 36 + static_cast<std::int64_t>(field);
+  return kSng1PointerBase + static_cast<std::int64_t>(field);
 }
 
 Bytes SngBuilder::build() const {
@@ -38,9 +42,9 @@ Bytes SngBuilder::build() const {
   ChunkNode songChunks{"SGS1", {}, {}, {}};
   for (std::size_t i = 0; i < songs_.size(); ++i) {
     ChunkNode song{"SDT1", {}, Bytes(kSongHeaderSize, 0), {}};
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < kTrackCount; ++k) {
       Bytes record(kTrackRecordSize, 0);
-      record[25] = (songs_[i].mutedTracks >> k) & 1 ? 0x20 : 0x00;
+      record[kTrackState] = static_cast<std::uint8_t>(((songs_[i].mutedTracks >> k) & 1) << kMuteBit);
       song.data.insert(song.data.end(), record.begin(), record.end());
     }
     song.data.resize(song.data.size() + kSongTrailerSize, 0);
@@ -57,10 +61,13 @@ Bytes SngBuilder::build() const {
   image.resize(static_cast<std::size_t>(o), 0);
   const auto total = static_cast<std::uint32_t>(o + sng1.totalSize());
   PutBigEndian32(image, 24, total);
-  PutBigEndian32(image, 32, static_cast<std::uint32_t>(o - 36));
+  PutBigEndian32(image, kSng1Pointer, static_cast<std::uint32_t>(o - kSng1PointerBase));
   PutBigEndian32(image, 40, static_cast<std::uint32_t>(songs_.size()));
-  for (std::size_t i = 0; i < songs_.size() && 80 + 8 * i + 8 <= static_cast<std::size_t>(o); ++i)
-    image[80 + 8 * i + 3] = static_cast<std::uint8_t>(songs_[i].number);
+  for (std::size_t i = 0; i < songs_.size(); ++i) {
+    const auto entry = static_cast<std::size_t>(kSongNumberTable + kSongNumberEntry * static_cast<std::int64_t>(i));
+    if (entry + kSongNumberEntry > static_cast<std::size_t>(o)) break;
+    image[entry + kSongNumberInEntry] = static_cast<std::uint8_t>(songs_[i].number);
+  }
   sng1.appendTo(image);
   return image;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/chunks.hpp"
+#include "formats/program_layout.hpp"
 #include "viewer/viewer_core.hpp"
 #include "viewer_fixture.hpp"
 
@@ -20,57 +21,68 @@ void PrintTo(const TableRow& row, std::ostream* out) {
 
 namespace {
 
-void Put(Bytes& record, int offset, int value) {
+using namespace program_layout;
+
+void Put(Bytes& record, std::int64_t offset, int value) {
   record[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value);
 }
 
+// Where the fields lie in the files these tests build (system version 0200).
+const ProgramLayout kKronosFields = ProgramLayoutFor(kKronosConstants, kShortZoneConstants, false);
+const ProgramLayout kOasysFields = ProgramLayoutFor(kOasysConstants, kShortZoneConstants, true);
+
 // Clears everything after the name so that only the bytes a test sets count.
-void ClearBody(Bytes& record) { std::fill(record.begin() + 24, record.end(), 0); }
+void ClearBody(Bytes& record) { std::fill(record.begin() + kNameWidth, record.end(), 0); }
+
+// Key zones: OSC1 low and high, OSC2 low and high.
+void PutKeyZones(Bytes& r, const ProgramLayout& at, int osc1Low, int osc1High, int osc2Low, int osc2High) {
+  Put(r, kKeyZones + at.shift, osc1Low);
+  Put(r, kKeyZones + at.shift + 1, osc1High);
+  Put(r, kKeyZones + at.shift + 2, osc2Low);
+  Put(r, kKeyZones + at.shift + 3, osc2High);
+}
 
 // A Double HD-1 program: Poly, hold On, detune 64, OSC1 zones 1 (ROM stereo
 // multisample 300) and 3 (wave sequence 5), OSC2 zone 1 of type 3, transposes
 // -12 and +5; layout of system version 0200 on a KRONOS (s = 0).
 void DoubleHd1(Bytes& r) {
+  const ProgramLayout& at = kKronosFields;
   ClearBody(r);
-  Put(r, 2558, 0x41);
-  Put(r, 2561, 64);
-  Put(r, 2563, 60);
-  Put(r, 2564, 72);
-  Put(r, 2684, 0);
-  Put(r, 2685, 127);
-  Put(r, 2686, 36);
-  Put(r, 2687, 96);
-  Put(r, 2774, 0x01);  // zone 1: MS, ROM stereo, #0300, level 100
-  Put(r, 2775, 0x01);
-  Put(r, 2776, 0x2C);
-  Put(r, 2777, 0x01);
-  Put(r, 2778, 100);
-  Put(r, 2786, 0x02);  // zone 3: WS #0005, level 7
-  Put(r, 2788, 5);
-  Put(r, 2790, 7);
-  Put(r, 2885, 0xF4);        // OSC1 transpose -12
-  Put(r, 2774 + 338, 0x03);  // OSC2 zone 1: a type in no table
-  Put(r, 2776 + 338, 1);
-  Put(r, 2885 + 338, 5);
+  Put(r, at.modeByte(), 0x41);
+  Put(r, kDetune, 64);
+  Put(r, kHoldNoteLow, 60);
+  Put(r, kHoldNoteHigh, 72);
+  PutKeyZones(r, at, 0, 127, 36, 96);
+  const std::int64_t zone1 = at.firstZone();  // MS, ROM stereo, #0300, level 100
+  Put(r, zone1, 0x01);
+  Put(r, zone1 + kZoneMemory, 0x01);
+  Put(r, zone1 + kZoneNumberLow, 0x2C);
+  Put(r, zone1 + kZoneNumberHigh, 0x01);
+  Put(r, zone1 + kZoneLevel, 100);
+  const std::int64_t zone3 = zone1 + 2 * at.zoneSize;  // WS #0005, level 7
+  Put(r, zone3, 0x02);
+  Put(r, zone3 + kZoneNumberLow, 5);
+  Put(r, zone3 + kZoneLevel, 7);
+  Put(r, at.osc1Transpose(), 0xF4);               // OSC1 transpose -12
+  Put(r, zone1 + at.osc2Delta, 0x03);             // OSC2 zone 1: a type in no table
+  Put(r, zone1 + at.osc2Delta + kZoneNumberLow, 1);
+  Put(r, at.osc1Transpose() + at.osc2Delta, 5);
 }
 
-// An EXi program with EXi1 OFF and EXi2 AL-1 (KRONOS offsets).
-void Exi2Only(Bytes& r) {
+// An EXi program with EXi1 OFF and EXi2 AL-1, Mono, hold Off.
+void Exi2Only(Bytes& r, const ProgramLayout& at) {
   ClearBody(r);
-  Put(r, 2558, 0x80);  // Mono, hold Off
-  Put(r, 2561, 3);
-  Put(r, 2563, 0);
-  Put(r, 2564, 127);
-  Put(r, 2684, 24);
-  Put(r, 2685, 48);
-  Put(r, 2686, 61);
-  Put(r, 2687, 62);
-  Put(r, 2857, 0x00);         // EXi1 OFF
-  Put(r, 2857 + 1052, 0x02);  // EXi2 AL-1
-  Put(r, 2858 + 1052 + 1, 0);
-  Put(r, 3353, 0x12);
-  Put(r, 3354, 0x7F);
-  Put(r, 2858, 0xFE);
+  Put(r, kVoiceModeByteUnshifted, 0x80);
+  Put(r, at.modeByte(), at.shift == 0 ? 0x80 : 0x00);
+  Put(r, kDetune + at.shift, 3);
+  Put(r, kHoldNoteLow + at.shift, 0);
+  Put(r, kHoldNoteHigh + at.shift, 127);
+  PutKeyZones(r, at, 24, 48, 61, 62);
+  Put(r, at.exi1Type(), 0x00);                 // EXi1 OFF
+  Put(r, at.exi1Type() + at.exi2Delta, 0x02);  // EXi2 AL-1
+  Put(r, kLfoByteUnshifted, 0x12);
+  Put(r, kRawByteUnshifted, 0x7F);
+  if (!at.oasys) Put(r, kExi1TransposeUnshifted, 0xFE);
 }
 
 class ProgramDisplay : public ::testing::Test {
@@ -127,7 +139,7 @@ TEST_F(ProgramDisplay, Hd1DoubleProgramWithZoneRows) {
 TEST_F(ProgramDisplay, OffsetsAndPrefixes) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0x20000, 1).editPatches([](auto&, int, Bytes& r) {
     DoubleHd1(r);
-    Put(r, 2560, 0xAB);
+    Put(r, kRawRun, 0xAB);
   }).build());
   const auto banks = f.programBanks(file);
   auto v = f.viewer(file, {test::ViewerFixture::Line(banks[0])});
@@ -138,45 +150,30 @@ TEST_F(ProgramDisplay, OffsetsAndPrefixes) {
   const std::int64_t p = banks[0] + 24;
   const TableRow& row = v->state().table.rows.at(0);
   EXPECT_EQ(row.caption, "U-A; [HD-1]; 11; offsetBank:" + Hex8(banks[0]) + "; Prog bytes:4960");
-  EXPECT_EQ(row.cells.at(0), "000; offset:" + Hex8(p) + "; +A00:" + Hex8(p + 2560) + "<AB40003C48000000> ");
+  EXPECT_EQ(row.cells.at(0), "000; offset:" + Hex8(p) + "; +A00:" + Hex8(p + kRawRun) + "<AB40003C48000000> ");
   EXPECT_EQ(row.cells.at(3), "KeyZ: OSC1: C-1..G9;  OSC2: C2..C7; Hold:On C4..C5");
   EXPECT_EQ(row.cells.at(4), "Tran: OSC1:-12 OSC2:+05");
 }
 
 TEST_F(ProgramDisplay, ExiProgramWithOnlyExi2OnKronosAndOasys) {
-  const auto build = [](std::uint8_t model, int shift, int delta) {
+  const auto build = [](std::uint8_t model, const ProgramLayout& at) {
     return PcgBuilder(model).programBank(0x8000, 1, test::kProgramSize, "MBK1")
-        .editPatches([=](auto&, int, Bytes& r) {
-          Exi2Only(r);
-          if (shift != 0) {  // move the shifted fields for an OASYS
-            ClearBody(r);
-            Put(r, 2558, 0x80);
-            Put(r, 2558 + shift, 0x00);
-            Put(r, 2684 + shift, 24);
-            Put(r, 2685 + shift, 48);
-            Put(r, 2686 + shift, 61);
-            Put(r, 2687 + shift, 62);
-            Put(r, 2564 + shift, 127);
-            Put(r, 2857 + shift - 34, 0x00);
-            Put(r, 2857 + shift - 34 + delta, 0x02);
-            Put(r, 3353, 0x12);
-            Put(r, 3354, 0x7F);
-          }
-        })
+        .editPatches([&at](auto&, int, Bytes& r) { Exi2Only(r, at); })
         .build();
   };
-  const int kronos = f.load("K.PCG", build(test::kKronos, 0, 1052));
+  const int kronos = f.load("K.PCG", build(test::kKronos, kKronosFields));
   auto v = showAll(kronos, f.programBanks(kronos));
   const std::int64_t p = f.programBanks(kronos)[0] + 24;
   const TableRow& row = v->state().table.rows.at(0);
   EXPECT_EQ(row.caption, "I-F; [EXi]");
   EXPECT_EQ(row.cells, (std::vector<std::string>{
                            "000", "Prog I-F 000            ",
-                           " EXi2:AL-1; +D19:" + Hex8(p + 3353) + "<12>LFO2; +D1A:" + Hex8(p + 3354) + "<7F>",
+                           " EXi2:AL-1; +D19:" + Hex8(p + kLfoByteUnshifted) + "<12>LFO2; +D1A:" +
+                               Hex8(p + kRawByteUnshifted) + "<7F>",
                            "Mono; Detune: 003", "OSC1: C1..C3; OSC2: C#4..D4 EXi2:C#4..D4. ; Hold:Off C-1..G9",
                            "; EXi2: +00"}));
 
-  const int oasys = f.load("O.PCG", build(test::kOasys, -12, 788));
+  const int oasys = f.load("O.PCG", build(test::kOasys, kOasysFields));
   auto o = showAll(oasys, f.programBanks(oasys));
   const TableRow& orow = o->state().table.rows.at(0);
   EXPECT_EQ(orow.cells.at(2).substr(0, 17), " EXi2:AL-1; +D19:");
@@ -186,12 +183,14 @@ TEST_F(ProgramDisplay, ExiProgramWithOnlyExi2OnKronosAndOasys) {
 
 TEST_F(ProgramDisplay, Version0202ReadsZonesTwentyTwoBytesApart) {
   const int file = f.load("N.PCG", PcgBuilder().version(0x0202).programBank(0, 1).editPatches([](auto&, int, Bytes& r) {
+    const ProgramLayout at = ProgramLayoutFor(kKronosConstants, kLongZoneConstants, false);
     ClearBody(r);
-    Put(r, 2774 + 22, 0x01);       // zone 2 type MS
-    Put(r, 2774 + 22 + 16 + 1, 0x0E);  // its data 16 bytes in
-    Put(r, 2774 + 22 + 16 + 2, 0x10);
-    Put(r, 2774 + 22 + 16 + 4, 9);
-    Put(r, 2837 + 8 * 22, 3);      // OSC1 transpose
+    const std::int64_t zone2 = at.firstZone() + at.zoneSize;  // type MS, its data 16 bytes in
+    Put(r, zone2, 0x01);
+    Put(r, zone2 + at.zoneDataShift + kZoneMemory, 0x0E);
+    Put(r, zone2 + at.zoneDataShift + kZoneNumberLow, 0x10);
+    Put(r, zone2 + at.zoneDataShift + kZoneLevel, 9);
+    Put(r, at.osc1Transpose(), 3);
   }).build());
   auto v = showAll(file, f.programBanks(file));
   const auto& rows = v->state().table.rows;

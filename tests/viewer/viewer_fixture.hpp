@@ -64,6 +64,11 @@ struct ViewerFixture {
     return BankRun(image, FindChunk("PRG1", image), BankRunKind::Programs);
   }
 
+  // The request the object browser makes for objects of one kind of a file.
+  ViewerRequest request(int file, const std::vector<std::string>& lines, const std::string& kind = "Prog") {
+    return MakeViewerRequest(kind, file, FileWindowCaption(registry(), file), lines);
+  }
+
   // A viewer created as the object browser does it, not yet shown.
   std::unique_ptr<ViewerCore> viewer(int file, const std::vector<std::string>& lines,
                                      const std::string& kind = "Prog") {
@@ -72,7 +77,7 @@ struct ViewerFixture {
       ++timeReads;
       return t;
     });
-    v->Open(ViewerRequest{PatchCodeOf(kind), kind + " " + FileWindowCaption(registry(), file), lines});
+    v->Open(request(file, lines, kind));
     return v;
   }
 };

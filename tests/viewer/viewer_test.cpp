@@ -55,11 +55,9 @@ TEST_F(ViewerFrame, ColumnBoxesKeepTheirRules) {
 }
 
 TEST_F(ViewerFrame, ModelAndVersionConstants) {
-  EXPECT_EQ(ModelFromCaption("Prog 0:PCG KORG KRONOS (bytes:9) \\A.PCG"), "KRONOS");
-  EXPECT_EQ(ModelFromCaption("Prog 0:PCG KORG OASYS (bytes:9) \\A.PCG"), "OASYS");
-  EXPECT_EQ(ModelFromCaption("Prog 0:PCG (bytes:9) \\KORG OASYS.PCG"), "");
-  EXPECT_EQ(ModelFromCaption("KORG KRONOS Prog 0:PCG \\A.PCG"), "");
-  EXPECT_EQ(ModelFromCaption("Prog 0:PCG KORG KRONOS (bytes:9)"), "");
+  EXPECT_EQ(ModelOfFileType("PCG KORG KRONOS"), "KRONOS");
+  EXPECT_EQ(ModelOfFileType("SNG KORG OASYS"), "OASYS");
+  EXPECT_EQ(ModelOfFileType("SYSEX messages:3"), "");
   EXPECT_EQ(ModelConstantsFor("KRONOS"), (ModelConstants{0, 1052, 4800, 10126, 188}));
   EXPECT_EQ(ModelConstantsFor("OASYS"), (ModelConstants{-12, 788, 4788, 10114, 186}));
   EXPECT_EQ(ModelConstantsFor(""), ModelConstants{});
@@ -159,9 +157,17 @@ TEST_F(ViewerFrame, ChunkSizesThatDoNotMoveForwardEndTheNameWalk) {
   Bytes stuck = image;
   test::PutBigEndian32(stuck, 28 + 4, 0xFFFFFFF4u);
   const int s = f.add("S.PCG", stuck, "PCG KORG KRONOS");
-  v->setCaption("Prog " + FileWindowCaption(f.registry(), s));
+  v->Open(f.request(s, {}));
   v->pressShow();
   EXPECT_EQ(v->state().pcg.front(), "1:L.PCG");
+}
+
+TEST_F(ViewerFrame, KindsWithoutADisplaySaySo) {
+  const int file = f.load("A.PCG", PcgBuilder().combiBank(0, 1).build());
+  auto v = f.viewer(file, {"Combi Bank I-A=00000000"}, "Combi");
+  v->pressShow();
+  EXPECT_EQ(v->state().msg, "Combi: display not available yet");
+  EXPECT_TRUE(v->state().table.rows.empty());
 }
 
 TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
