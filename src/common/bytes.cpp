@@ -114,41 +114,16 @@ std::int64_t HexValue(std::string_view text, int digits) {
   return found == 0 ? -1 : value;
 }
 
-std::int64_t IndexFromCaption(std::string_view caption) {
-  const auto colon = caption.find(':');
-  const auto blank = caption.find(' ');
-  if (blank != std::string_view::npos && colon != std::string_view::npos && blank < colon)
-    caption = caption.substr(blank + 1);
-  const auto at = caption.find(':');
-  if (at == std::string_view::npos || at == 0) return -1;
-  std::int64_t index = 0;
-  for (const char c : caption.substr(0, at)) {
-    if (c < '0' || c > '9' || index > (std::int64_t{1} << 40)) return -1;
-    index = index * 10 + (c - '0');
-  }
-  return index;
-}
-
-std::int64_t BytesFromCaption(std::string_view caption) {
-  std::string lower(caption);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  const auto at = lower.find("bytes:");
-  if (at == std::string::npos) return -1;
-  std::int64_t value = 0;
-  int digits = 0;
-  for (auto i = at + 6; i < lower.size() && lower[i] >= '0' && lower[i] <= '9'; ++i) {
-    if (value > (std::int64_t{1} << 50)) break;
-    value = value * 10 + (lower[i] - '0');
-    ++digits;
-  }
-  return digits == 0 ? -1 : value;
-}
-
 std::string TrimRight(std::string_view text) {
   auto end = text.size();
   while (end > 0 && static_cast<std::uint8_t>(text[end - 1]) <= 0x20) --end;
   return std::string(text.substr(0, end));
+}
+
+std::string Trim(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && static_cast<std::uint8_t>(text[begin]) <= 0x20) ++begin;
+  return TrimRight(text.substr(begin));
 }
 
 std::string FolderOf(std::string_view path) {

@@ -59,16 +59,11 @@ std::string TableLookup(std::string_view table, std::string_view section,
 // -1 when no digit was found.
 std::int64_t HexValue(std::string_view text, int digits);
 
-// The registry index written at the start of a window caption ("0:PCG ..."),
-// or -1.
-std::int64_t IndexFromCaption(std::string_view caption);
-
-// The decimal number after "bytes:" (any letter case) in a caption, or -1.
-std::int64_t BytesFromCaption(std::string_view caption);
-
 // The text with trailing blanks and control characters (bytes up to $20)
 // removed.
 std::string TrimRight(std::string_view text);
+// The text with blanks and control characters removed at both ends.
+std::string Trim(std::string_view text);
 
 // Folder part of a path (ending with its separator) and the name after it.
 std::string FolderOf(std::string_view path);

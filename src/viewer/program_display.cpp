@@ -99,7 +99,7 @@ void AppendZoneText(std::string& out, const ZoneFacts& zone, int osc, int k) {
 // "; +D19:0001234C<12>" of a byte shown raw at an unshifted offset.
 void AppendRawByte(std::string& out, const ProgramFacts& p, std::int64_t field,
                    std::optional<std::uint8_t> byte) {
-  out += "; +" + IntToHex(field, 2) + ":" + IntToHex(p.offset + field, 8) + "<";
+  out += "; +" + HexPad(field, 2) + ":" + Hex8(p.offset + field) + "<";
   AppendHexByte(out, byte);
   out += ">";
 }
@@ -110,8 +110,8 @@ bool IndexCell(const ProgramCell& c, std::string& out) {
   AppendPadded(out, static_cast<int>(c.index), 3);
   if (c.options.offsets) {
     const std::int64_t raw = c.program.rawRunField;
-    out += "; offset:" + IntToHex(c.program.offset, 8) + "; +" + IntToHex(raw, 2) + ":" +
-           IntToHex(c.program.offset + raw, 8) + "<" + HexText(c.program.rawRun) + "> ";
+    out += "; offset:" + Hex8(c.program.offset) + "; +" + HexPad(raw, 2) + ":" +
+           Hex8(c.program.offset + raw) + "<" + HexText(c.program.rawRun) + "> ";
   }
   return true;
 }
@@ -257,11 +257,11 @@ ProgramDisplay::ProgramDisplay(Image image, const ProgramLayout& layout, Program
 }
 
 void ProgramDisplay::setGroups(ColumnGroups& groups) const {
-  groups.GroupMixer = false;
-  groups.groupTrackParameter = false;
-  groups.GroupZones = false;
-  groups.groupOSCBasic = true;
-  groups.groupProgramBasic = true;
+  groups.mixer = false;
+  groups.trackParameter = false;
+  groups.zones = false;
+  groups.oscBasic = true;
+  groups.programBasic = true;
 }
 
 std::vector<TableColumn> ProgramDisplay::columns() const {
@@ -292,7 +292,7 @@ void ProgramDisplay::writeBankCaption(std::string& out) const {
   if (options_.bankOnce && previousBankNumber_ == bank_.number) return;
   out += bank_.name + "; [" + bank_.engineName + "]";
   if (options_.offsets)
-    out += "; " + bank_.number + "; offsetBank:" + IntToHex(bank_.header.offset, 8) + "; " + options_.patch +
+    out += "; " + bank_.number + "; offsetBank:" + Hex8(bank_.header.offset) + "; " + options_.patch +
            " bytes:" + std::to_string(bank_.header.patchSize);
 }
 

@@ -18,8 +18,6 @@ std::string SignedZeroPad(std::int64_t value, int width) {
   return (value < 0 ? "-" : "+") + ZeroPad(value < 0 ? -value : value, width);
 }
 
-std::string IntToHex(std::int64_t value, int digits) { return HexPad(value, digits); }
-
 std::string FirstWord(std::string_view text) {
   auto end = text.size();
   while (end > 0 && text[end - 1] == ' ') --end;
@@ -63,12 +61,6 @@ std::string UpperCase(std::string_view text) {
   for (auto& c : upper)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return upper;
-}
-
-std::string Trim(std::string_view text) {
-  std::size_t begin = 0;
-  while (begin < text.size() && static_cast<unsigned char>(text[begin]) <= 0x20) ++begin;
-  return TrimRight(text.substr(begin));
 }
 
 }  // namespace patchlore

@@ -1,4 +1,4 @@
-// The viewer's own text helpers: note names, signed and hexadecimal numbers,
+// The viewer's own text helpers: note names, signed numbers,
 // the first word of a caption, and small text replacements.
 #pragma once
 
@@ -12,8 +12,6 @@ namespace patchlore {
 std::string NoteName(int note);
 // "+05", "-12", "+00".
 std::string SignedZeroPad(std::int64_t value, int width);
-// Upper-case hexadecimal, zero-padded to at least digits.
-std::string IntToHex(std::int64_t value, int digits);
 // The text with trailing blanks removed, cut before its first blank.
 std::string FirstWord(std::string_view text);
 // The first occurrence of pattern replaced; the text unchanged without one.
@@ -26,7 +24,5 @@ std::string CharTranslate(std::string_view set, std::string_view replacement, st
 std::string BankShortName(std::string_view name);
 // Upper-cased copy (ASCII letters) for comparisons that ignore case.
 std::string UpperCase(std::string_view text);
-// The text with blanks and control characters removed at both ends.
-std::string Trim(std::string_view text);
 
 }  // namespace patchlore

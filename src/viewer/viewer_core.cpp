@@ -266,7 +266,7 @@ bool ViewerCore::showBank(Display& display, const ShowContext& context, std::siz
     filters_.addExistOnce(patch.key + "=");
     if (filters_.boxExist().size() != known) tell(ViewerPart::Filters);
     if (filters_.keepKey(display.filterView(), patch.key) && filters_.keepName(display.filterView(), patch.name)) {
-      state_.offsetLines.push_back(patch.key + "=" + IntToHex(patch.offset, 8));
+      state_.offsetLines.push_back(patch.key + "=" + Hex8(patch.offset));
       display.addRows(j, rows);
       tell(ViewerPart::Table);
     }
@@ -378,37 +378,37 @@ void ViewerCore::linkPcg(int line) {
 // --- Settings area --------------------------------------------------------------
 
 void ViewerCore::openExportSettings() {
-  state_.settings.GroupExel = true;
-  state_.settings.GroupSetting = true;
+  state_.settings.exportSettings = true;
+  state_.settings.open = true;
   tell(ViewerPart::Settings);
 }
 
 void ViewerCore::openBankProgFilter() {
   filters_.refreshCounts();
   tell(ViewerPart::Filters);
-  state_.settings.GroupBankProgFilter = true;
-  state_.settings.GroupSetting = true;
+  state_.settings.bankProgFilter = true;
+  state_.settings.open = true;
   tell(ViewerPart::Settings);
 }
 
 void ViewerCore::openNameFilter() {
-  state_.settings.GroupProgNameFilter = true;
-  state_.settings.GroupSetting = true;
+  state_.settings.progNameFilter = true;
+  state_.settings.open = true;
   tell(ViewerPart::Settings);
 }
 
 void ViewerCore::closeExportSettings() {
-  state_.settings.GroupExel = false;
+  state_.settings.exportSettings = false;
   tell(ViewerPart::Settings);
 }
 
 void ViewerCore::closeBankProgFilter() {
-  state_.settings.GroupBankProgFilter = false;
+  state_.settings.bankProgFilter = false;
   tell(ViewerPart::Settings);
 }
 
 void ViewerCore::closeNameFilter() {
-  state_.settings.GroupProgNameFilter = false;
+  state_.settings.progNameFilter = false;
   tell(ViewerPart::Settings);
 }
 

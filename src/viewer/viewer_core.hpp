@@ -100,22 +100,22 @@ struct CheckBox {
   bool operator==(const CheckBox&) const = default;
 };
 
-// The five groups of column check boxes, by component name.
+// Which of the five groups of column check boxes are shown.
 struct ColumnGroups {
-  bool groupTrackParameter = true;
-  bool GroupMixer = true;
-  bool GroupZones = true;
-  bool groupOSCBasic = true;
-  bool groupProgramBasic = true;
+  bool trackParameter = true;  // groupTrackParameter
+  bool mixer = true;           // GroupMixer
+  bool zones = true;           // GroupZones
+  bool oscBasic = true;        // groupOSCBasic
+  bool programBasic = true;    // groupProgramBasic
   bool operator==(const ColumnGroups&) const = default;
 };
 
-// The settings area: which groups are shown.
+// The settings area: whether it is shown, and which of its groups.
 struct SettingsArea {
-  bool GroupSetting = false;
-  bool GroupExel = false;
-  bool GroupBankProgFilter = false;
-  bool GroupProgNameFilter = false;
+  bool open = false;             // GroupSetting
+  bool exportSettings = false;   // GroupExel
+  bool bankProgFilter = false;   // GroupBankProgFilter
+  bool progNameFilter = false;   // GroupProgNameFilter
   bool operator==(const SettingsArea&) const = default;
 };
 

@@ -91,16 +91,16 @@ TEST(HexValue, ReadsFromTheEnd) {
   EXPECT_EQ(HexValue("FFFFFFFFFF", 8), 0xFFFFFFFF);
 }
 
-TEST(Captions, IndexAndSizeReadBack) {
-  EXPECT_EQ(IndexFromCaption("0:PCG KORG KRONOS (bytes:123) \\A.PCG"), 0);
-  EXPECT_EQ(IndexFromCaption("Word 3:more text"), 3);
-  EXPECT_EQ(IndexFromCaption("12:x"), 12);
-  EXPECT_EQ(IndexFromCaption(":x"), -1);
-  EXPECT_EQ(IndexFromCaption("no colon"), -1);
-  EXPECT_EQ(BytesFromCaption("0:SNG KORG KRONOS (bytes:50312) \\S.SNG"), 50312);
-  EXPECT_EQ(BytesFromCaption("(BYTES:77)"), 77);
-  EXPECT_EQ(BytesFromCaption("bytes:x"), -1);
-  EXPECT_EQ(BytesFromCaption("nothing"), -1);
+TEST(HexPad, UppercaseWithAtLeastTheGivenDigits) {
+  EXPECT_EQ(HexPad(3353, 2), "D19");
+  EXPECT_EQ(HexPad(6, 2), "06");
+  EXPECT_EQ(HexPad(0, 1), "0");
+  EXPECT_EQ(HexPad(0xAB, 4), "00AB");
+}
+
+TEST(Trim, BlanksAndControlCharactersGoAtBothEnds) {
+  EXPECT_EQ(Trim("\t Acoustic Piano  \t"), "Acoustic Piano");
+  EXPECT_EQ(Trim(" \x01 "), "");
 }
 
 TEST(FindChunk, WalksTopLevelChunksOnly) {

@@ -24,13 +24,6 @@ TEST(SignedZeroPad, SignThenPaddedAbsoluteValue) {
   EXPECT_EQ(SignedZeroPad(1234, 2), "+1234");
 }
 
-TEST(IntToHex, UppercaseWithAtLeastTheGivenDigits) {
-  EXPECT_EQ(IntToHex(3353, 2), "D19");
-  EXPECT_EQ(IntToHex(6, 2), "06");
-  EXPECT_EQ(IntToHex(0, 1), "0");
-  EXPECT_EQ(IntToHex(0xAB, 4), "00AB");
-}
-
 TEST(FirstWord, TrailingBlanksGoThenTheTextIsCutBeforeItsFirstBlank) {
   EXPECT_EQ(FirstWord("Prog Bank"), "Prog");
   EXPECT_EQ(FirstWord("SetList Bank"), "SetList");
@@ -67,11 +60,6 @@ TEST(BankShortName, LongInternalAndUserNamesAreShortened) {
   EXPECT_EQ(BankShortName("Internal"), "Internal");
   EXPECT_EQ(BankShortName("Int"), "Int");
   EXPECT_EQ(BankShortName(""), "");
-}
-
-TEST(Trim, BlanksAndControlCharactersGoAtBothEnds) {
-  EXPECT_EQ(Trim("\t Acoustic Piano  \t"), "Acoustic Piano");
-  EXPECT_EQ(Trim(" \x01 "), "");
   EXPECT_EQ(UpperCase("SetList"), "SETLIST");
 }
 

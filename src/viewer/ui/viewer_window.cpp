@@ -145,14 +145,14 @@ struct ColumnGroupDesign {
 const std::vector<ColumnGroupDesign>& ColumnGroupDesigns() {
   static const std::vector<ColumnGroupDesign> designs = {
       {"groupTrackParameter", "Track Parameter", {"TChannel", "TStatus", "TTranspose", "TName"},
-       &patchlore::ColumnGroups::groupTrackParameter},
+       &patchlore::ColumnGroups::trackParameter},
       {"GroupMixer", "Prog / Mixer", {"TPlay", "TMute", "TPan", "TVolume", "TPType", "TPName"},
-       &patchlore::ColumnGroups::GroupMixer},
-      {"GroupZones", "Zones", {"TKeyboardZones", "TVelocityZones"}, &patchlore::ColumnGroups::GroupZones},
+       &patchlore::ColumnGroups::mixer},
+      {"GroupZones", "Zones", {"TKeyboardZones", "TVelocityZones"}, &patchlore::ColumnGroups::zones},
       {"groupOSCBasic", "OSC Basic", {"PTranspose", "POctave", "PMsWsDk"},
-       &patchlore::ColumnGroups::groupOSCBasic},
+       &patchlore::ColumnGroups::oscBasic},
       {"groupProgramBasic", "Program Basic", {"POSCMode", "PVoiceMode", "PKeyZone"},
-       &patchlore::ColumnGroups::groupProgramBasic},
+       &patchlore::ColumnGroups::programBasic},
   };
   return designs;
 }
@@ -598,11 +598,11 @@ void ViewerWindow::showFilters() {
 
 void ViewerWindow::showSettings() {
   const patchlore::SettingsArea& settings = core_.state().settings;
-  groupExel_->setVisible(settings.GroupExel);
-  groupBankProgFilter_->setVisible(settings.GroupBankProgFilter);
-  groupProgNameFilter_->setVisible(settings.GroupProgNameFilter);
-  groupSetting_->setVisible(settings.GroupSetting);
-  settingsArea_->setVisible(settings.GroupSetting);
+  groupExel_->setVisible(settings.exportSettings);
+  groupBankProgFilter_->setVisible(settings.bankProgFilter);
+  groupProgNameFilter_->setVisible(settings.progNameFilter);
+  groupSetting_->setVisible(settings.open);
+  settingsArea_->setVisible(settings.open);
   fitSettingsHeight();
 }
 
