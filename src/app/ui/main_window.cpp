@@ -44,7 +44,6 @@ using patchlore::MainWindowPart;
 
 // Long loops ask for pending events often; serving them more often than this
 // would cost more than the work itself.
-constexpr qint64 kPumpIntervalMs = 15;
 // The log starts as a sliver; the user drags it taller when it is wanted.
 constexpr int kViewDesignHeight = 3;
 const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
@@ -527,9 +526,8 @@ void MainWindow::changed(MainWindowPart part) {
 }
 
 void MainWindow::pump() {
-  if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) return;
-  QCoreApplication::processEvents();
-  pumpClock_.start();
+  if (!pump_.due()) return;
+  pump_.process();
 }
 
 void MainWindow::showAll() {

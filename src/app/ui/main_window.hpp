@@ -4,9 +4,9 @@
 // state onto the widgets.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 
+#include "ui/event_pump.hpp"
 #include "app/main_window_core.hpp"
 #include "common/table.hpp"
 #include "common/services.hpp"
@@ -92,7 +92,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   patchlore::ViewerShared viewerShared_;
   ChildWindows* children_;
   AboutBox* aboutBox_;
-  QElapsedTimer pumpClock_;
+  EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;
   QAction* fileOpenAsSysEx1_ = nullptr;

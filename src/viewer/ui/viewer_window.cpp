@@ -39,7 +39,6 @@ using patchlore::ViewerPart;
 
 // Long Shows ask for pending events once per object; serving them more often
 // than this would cost more than the work itself.
-constexpr qint64 kPumpIntervalMs = 15;
 
 constexpr int kSwitchesHeight = 57;
 constexpr int kSettingsHeight = 106;
@@ -508,10 +507,9 @@ void ViewerWindow::changed(ViewerPart part) {
 }
 
 void ViewerWindow::pump() {
-  if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) return;
+  if (!pump_.due()) return;
   flush();
-  QCoreApplication::processEvents();
-  pumpClock_.start();
+  pump_.process();
 }
 
 void ViewerWindow::resizeEvent(QResizeEvent* event) {

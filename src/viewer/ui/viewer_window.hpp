@@ -5,12 +5,12 @@
 // parts of the state the core reports as changed onto the widgets.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <map>
 #include <set>
 #include <string>
 
+#include "ui/event_pump.hpp"
 #include "app/registry.hpp"
 #include "common/services.hpp"
 #include "viewer/viewer_core.hpp"
@@ -92,7 +92,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
 
   patchlore::Dialogs& dialogs_;
   patchlore::ViewerCore core_;
-  QElapsedTimer pumpClock_;
+  EventPump pump_;
   bool showRunning_ = false;  // as last seen, so the start of a Show is noticed
   std::set<patchlore::ViewerPart> dirty_;
 
