@@ -72,6 +72,23 @@ void BM_ProgramShowFullPcg(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgramShowFullPcg)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 
+// The same Show in a viewer just opened, as a user's first Show: no rows of
+// an earlier Show to reuse.
+void BM_ProgramFirstShowFullPcg(benchmark::State& state) {
+  FullPcg& pcg = Pcg();
+  patchlore::ViewerShared shared;
+  patchlore::ViewerReporter reporter;
+  for (auto _ : state) {
+    patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
+    viewer.Open(patchlore::MakeViewerRequest("Prog", pcg.index, patchlore::FileWindowCaption(pcg.registry, pcg.index),
+                                             pcg.lines));
+    for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(name, true);
+    viewer.pressShow();
+    if (viewer.state().table.rows.size() != 20u * 128u * 16u) state.SkipWithError("rows missing");
+  }
+}
+BENCHMARK(BM_ProgramFirstShowFullPcg)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+
 void BM_ReadAllProgramNames(benchmark::State& state) {
   FullPcg& pcg = Pcg();
   const auto image = pcg.registry.image(pcg.index);

@@ -28,7 +28,9 @@ void ReadEverything(const Bytes& image) {
   if (verdict.rfind("Type of file=KORG KRONOS PCG", 0) == 0) {
     const bool chainComplete = verdict == "Type of file=KORG KRONOS PCG ";
     EXPECT_EQ(chainComplete, ChunkWalkEnd(view, kFirstPcgChild) == std::int64_t(image.size()));
-    if (CheckPcgLength(view)) EXPECT_TRUE(chainComplete);
+    if (CheckPcgLength(view)) {
+      EXPECT_TRUE(chainComplete);
+    }
   }
   (void)FindChunk("INI2", view);
   const std::int64_t o = SngPosition(view);
