@@ -1,12 +1,15 @@
 #include "formats/chunks.hpp"
 
+#include "common/name_table.hpp"
+
 namespace patchlore {
 
 bool IsKnownModel(std::uint8_t modelByte) { return modelByte == 0x68 || modelByte == 0x70; }
 
 std::string ModelName(std::uint8_t modelByte) {
+  static constexpr NamedCode kModels[] = {{"68", "KRONOS"}, {"70", "OASYS"}};
   const char byte = static_cast<char>(modelByte);
-  return TableLookup(kModelTable, "", HexText(std::string_view(&byte, 1)));
+  return NameOrCode(kModels, HexText(std::string_view(&byte, 1)));
 }
 
 ChunkWalker::ChunkWalker(Image image, std::int64_t start) : image_(image), offset_(start) {}

@@ -19,9 +19,6 @@ constexpr std::int64_t kPcg1Offset = 16;
 constexpr std::int64_t kPcg1SizeField = kPcg1Offset + kChunkSizeField;
 constexpr std::int64_t kFirstPcgChild = 28;
 
-// The model table looked up by the two hex digits of header byte 4.
-constexpr std::string_view kModelTable = "; 68=KRONOS; 70=OASYS; ";
-
 // True for the model bytes the table names ($68 KRONOS, $70 OASYS).
 bool IsKnownModel(std::uint8_t modelByte);
 // "KRONOS", "OASYS", or the byte's two hex digits for an unknown model.

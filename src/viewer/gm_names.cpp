@@ -294,7 +294,7 @@ constexpr int kLastVariationBank = 15;
 constexpr int kDrumBank = 16;
 constexpr std::int64_t kLastProgram = 128;
 
-std::string GmBankName(int m) { return TableLookup(kBankNumberTable, "", HexPad(m, 2)); }
+std::string GmBankName(int m) { return BankNameOfNumber(HexPad(m, 2)); }
 
 std::optional<std::string> NameIn(int m, std::int64_t p) { return GmName(GmBankName(m) + ZeroPad(p, 3)); }
 

@@ -274,9 +274,9 @@ std::vector<TableColumn> ProgramDisplay::columns() const {
 std::int64_t ProgramDisplay::openBank(std::int64_t offset) {
   bank_.header = ReadBankHeader(image_, offset);
   const std::string& id = bank_.header.id;
-  bank_.number = TableLookup(kBankCodeToNumberTable, "", bank_.header.typeCodeHex());
-  bank_.name = TableLookup(kBankNumberTable, "", bank_.number);
-  bank_.engineName = TableLookup(kBankEngineTable, "", id);
+  bank_.number = BankNumberOfCode(bank_.header.typeCodeHex());
+  bank_.name = BankNameOfNumber(bank_.number);
+  bank_.engineName = BankEngine(id);
   bank_.firstIdCharacter = id.substr(0, id.empty() ? 0 : 1);
   bank_.engine = EngineOf(bank_.firstIdCharacter);
   bank_.undefinedCode = HexText(bank_.firstIdCharacter) + ": undefined BankTypeCode";

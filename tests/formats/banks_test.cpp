@@ -52,7 +52,7 @@ TEST(BankName, CodesMissingFromTheTablesShowTheirEightDigits) {
   EXPECT_EQ(BankName("CBK1", Code(0x00020007)), "00020007");
   // The two-digit GM keys are reached only by a two-digit lookup.
   EXPECT_EQ(ProgBankName(Code(0x00000010)), "00000010");
-  EXPECT_EQ(TableLookup(kProgBankTable, "", "10"), "g(d)");
+  EXPECT_EQ(ProgBankName(std::string(1, '\x10')), "g(d)");  // a type code cut to one byte
   // A code cut short by the end of the image matches nothing.
   EXPECT_EQ(ProgBankName(std::string("\x00\x02", 2)), "0002");
 }
@@ -64,13 +64,13 @@ TEST(BankEngine, NamesTheEngineOfProgramBanks) {
 }
 
 TEST(BankNumberTables, TranslateBetweenCodesAndNumbers) {
-  EXPECT_EQ(TableLookup(kBankCodeToNumberTable, "", "00008000"), "05");
-  EXPECT_EQ(TableLookup(kBankCodeToNumberTable, "", "0002000D"), "1E");
-  EXPECT_EQ(TableLookup(kBankNumberTable, "", "05"), "I-F");
-  EXPECT_EQ(TableLookup(kBankNumberTable, "", "06"), "GM");
-  EXPECT_EQ(TableLookup(kBankNumberTable, "", "10"), "g(d)");
-  EXPECT_EQ(TableLookup(kBankNumberTable, "", "18"), "U-AA");
-  EXPECT_EQ(TableLookup(kBankNumberTable, "", "1E"), "U-GG");
+  EXPECT_EQ(BankNumberOfCode("00008000"), "05");
+  EXPECT_EQ(BankNumberOfCode("0002000D"), "1E");
+  EXPECT_EQ(BankNameOfNumber("05"), "I-F");
+  EXPECT_EQ(BankNameOfNumber("06"), "GM");
+  EXPECT_EQ(BankNameOfNumber("10"), "g(d)");
+  EXPECT_EQ(BankNameOfNumber("18"), "U-AA");
+  EXPECT_EQ(BankNameOfNumber("1E"), "U-GG");
 }
 
 TEST(ReadBankHeader, TakesCountAndSizeFromTheirLastBytes) {
