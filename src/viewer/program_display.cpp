@@ -301,7 +301,7 @@ void ProgramDisplay::addRows(std::int64_t j, RowWriter& rows) {
   writeBankCaption(row.caption);
   const ProgramCell cell{program_, bank_, options_, j};
   {
-    CellWriter cells(row.cells);
+    CellWriter cells(row.cells, shown_.size());
     for (const ProgramColumn id : shown_)
       if (!SpecOf(id).cell(cell, cells.next())) cells.drop();
   }
@@ -320,7 +320,7 @@ void ProgramDisplay::addZoneRows(RowWriter& rows) const {
     for (std::size_t k = osc == 0 ? 1 : 0; k < program_.oscillators[0].zones.size(); ++k) {
       const auto& zone = program_.oscillators[static_cast<std::size_t>(osc)].zones[k];
       if (!ZoneActive(zone)) continue;
-      CellWriter cells(rows.add().cells);
+      CellWriter cells(rows.add().cells, shown_.size());
       for (std::size_t c = 1; c < shown_.size(); ++c) cells.next();
       AppendZoneText(cells.next(), zone, osc, static_cast<int>(k));
     }

@@ -3,6 +3,7 @@
 // their buffers are taken over instead of freed and allocated again.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,13 @@ namespace patchlore {
 
 // The cells of one row, written in order. Each next() gives the following
 // cell, empty; drop() takes the last one back; the row keeps exactly the
-// cells written when the writer ends.
+// cells written when the writer ends. Room for the expected number of cells
+// is made at once rather than by growing one cell at a time.
 class CellWriter {
  public:
-  explicit CellWriter(std::vector<std::string>& cells) : cells_(cells) {}
+  CellWriter(std::vector<std::string>& cells, std::size_t expected) : cells_(cells) {
+    cells_.reserve(expected);
+  }
   CellWriter(const CellWriter&) = delete;
   CellWriter& operator=(const CellWriter&) = delete;
   ~CellWriter() { cells_.resize(used_); }
@@ -37,6 +41,13 @@ class RowWriter {
  public:
   // rows receives the new rows; spare holds rows whose texts may be reused.
   RowWriter(std::vector<TableRow>& rows, std::vector<TableRow>& spare) : rows_(rows), spare_(spare) {}
+
+  // Makes room for more rows at once, growing by at least half again, so
+  // that the rows are moved to a larger buffer a few times per Show only.
+  void expect(std::size_t more) {
+    const std::size_t wanted = rows_.size() + more;
+    if (wanted > rows_.capacity()) rows_.reserve(std::max(wanted, rows_.capacity() + rows_.capacity() / 2));
+  }
 
   // A new last row with an empty caption; write its cells with a CellWriter.
   TableRow& add() {

@@ -258,6 +258,7 @@ void ViewerCore::showPatches(Display& display, const ShowContext& context) {
 bool ViewerCore::showBank(Display& display, const ShowContext& context, std::size_t bank) {
   RowWriter rows(state_.table.rows, spareRows_);
   const std::int64_t count = display.openBank(request_.objectOffsets[bank]);
+  rows.expect(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
   for (std::int64_t j = 0; j < count; ++j) {
     reporter_.pump();
     if (shared_.cancelRequested || reporter_.cancelRequested()) return false;
