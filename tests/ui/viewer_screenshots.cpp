@@ -1,14 +1,17 @@
-// Writes the README's pictures of a viewer: a synthetic PCG's program banks
-// at the viewer's first size (viewer.png) and at its designed size with every
-// settings group open (viewer-settings.png). Run under a real X server (see
+// Writes the README's pictures: the main window with two files loaded
+// (screenshot.png), and a synthetic PCG's program banks in a viewer at its
+// first size (viewer.png) and at its designed size with every settings group
+// open (viewer-settings.png). Run under a real X server (see
 // scripts/screenshots) so that fonts and styles are those a user sees.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QSplitter>
 
 #include "app/ui/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/sng_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -40,6 +43,14 @@ int main(int argc, char** argv) {
   MainWindow form(dialogs);
   dialogs.openAnswers.push_back(dir.write("KRONOS.PCG", ProgramsPcg()));
   form.core().openFile();
+  const auto songs = patchlore::test::SngBuilder().song("Verse", 1).song("Chorus", 2).build();
+  dialogs.openAnswers.push_back(dir.write("SONGS.SNG", songs));
+  form.core().openFile();
+  form.resize(620, 300);
+  form.show();
+  // The log is designed 3 pixels high; drawn open, as a user drags it.
+  form.findChild<QSplitter*>("ViewSplitter")->setSizes({40, 200});
+  bool saved = Save(&form, folder + "/screenshot.png");
 
   const patchlore::Catalogue catalogue = form.core().buildCatalogue(0, 0);
   const auto requests = patchlore::ViewerRequestsFor(catalogue, {0, 1});
@@ -48,7 +59,7 @@ int main(int argc, char** argv) {
   viewer->Open(requests.front());
   viewer->show();
   viewer->core().pressShow();
-  bool saved = Save(viewer, folder + "/viewer.png");
+  saved = Save(viewer, folder + "/viewer.png") && saved;
 
   viewer->resize(ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight);
   viewer->core().openExportSettings();
