@@ -68,7 +68,7 @@ class ProbingForm : public MainWindow {
 
 }  // namespace
 
-class MainViewFormTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
@@ -431,5 +431,5 @@ class MainViewFormTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainViewFormTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

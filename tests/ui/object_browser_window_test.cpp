@@ -37,7 +37,7 @@ QString Hex8(std::int64_t v) { return QString::fromStdString(patchlore::Hex8(v))
 
 }  // namespace
 
-class FormOpenTest : public QObject {
+class ObjectBrowserWindowTest : public QObject {
   Q_OBJECT
 
  private:
@@ -257,5 +257,5 @@ class FormOpenTest : public QObject {
   }
 };
 
-QTEST_MAIN(FormOpenTest)
+QTEST_MAIN(ObjectBrowserWindowTest)
 #include "object_browser_window_test.moc"

@@ -11,7 +11,7 @@
 #include "ui/qt_text.hpp"
 #include "app/ui/window_arrangement.hpp"
 
-class HelpersTest : public QObject {
+class UiHelpersTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -109,5 +109,5 @@ class HelpersTest : public QObject {
   }
 };
 
-QTEST_MAIN(HelpersTest)
+QTEST_MAIN(UiHelpersTest)
 #include "ui_helpers_test.moc"

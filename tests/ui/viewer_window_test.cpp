@@ -23,6 +23,7 @@
 
 #include "app/ui/main_window.hpp"
 #include "common/bytes.hpp"
+#include "formats/program_layout.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -37,8 +38,11 @@ using patchlore::test::TempDir;
 
 namespace {
 
-constexpr int kTransposeKronos = 2885;  // OSC1 transpose of system version 0200
-constexpr int kOasysShift = -12;
+// OSC1 transpose of a program of system version 0200, by model.
+const int kTransposeKronos = static_cast<int>(
+    patchlore::ProgramLayoutFor(patchlore::kKronosConstants, patchlore::kShortZoneConstants, false).osc1Transpose());
+const int kTransposeOasys = static_cast<int>(
+    patchlore::ProgramLayoutFor(patchlore::kOasysConstants, patchlore::kShortZoneConstants, true).osc1Transpose());
 
 // Every program: a Single HD-1 program whose OSC1 transpose is its number + 1.
 PcgBuilder Programs(std::uint8_t model, int transposeAt) {
@@ -121,7 +125,7 @@ class SlowViewer : public ViewerWindow {
 
 }  // namespace
 
-class FormViewTest : public QObject {
+class ViewerWindowTest : public QObject {
   Q_OBJECT
 
  private:
@@ -133,7 +137,7 @@ class FormViewTest : public QObject {
                       .programBank(0x00000001, 2, patchlore::test::kProgramSize)
                       .combiBank(0x00020000, 1, 40)
                       .build();
-  Bytes oasys_ = Programs(patchlore::test::kOasys, kTransposeKronos + kOasysShift)
+  Bytes oasys_ = Programs(patchlore::test::kOasys, kTransposeOasys)
                      .programBank(0x00020001, 2, patchlore::test::kProgramSize)
                      .build();
 
@@ -462,5 +466,5 @@ class FormViewTest : public QObject {
   }
 };
 
-QTEST_MAIN(FormViewTest)
+QTEST_MAIN(ViewerWindowTest)
 #include "viewer_window_test.moc"

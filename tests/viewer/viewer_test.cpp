@@ -58,12 +58,12 @@ TEST_F(ViewerFrame, ModelAndVersionConstants) {
   EXPECT_EQ(ModelOfFileType("PCG KORG KRONOS"), "KRONOS");
   EXPECT_EQ(ModelOfFileType("SNG KORG OASYS"), "OASYS");
   EXPECT_EQ(ModelOfFileType("SYSEX messages:3"), "");
-  EXPECT_EQ(ModelConstantsFor("KRONOS"), (ModelConstants{0, 1052, 4800, 10126, 188}));
-  EXPECT_EQ(ModelConstantsFor("OASYS"), (ModelConstants{-12, 788, 4788, 10114, 186}));
+  EXPECT_EQ(ModelConstantsFor("KRONOS"), kKronosConstants);
+  EXPECT_EQ(ModelConstantsFor("OASYS"), kOasysConstants);
   EXPECT_EQ(ModelConstantsFor(""), ModelConstants{});
-  EXPECT_EQ(VersionConstantsFor("0202"), (VersionConstants{466, 22, 16}));
-  EXPECT_EQ(VersionConstantsFor("0200"), (VersionConstants{338, 6, 0}));
-  EXPECT_EQ(VersionConstantsFor(""), (VersionConstants{338, 6, 0}));
+  EXPECT_EQ(VersionConstantsFor("0202"), kLongZoneConstants);  // the long zone records start here
+  EXPECT_EQ(VersionConstantsFor("0200"), kShortZoneConstants);
+  EXPECT_EQ(VersionConstantsFor(""), kShortZoneConstants);
 
   // Show stores the record size of the model for every viewer.
   const int oasys = f.load("O.PCG", PcgBuilder(test::kOasys).programBank(0, 1).build());
