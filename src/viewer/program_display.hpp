@@ -39,7 +39,7 @@ struct ProgramBank {
   std::string engineName;        // "HD-1", "EXi" or the chunk ID
 };
 
-class ProgramDisplay : public Display {
+class ProgramDisplay : public PatchDisplay {
  public:
   // Whether the column check box of that name is ticked.
   using ColumnTicked = std::function<bool(std::string_view columnSwitch)>;

@@ -9,7 +9,7 @@
 #include "formats/program_layout.hpp"
 #include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
-#include "viewer/program_display.hpp"
+#include "viewer/displays.hpp"
 #include "viewer/table_export.hpp"
 #include "viewer/text_helpers.hpp"
 #include "viewer/view_templates.hpp"
@@ -122,7 +122,8 @@ void ViewerCore::runShow() {
     ViewerCore& viewer;
     ~EndShow() { viewer.endShow(); }
   };
-  const ShowContext context = beginShow();
+  context_ = beginShow();
+  const ShowContext& context = context_;
   EndShow end{*this};
 
   // The old rows lend their texts' buffers to the new ones (RowWriter).
@@ -135,16 +136,10 @@ void ViewerCore::runShow() {
   if (linked >= 0 && linked < registry_.count()) rebuildLinkedPcgNames();
   setInfo("");
 
-  switch (KindOfPatchCode(context.patchCode)) {
-    case ViewerKind::Program: showPrograms(context); break;
-    case ViewerKind::Sysex: showSysexList(context); break;
-    case ViewerKind::Combination:
-    case ViewerKind::Song:
-    case ViewerKind::SetList:
-    case ViewerKind::DrumKit:
-    case ViewerKind::WaveSequence: setMsg(context.patch + ": display not available yet"); break;
-    case ViewerKind::Other: break;
-  }
+  const ViewerKind kind = KindOfPatchCode(context.patchCode);
+  if (kind == ViewerKind::Sysex) return showSysexList(context);
+  if (auto display = MakeDisplay(kind, *this)) return display->show(*this);
+  if (kind != ViewerKind::Other) setMsg(context.patch + ": display not available yet");
 }
 
 ShowContext ViewerCore::beginShow() {
@@ -209,9 +204,12 @@ void ViewerCore::copyColumns(const std::vector<TemplateColumn>& templateColumns)
   tell(ViewerPart::Table);
 }
 
+// Built anew at every Show: a PCG without programs gives no names, never
+// those of a PCG linked before.
 void ViewerCore::rebuildLinkedPcgNames() {
   const int linked = registry_.linkedPcgIndex();
   const Image image = registry_.image(linked);
+  state_.pcg.clear();
   for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next()) {
     if (walk.id() != "PRG1") continue;
     state_.pcg.clear();
@@ -231,61 +229,14 @@ void ViewerCore::rebuildLinkedPcgNames() {
   }
 }
 
-void ViewerCore::showPrograms(const ShowContext& context) {
-  const ProgramLayout layout =
-      ProgramLayoutFor(context.modelConstants, context.versionConstants, context.model == "OASYS");
-  ProgramDisplayOptions options{context.patch, state_.checkOffset.checked, state_.sw3.checked,
-                                state_.sw2.checked};
-  ProgramDisplay display(context.image, layout, std::move(options),
-                         [this](std::string_view name) { return columnChecked(std::string(name)); });
-  showPatches(display, context);
+bool ViewerCore::pumpAndTestCancel() {
+  reporter_.pump();
+  return shared_.cancelRequested || reporter_.cancelRequested();
 }
 
-// The frame of a display of banks: every patch of every bank of the request,
-// with the filters, the status texts and Cancel.
-void ViewerCore::showPatches(Display& display, const ShowContext& context) {
-  display.setGroups(state_.columnGroups);
-  tell(ViewerPart::Groups);
-  state_.table.columns = display.columns();
-  tell(ViewerPart::Table);
-  const std::string startTime = "Time: " + clock_();
-  for (std::size_t b = 0; b < request_.objectOffsets.size(); ++b)
-    if (!showBank(display, context, b)) return;
-  setMsg(state_.msg + "; " + startTime + " - " + clock_());
-}
-
-// False when Cancel stopped the Show.
-bool ViewerCore::showBank(Display& display, const ShowContext& context, std::size_t bank) {
-  RowWriter rows(state_.table.rows, spareRows_);
-  const std::int64_t count = display.openBank(request_.objectOffsets[bank]);
-  rows.expect(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
-  for (std::int64_t j = 0; j < count; ++j) {
-    reporter_.pump();
-    if (shared_.cancelRequested || reporter_.cancelRequested()) return false;
-    const DisplayPatch patch = display.patch(j);
-    const std::size_t known = filters_.boxExist().size();
-    filters_.addExistOnce(patch.key + "=");
-    if (filters_.boxExist().size() != known) tell(ViewerPart::Filters);
-    if (filters_.keepKey(display.filterView(), patch.key) && filters_.keepName(display.filterView(), patch.name)) {
-      state_.offsetLines.push_back(patch.key + "=" + Hex8(patch.offset));
-      display.addRows(j, rows);
-      tell(ViewerPart::Table);
-    }
-    setProgress(context, bank, patch.key);
-  }
-  return true;
-}
-
-// Msg and Info after each patch, written in place: they change once per patch.
-void ViewerCore::setProgress(const ShowContext& context, std::size_t bank, const std::string& key) {
-  state_.msg.assign(context.patch)
-      .append(" Banks:")
-      .append(std::to_string(bank + 1))
-      .append("; Lines:")
-      .append(std::to_string(state_.table.rows.size()));
-  tell(ViewerPart::Msg);
-  state_.info.assign("Processing...").append(context.patch).append(" ").append(key);
-  tell(ViewerPart::Info);
+int ViewerCore::linkedPcgIndex() const {
+  const int linked = registry_.linkedPcgIndex();
+  return linked >= 0 && linked < registry_.count() ? linked : -1;
 }
 
 void ViewerCore::showSysexList(const ShowContext& context) {

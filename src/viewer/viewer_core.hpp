@@ -22,6 +22,7 @@
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
+#include "viewer/show_frame.hpp"
 #include "common/table.hpp"
 #include "formats/model_layout.hpp"
 #include "viewer/view_templates.hpp"
@@ -152,7 +153,7 @@ struct ViewerState {
 // The columns ListView1 starts with.
 std::vector<TableColumn> InitialViewerColumns();
 
-class ViewerCore {
+class ViewerCore : private ShowFrame {
  public:
   ViewerCore(Registry& registry, ViewerShared& shared, ViewerReporter& reporter,
              ViewerClock clock = LocalTimeText);
@@ -214,16 +215,27 @@ class ViewerCore {
   void chooseFile(ShowContext& context);
   void showLinkMsg();
   void endShow();
-  void setMsg(std::string text);
-  void setInfo(std::string text);
+  void setMsg(std::string text) override;
+  void setInfo(std::string text) override;
   void setLinkMsg(std::string text);
   void copyColumns(const std::vector<TemplateColumn>& templateColumns);
   void rebuildLinkedPcgNames();
   void showSysexList(const ShowContext& context);
-  void showPrograms(const ShowContext& context);
-  void showPatches(Display& display, const ShowContext& context);
-  bool showBank(Display& display, const ShowContext& context, std::size_t bank);
-  void setProgress(const ShowContext& context, std::size_t bank, const std::string& key);
+
+  // --- What a display uses (ShowFrame) ----------------------------------------
+  const ShowContext& context() const override { return context_; }
+  const std::vector<std::int64_t>& objectOffsets() const override { return request_.objectOffsets; }
+  ViewerState& viewerState() override { return state_; }
+  ViewFilters& viewFilters() override { return filters_; }
+  void changed(ViewerPart part) override { tell(part); }
+  bool columnTicked(std::string_view columnSwitch) const override {
+    return columnChecked(std::string(columnSwitch));
+  }
+  RowWriter rows() override { return RowWriter(state_.table.rows, spareRows_); }
+  std::string now() const override { return clock_(); }
+  bool pumpAndTestCancel() override;
+  int linkedPcgIndex() const override;
+  const std::string& separator() const override { return shared_.separator; }
   CheckBox* columnBox(const std::string& name);
   const CheckBox* columnBox(const std::string& name) const;
   void tell(ViewerPart part) { reporter_.changed(part); }
@@ -233,6 +245,7 @@ class ViewerCore {
   ViewerReporter& reporter_;
   ViewerClock clock_;
   ViewerRequest request_ = CreationRequest();
+  ShowContext context_;  // of the Show that runs, or of the last one
   ViewerState state_;
   std::vector<TableRow> spareRows_;  // the rows of the previous Show while a Show runs
   ViewFilters filters_;
