@@ -1,6 +1,7 @@
 #include "viewer/displays.hpp"
 
 #include "viewer/program_display.hpp"
+#include "viewer/song_display.hpp"
 #include "viewer/viewer_core.hpp"
 
 namespace patchlore {
@@ -24,8 +25,8 @@ std::unique_ptr<Display> MakeProgramDisplay(ShowFrame& frame) {
 std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
   switch (kind) {
     case ViewerKind::Program: return MakeProgramDisplay(frame);
+    case ViewerKind::Song: return std::make_unique<SongDisplay>();
     case ViewerKind::Combination:
-    case ViewerKind::Song:
     case ViewerKind::SetList:
     case ViewerKind::DrumKit:
     case ViewerKind::WaveSequence:

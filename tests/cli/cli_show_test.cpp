@@ -121,8 +121,8 @@ TEST_F(CliShow, LinkedPcgAndSongs) {
   const ShowRun run = RunShow(quoted(sng) + " --link " + quoted(pcg) + " --by-prog");
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_NE(run.out.find("Caption: Song 1:SNG KORG KRONOS (bytes:" + size(sngBytes) + ") \\S.SNG\n"
-                         "Msg: Song: display not available yet\n"
-                         "Info: \n"
+                         "Msg: Songs :1; Lines:1; All Progs: 0; Selected: 0\n"
+                         "Info: Processing...missing ProgCode\n"
                          "LinkMsg: 0:L.PCG\n"),
             std::string::npos)
       << run.out;

@@ -17,7 +17,12 @@ constexpr int kSongTrailerSize = 64;
 SngBuilder::SngBuilder(std::uint8_t model) : model_(model) {}
 
 SngBuilder& SngBuilder::song(const std::string& name, int number, std::uint16_t mutedTracks) {
-  songs_.push_back({name, number, mutedTracks});
+  songs_.push_back({name, number, mutedTracks, {}});
+  return *this;
+}
+
+SngBuilder& SngBuilder::track(const TrackSpec& track) {
+  songs_.back().tracks.push_back(track);
   return *this;
 }
 
@@ -32,6 +37,52 @@ std::int64_t SngBuilder::sng1Offset() const {
   return kSng1PointerBase + static_cast<std::int64_t>(field);
 }
 
+ModelConstants SngBuilder::constants() const {
+  return model_ == kOasys ? kOasysConstants : kKronosConstants;
+}
+
+// The chunk's data starts 12 bytes into it: each field lies that much earlier.
+ChunkNode SngBuilder::songChunk(const SongSpec& s) const {
+  ChunkNode song{"SDT1", {}, Bytes(kSongHeaderSize, 0), {}};
+  Bytes& data = song.data;
+  PutBigEndian32(data, kHeaderChunkSize - kChunkHeaderSize, kSongNameField);
+  data[kSongNumber - kChunkHeaderSize] = static_cast<std::uint8_t>(s.number);
+  for (int k = 0; k < kTrackCount; ++k) {
+    Bytes record(kTrackRecordSize, 0);
+    record[kTrackState] = static_cast<std::uint8_t>(((s.mutedTracks >> k) & 1) << kMuteBit);
+    if (static_cast<std::size_t>(k) < s.tracks.size()) {
+      const TrackSpec& t = s.tracks[static_cast<std::size_t>(k)];
+      std::fill(record.begin(), record.begin() + kTrackNameWidth, ' ');
+      std::copy(t.name.begin(), t.name.end(), record.begin() + kTrackName);
+      record[kTrackState] = t.state;
+    }
+    data.insert(data.end(), record.begin(), record.end());
+  }
+  data.resize(data.size() + kSongTrailerSize, 0);
+  Bytes name;
+  AppendPadded(name, s.name, kNameWidth);
+  std::copy(name.begin(), name.end(), data.begin() + kSongNameAfterHeader + kSongNameField - kChunkHeaderSize);
+  if (s.tracks.empty()) return song;
+
+  const ModelConstants model = constants();
+  data.resize(static_cast<std::size_t>(TrackParametersOffset(0, kTrackCount, model) - kChunkHeaderSize), 0);
+  for (std::size_t k = 0; k < s.tracks.size(); ++k) {
+    const TrackSpec& t = s.tracks[k];
+    const auto p = static_cast<std::size_t>(TrackParametersOffset(0, static_cast<int>(k), model) - kChunkHeaderSize);
+    data[p + kProgramNumber] = t.program;
+    data[p + kProgramBank] = t.bank;
+    data[p + kStatusChannel] = t.statusChannel;
+    data[p + kVolume] = t.volume;
+    data[p + kTranspose] = static_cast<std::uint8_t>(t.transpose);
+    data[p + kPan] = t.pan;
+    data[p + kKeyZoneLow] = t.keyZoneFirst;
+    data[p + kKeyZoneHigh] = t.keyZoneSecond;
+    data[p + kVelocityZoneLow] = t.velocityZoneFirst;
+    data[p + kVelocityZoneHigh] = t.velocityZoneSecond;
+  }
+  return song;
+}
+
 Bytes SngBuilder::build() const {
   const std::int64_t o = sng1Offset();
   ChunkNode directory{"SDK1", {}, Bytes(12, 0), {}};
@@ -40,16 +91,7 @@ Bytes SngBuilder::build() const {
     directory.data.resize(directory.data.size() + 40, 0);
   }
   ChunkNode songChunks{"SGS1", {}, {}, {}};
-  for (std::size_t i = 0; i < songs_.size(); ++i) {
-    ChunkNode song{"SDT1", {}, Bytes(kSongHeaderSize, 0), {}};
-    for (int k = 0; k < kTrackCount; ++k) {
-      Bytes record(kTrackRecordSize, 0);
-      record[kTrackState] = static_cast<std::uint8_t>(((songs_[i].mutedTracks >> k) & 1) << kMuteBit);
-      song.data.insert(song.data.end(), record.begin(), record.end());
-    }
-    song.data.resize(song.data.size() + kSongTrailerSize, 0);
-    songChunks.children.push_back(std::move(song));
-  }
+  for (const SongSpec& s : songs_) songChunks.children.push_back(songChunk(s));
   ChunkNode sng1{"SNG1", {}, {}, {std::move(directory), std::move(songChunks)}};
 
   Bytes image;

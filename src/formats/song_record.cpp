@@ -1,0 +1,41 @@
+#include "formats/song_record.hpp"
+
+#include "common/byte_reader.hpp"
+#include "formats/song_layout.hpp"
+
+namespace patchlore {
+
+using namespace song_layout;
+
+SongFacts DecodeSong(Image image, std::int64_t song) {
+  SongFacts facts;
+  facts.number = ReadU8(image, song + kSongNumber);
+  // The name lies after the first inner chunk, whose size is stored; a size
+  // that sends it before the image leaves the name empty.
+  const std::int64_t name = song + kSongNameAfterHeader + ReadClippedS32BE(image, song + kHeaderChunkSize);
+  if (name >= 0) facts.name = ReadClippedBytes(image, name, kNameWidth);
+  return facts;
+}
+
+TrackFacts DecodeTrack(Image image, std::int64_t song, int k, const ModelConstants& model) {
+  TrackFacts facts;
+  const std::int64_t record = TrackRecordOffset(song, k);
+  if (record >= 0) facts.name = ReadClippedBytes(image, record + kTrackName, kTrackNameWidth);
+  if (const auto state = ReadU8(image, record + kTrackState)) facts.muted = ((*state >> kMuteBit) & 1) != 0;
+
+  const std::int64_t p = TrackParametersOffset(song, k, model);
+  facts.parametersComplete = p >= 0 && p + model.timbreSize <= static_cast<std::int64_t>(image.size());
+  facts.programNumber = ReadU8(image, p + kProgramNumber);
+  facts.programBank = ReadU8(image, p + kProgramBank);
+  facts.statusChannel = ReadU8(image, p + kStatusChannel);
+  facts.volume = ReadU8(image, p + kVolume);
+  facts.transpose = ReadS8(image, p + kTranspose);
+  facts.pan = ReadU8(image, p + kPan);
+  facts.keyZoneFirst = ReadU8(image, p + kKeyZoneLow);
+  facts.keyZoneSecond = ReadU8(image, p + kKeyZoneHigh);
+  facts.velocityZoneFirst = ReadU8(image, p + kVelocityZoneLow);
+  facts.velocityZoneSecond = ReadU8(image, p + kVelocityZoneHigh);
+  return facts;
+}
+
+}  // namespace patchlore

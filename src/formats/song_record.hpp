@@ -1,0 +1,41 @@
+// A song chunk and its tracks decoded once into named fields. A field whose
+// bytes lie outside the image has no value.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "common/bytes.hpp"
+#include "formats/model_layout.hpp"
+
+namespace patchlore {
+
+struct SongFacts {
+  std::optional<std::uint8_t> number;  // the song label is "S" + this
+  std::string_view name;               // as stored, clipped; empty when it lies outside the image
+};
+
+struct TrackFacts {
+  std::string_view name;       // the track name as stored, clipped to the image
+  std::optional<bool> muted;   // the mute bit of the track state
+  // The whole parameter record lies inside the image.
+  bool parametersComplete = false;
+  std::optional<std::uint8_t> programNumber;
+  std::optional<std::uint8_t> programBank;    // bank number
+  std::optional<std::uint8_t> statusChannel;  // high 4 bits status, low 4 bits MIDI channel - 1
+  std::optional<std::uint8_t> volume;
+  std::optional<std::int8_t> transpose;
+  std::optional<std::uint8_t> pan;
+  std::optional<std::uint8_t> keyZoneFirst;   // notes, in the order shown
+  std::optional<std::uint8_t> keyZoneSecond;
+  std::optional<std::uint8_t> velocityZoneFirst;
+  std::optional<std::uint8_t> velocityZoneSecond;
+};
+
+// The song chunk "SDT1" at song.
+SongFacts DecodeSong(Image image, std::int64_t song);
+// Track k (0 to 15) of the song chunk at song: its record and its parameters.
+TrackFacts DecodeTrack(Image image, std::int64_t song, int k, const ModelConstants& model);
+
+}  // namespace patchlore
