@@ -5,66 +5,17 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "formats/banks.hpp"
 #include "formats/song_layout.hpp"
 #include "formats/song_record.hpp"
-#include "viewer/gm_names.hpp"
 #include "viewer/linked_names.hpp"
 #include "viewer/mixer_texts.hpp"
 #include "viewer/text_helpers.hpp"
+#include "viewer/track_program.hpp"
 #include "viewer/viewer_core.hpp"
 
 namespace patchlore {
 
 namespace {
-
-// Bank numbers of the GM bank, the variations g(1) to g(9) and the drums g(d):
-// their programs are numbered from 1 and named from the built-in table.
-constexpr int kFirstGmBank = 6;
-constexpr int kLastGmBank = 16;
-
-bool IsGmBank(int bank) { return bank >= kFirstGmBank && bank <= kLastGmBank; }
-
-// The program a track plays, as the filters and the cells see it.
-struct TrackProgram {
-  std::string key;       // "I-A005", "GM001" or "missing ProgCode"
-  std::string name;      // the name the name filter sees
-  std::string nameText;  // the P.Name cell
-  bool gm = false;
-};
-
-// Where the names of the programs outside the GM banks come from.
-struct LinkedProgramNames {
-  const LinkedNames& names;
-  bool linked;  // a PCG is linked
-};
-
-TrackProgram ProgramOfTrack(const TrackFacts& track, const LinkedProgramNames& linked) {
-  TrackProgram program;
-  if (!track.parametersComplete || !track.programNumber || !track.programBank) {
-    program.key = "missing ProgCode";
-    return program;
-  }
-  const int bank = *track.programBank;
-  const std::string bankName = BankNameOfNumber(HexPad(bank, 2));
-  if (IsGmBank(bank)) {
-    program.gm = true;
-    program.key = bankName + ZeroPad(*track.programNumber + 1, 3);
-    program.name = GmProgramName(bank, *track.programNumber + 1);
-    program.nameText = Trim(program.name);
-    return program;
-  }
-  program.key = bankName + ZeroPad(*track.programNumber, 3);
-  if (!linked.linked) {
-    program.nameText = "PCG not linked";
-  } else if (const std::string* found = linked.names.find(program.key)) {
-    program.name = *found;
-    program.nameText = Trim(*found);
-  } else {
-    program.nameText = "not found in PCG";
-  }
-  return program;
-}
 
 std::string SongLabel(const SongFacts& song) {
   return song.number ? "S" + ZeroPad(*song.number, 3) : "S???";
