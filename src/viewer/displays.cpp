@@ -1,5 +1,6 @@
 #include "viewer/displays.hpp"
 
+#include "viewer/combination_display.hpp"
 #include "viewer/program_display.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -19,12 +20,20 @@ std::unique_ptr<Display> MakeProgramDisplay(ShowFrame& frame) {
       [&frame](std::string_view name) { return frame.columnTicked(name); });
 }
 
+std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame) {
+  const ShowContext& context = frame.context();
+  const ViewerState& state = frame.viewerState();
+  return std::make_unique<CombinationDisplay>(
+      context.image, context.modelConstants,
+      CombinationDisplayOptions{context.patch, state.checkOffset.checked, state.sw3.checked});
+}
+
 }  // namespace
 
 std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
   switch (kind) {
     case ViewerKind::Program: return MakeProgramDisplay(frame);
-    case ViewerKind::Combination:
+    case ViewerKind::Combination: return MakeCombinationDisplay(frame);
     case ViewerKind::Song:
     case ViewerKind::SetList:
     case ViewerKind::DrumKit:
