@@ -252,4 +252,12 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
   frame.changed(ViewerPart::Table);
 }
 
+std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame) {
+  const ShowContext& context = frame.context();
+  const ViewerState& state = frame.viewerState();
+  return std::make_unique<CombinationDisplay>(
+      context.image, context.modelConstants,
+      CombinationDisplayOptions{context.patch, state.checkOffset.checked, state.sw3.checked});
+}
+
 }  // namespace patchlore

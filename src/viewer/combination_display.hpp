@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -59,5 +60,9 @@ class CombinationDisplay : public Display {
   std::optional<std::pair<std::size_t, std::int64_t>> previousCombination_;
   std::size_t currentBank_ = 0;
 };
+
+// The display for the Show the frame runs, with the frame's file, model and
+// switches.
+std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame);
 
 }  // namespace patchlore

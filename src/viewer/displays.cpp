@@ -20,14 +20,6 @@ std::unique_ptr<Display> MakeProgramDisplay(ShowFrame& frame) {
       [&frame](std::string_view name) { return frame.columnTicked(name); });
 }
 
-std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame) {
-  const ShowContext& context = frame.context();
-  const ViewerState& state = frame.viewerState();
-  return std::make_unique<CombinationDisplay>(
-      context.image, context.modelConstants,
-      CombinationDisplayOptions{context.patch, state.checkOffset.checked, state.sw3.checked});
-}
-
 }  // namespace
 
 std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
