@@ -200,7 +200,7 @@ bool CombinationDisplay::showBank(ShowFrame& frame, std::size_t bank, const Link
   frame.rows().expect(static_cast<std::size_t>(std::max<std::int64_t>(bank_.patchCount, 0)) *
                       combination_layout::kTimbreCount);
   for (std::int64_t j = 0; j < bank_.patchCount; ++j) {
-    if (!showCombination(frame, bank, j, names)) return false;
+    if (!showCombination(frame, j, names)) return false;
     ViewerState& state = frame.viewerState();
     state.info.assign("Processing...").append(options_.patch).append(" ").append(bankName_).append(ZeroPad(j, 3));
     frame.changed(ViewerPart::Info);
@@ -208,8 +208,7 @@ bool CombinationDisplay::showBank(ShowFrame& frame, std::size_t bank, const Link
   return true;
 }
 
-bool CombinationDisplay::showCombination(ShowFrame& frame, std::size_t bank, std::int64_t j,
-                                         const LinkedNames* names) {
+bool CombinationDisplay::showCombination(ShowFrame& frame, std::int64_t j, const LinkedNames* names) {
   ViewFilters& filters = frame.viewFilters();
   combination_ = DecodeCombination(image_, bank_.patchOffset(j), model_);
   for (int t = 0; t < combination_layout::kTimbreCount; ++t) {
@@ -224,7 +223,7 @@ bool CombinationDisplay::showCombination(ShowFrame& frame, std::size_t bank, std
         !KeepPlayState(frame, timbre.muted.value_or(false)))
       continue;
     addRow(frame, j, t, key, name);
-    previousCombination_ = std::pair(bank, j);
+    previousCombination_ = std::pair(currentBank_, j);
   }
   return true;
 }

@@ -44,7 +44,7 @@ class CombinationDisplay : public Display {
   void prepareColumns(ShowFrame& frame);
   // False when Cancel stopped the Show.
   bool showBank(ShowFrame& frame, std::size_t bank, const LinkedNames* names);
-  bool showCombination(ShowFrame& frame, std::size_t bank, std::int64_t j, const LinkedNames* names);
+  bool showCombination(ShowFrame& frame, std::int64_t j, const LinkedNames* names);
   void addRow(ShowFrame& frame, std::int64_t j, int t, const std::string& key, std::string_view name);
   void writeBankCaption(std::string& out) const;
 
@@ -58,7 +58,7 @@ class CombinationDisplay : public Display {
   CombinationFacts combination_;  // the combination last read
   // Descriptor line and number of the combination of the last added row.
   std::optional<std::pair<std::size_t, std::int64_t>> previousCombination_;
-  std::size_t currentBank_ = 0;
+  std::size_t currentBank_ = 0;  // the descriptor line being shown
 };
 
 // The display for the Show the frame runs, with the frame's file, model and
