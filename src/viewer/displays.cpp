@@ -1,5 +1,6 @@
 #include "viewer/displays.hpp"
 
+#include "viewer/combination_display.hpp"
 #include "viewer/program_display.hpp"
 #include "viewer/song_display.hpp"
 #include "viewer/viewer_core.hpp"
@@ -25,8 +26,8 @@ std::unique_ptr<Display> MakeProgramDisplay(ShowFrame& frame) {
 std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
   switch (kind) {
     case ViewerKind::Program: return MakeProgramDisplay(frame);
+    case ViewerKind::Combination: return MakeCombinationDisplay(frame);
     case ViewerKind::Song: return std::make_unique<SongDisplay>();
-    case ViewerKind::Combination:
     case ViewerKind::SetList:
     case ViewerKind::DrumKit:
     case ViewerKind::WaveSequence:

@@ -163,14 +163,6 @@ TEST_F(ViewerFrame, ChunkSizesThatDoNotMoveForwardEndTheNameWalk) {
   EXPECT_TRUE(v->state().pcg.empty());
 }
 
-TEST_F(ViewerFrame, KindsWithoutADisplaySaySo) {
-  const int file = f.load("A.PCG", PcgBuilder().combiBank(0, 1).build());
-  auto v = f.viewer(file, {"Combi Bank I-A=00000000"}, "Combi");
-  v->pressShow();
-  EXPECT_EQ(v->state().msg, "Combi: display not available yet");
-  EXPECT_TRUE(v->state().table.rows.empty());
-}
-
 TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
   const int file = f.add("M.SYX", Bytes(16, 0xF0), "SYSEX messages:3");
   auto v = f.viewer(file, {"Sysex 0=00000000", "Sysex 1=00000004", "Sysex 2=00000009"}, "Sysex");

@@ -1,0 +1,262 @@
+#include "viewer/combination_display.hpp"
+
+#include <algorithm>
+#include <string_view>
+
+#include "viewer/linked_names.hpp"
+#include "viewer/mixer_texts.hpp"
+#include "viewer/text_helpers.hpp"
+#include "viewer/viewer_core.hpp"
+
+namespace patchlore {
+
+namespace {
+
+// What every cell of one timbre row reads.
+struct TimbreCell {
+  const CombinationFacts& combination;
+  const TimbreFacts& timbre;
+  std::int64_t index;  // of the combination in its bank
+  int number;          // of the timbre, from 0
+  bool firstRow;       // of its combination
+  std::string_view programKey;
+  std::string_view programName;
+  const CombinationDisplayOptions& options;
+};
+
+using CellFunction = void (*)(const TimbreCell&, std::string& out);
+
+void AppendPrefix(const TimbreCell& c, std::string& out, std::string_view prefix) {
+  if (c.options.prefixes) out += prefix;
+}
+
+// The status table, keyed by the high digit of the status-and-channel byte;
+// a digit it does not name shows as itself.
+void AppendStatus(std::string& out, char digit) {
+  switch (digit) {
+    case '0': out += "OFF"; break;
+    case '2':
+    case '3': out += "INT"; break;
+    case '4': out += "BTH"; break;
+    case '6': out += "EXT"; break;
+    case '8': out += "EX2"; break;
+    default: out += digit;
+  }
+}
+
+// Each cell function writes its text into out; a field outside the image
+// gives an empty text (its prefix stays).
+void IndexCell(const TimbreCell& c, std::string& out) {
+  if (!c.firstRow) return;
+  out += ZeroPad(c.index, 3);
+  if (c.options.offsets) out += "; offset=" + HexPad(c.combination.offset, 2);
+}
+void NameCell(const TimbreCell& c, std::string& out) {
+  if (c.firstRow) out += TrimRight(c.combination.name);
+}
+void TimbreNumberCell(const TimbreCell& c, std::string& out) { out += "T" + ZeroPad(c.number + 1, 2); }
+void ChannelCell(const TimbreCell& c, std::string& out) {
+  AppendPrefix(c, out, "ch:");
+  if (c.timbre.statusChannel) out += ChannelText(*c.timbre.statusChannel);
+}
+void StatusCell(const TimbreCell& c, std::string& out) {
+  if (c.timbre.statusChannel) AppendStatus(out, StatusDigit(*c.timbre.statusChannel));
+}
+void ProgCell(const TimbreCell& c, std::string& out) { (out += " ") += c.programKey; }
+void ProgNameCell(const TimbreCell& c, std::string& out) { out += c.programName; }
+void PlayMuteCell(const TimbreCell& c, std::string& out) {
+  if (c.timbre.muted) out += *c.timbre.muted ? "Mute" : "Play";
+}
+void PanCell(const TimbreCell& c, std::string& out) {
+  if (c.timbre.pan) out += PanText(*c.timbre.pan);
+}
+void VolumeCell(const TimbreCell& c, std::string& out) {
+  AppendPrefix(c, out, "Vol:");
+  if (c.timbre.volume) out += ZeroPad(*c.timbre.volume, 3);
+}
+void TransposeCell(const TimbreCell& c, std::string& out) {
+  AppendPrefix(c, out, "Tran:");
+  if (c.timbre.transpose) out += SignedZeroPad(*c.timbre.transpose, 2);
+}
+void KeyboardZonesCell(const TimbreCell& c, std::string& out) {
+  AppendPrefix(c, out, "KZone:");
+  if (c.timbre.keyZoneLow && c.timbre.keyZoneHigh) out += NoteRangeText(*c.timbre.keyZoneLow, *c.timbre.keyZoneHigh);
+}
+void VelocityZonesCell(const TimbreCell& c, std::string& out) {
+  AppendPrefix(c, out, "VZone:");
+  if (c.timbre.velocityZoneLow && c.timbre.velocityZoneHigh)
+    out += ValueRangeText(*c.timbre.velocityZoneLow, *c.timbre.velocityZoneHigh);
+}
+
+struct CombinationColumnSpec {
+  CombinationColumn id;
+  std::string_view columnSwitch;  // empty: always shown
+  std::string_view otherSwitch;   // shown also when this one is ticked
+  std::string_view caption;
+  int width;
+  CellFunction cell;
+};
+
+constexpr int kBankColumnWidth = 80;
+constexpr CombinationColumnSpec kCombinationColumns[] = {
+    {CombinationColumn::Index, "", "", "Index", 48, IndexCell},
+    {CombinationColumn::Name, "", "", "C.Name", 70, NameCell},
+    {CombinationColumn::Timbre, "", "", "Timbre", 52, TimbreNumberCell},
+    {CombinationColumn::Channel, "", "", "Channel", 44, ChannelCell},
+    {CombinationColumn::Status, "TStatus", "", "Status", kDefaultColumnWidth, StatusCell},
+    {CombinationColumn::Prog, "", "", "Prog", kDefaultColumnWidth, ProgCell},
+    {CombinationColumn::ProgName, "TPName", "", "P.Name", 70, ProgNameCell},
+    {CombinationColumn::PlayMute, "TPlay", "TMute", "Play/Mute", 71, PlayMuteCell},
+    {CombinationColumn::Pan, "TPan", "", "Pan", kDefaultColumnWidth, PanCell},
+    {CombinationColumn::Volume, "TVolume", "", "Volume", 44, VolumeCell},
+    {CombinationColumn::Transpose, "TTranspose", "", "Transpose", 54, TransposeCell},
+    {CombinationColumn::KeyboardZones, "TKeyboardZones", "", "Keyboard Zones", kDefaultColumnWidth,
+     KeyboardZonesCell},
+    {CombinationColumn::VelocityZones, "TVelocityZones", "", "Velocity Zones", kDefaultColumnWidth,
+     VelocityZonesCell},
+};
+
+const CombinationColumnSpec& SpecOf(CombinationColumn id) {
+  return kCombinationColumns[static_cast<std::size_t>(id)];
+}
+
+bool Shown(const CombinationColumnSpec& spec, const ShowFrame& frame) {
+  return spec.columnSwitch.empty() || frame.columnTicked(spec.columnSwitch) ||
+         (!spec.otherSwitch.empty() && frame.columnTicked(spec.otherSwitch));
+}
+
+std::string_view TrimmedRight(std::string_view text) {
+  const auto end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+// The program key of a timbre, e.g. "U-A007"; a byte outside the image
+// leaves its part empty.
+std::string ProgramKey(const TimbreFacts& timbre, const std::array<std::string, 256>& bankNames) {
+  std::string key;
+  if (timbre.programBank) key += bankNames[*timbre.programBank];
+  if (timbre.programNumber) key += ZeroPad(*timbre.programNumber, 3);
+  return key;
+}
+
+std::string_view ProgramName(const LinkedNames* names, const std::string& key) {
+  if (!names) return "PCG not linked";
+  const std::string* name = names->find(key);
+  return name ? TrimmedRight(*name) : std::string_view("not found in PCG");
+}
+
+// Timbres have no names: T.Name cannot be chosen.
+void DisableTimbreNames(std::vector<CheckBox>& boxes) {
+  for (CheckBox& box : boxes)
+    if (box.name == "TName") {
+      box.checked = false;
+      box.enabled = false;
+    }
+}
+
+}  // namespace
+
+CombinationDisplay::CombinationDisplay(Image image, const ModelConstants& model, CombinationDisplayOptions options)
+    : image_(image), model_(model), options_(std::move(options)) {
+  for (std::size_t b = 0; b < bankNames_.size(); ++b)
+    bankNames_[b] = BankNameOfNumber(HexPad(static_cast<std::int64_t>(b), 2));
+}
+
+void CombinationDisplay::prepareColumns(ShowFrame& frame) {
+  ViewerState& state = frame.viewerState();
+  state.columnGroups = ColumnGroups{.trackParameter = true, .mixer = true, .zones = true,
+                                    .oscBasic = false, .programBasic = false};
+  frame.changed(ViewerPart::Groups);
+  DisableTimbreNames(state.columnBoxes);
+  frame.changed(ViewerPart::ColumnBoxes);
+  shown_.clear();
+  state.table.columns = {{"Combi Bank", kBankColumnWidth}};
+  for (const auto& spec : kCombinationColumns)
+    if (Shown(spec, frame)) {
+      shown_.push_back(spec.id);
+      state.table.columns.push_back({std::string(spec.caption), spec.width});
+    }
+  frame.changed(ViewerPart::Table);
+}
+
+void CombinationDisplay::show(ShowFrame& frame) {
+  prepareColumns(frame);
+  const std::string startTime = "Time: " + frame.now();
+  std::optional<LinkedNames> names;
+  if (frame.linkedPcgIndex() != -1) names.emplace(frame.viewerState().pcg);
+  previousCombination_.reset();
+  const std::size_t banks = frame.objectOffsets().size();
+  for (std::size_t b = 0; b < banks; ++b)
+    if (!showBank(frame, b, names ? &*names : nullptr)) return;
+  const std::string lines = std::to_string(frame.viewerState().table.rows.size());
+  const std::string counts = options_.patch + " Banks:" + std::to_string(banks) + "; Lines:" + lines;
+  frame.setMsg(counts + "; " + startTime + " - " + frame.now());
+}
+
+bool CombinationDisplay::showBank(ShowFrame& frame, std::size_t bank, const LinkedNames* names) {
+  bank_ = ReadBankHeader(image_, frame.objectOffsets()[bank]);
+  bankName_ = CombiBankName(bank_.typeCode);
+  currentBank_ = bank;
+  frame.rows().expect(static_cast<std::size_t>(std::max<std::int64_t>(bank_.patchCount, 0)) *
+                      combination_layout::kTimbreCount);
+  for (std::int64_t j = 0; j < bank_.patchCount; ++j) {
+    if (!showCombination(frame, j, names)) return false;
+    ViewerState& state = frame.viewerState();
+    state.info.assign("Processing...").append(options_.patch).append(" ").append(bankName_).append(ZeroPad(j, 3));
+    frame.changed(ViewerPart::Info);
+  }
+  return true;
+}
+
+bool CombinationDisplay::showCombination(ShowFrame& frame, std::int64_t j, const LinkedNames* names) {
+  ViewFilters& filters = frame.viewFilters();
+  combination_ = DecodeCombination(image_, bank_.patchOffset(j), model_);
+  for (int t = 0; t < combination_layout::kTimbreCount; ++t) {
+    if (frame.pumpAndTestCancel()) return false;
+    const TimbreFacts& timbre = combination_.timbres[static_cast<std::size_t>(t)];
+    const std::string key = ProgramKey(timbre, bankNames_);
+    const std::string_view name = ProgramName(names, key);
+    const std::size_t known = filters.boxExist().size();
+    filters.addExistOnce(key + "=");
+    if (filters.boxExist().size() != known) frame.changed(ViewerPart::Filters);
+    if (!filters.keepKey(FilterView::Combination, key) || !filters.keepName(FilterView::Combination, name) ||
+        !KeepPlayState(frame, timbre.muted.value_or(false)))
+      continue;
+    addRow(frame, j, t, key, name);
+    previousCombination_ = std::pair(currentBank_, j);
+  }
+  return true;
+}
+
+void CombinationDisplay::writeBankCaption(std::string& out) const {
+  out += bankName_;
+  if (options_.offsets)
+    out += "; offsetBank=" + HexPad(bank_.offset, 2) + "; " + options_.patch +
+           " bytes:" + std::to_string(bank_.patchSize);
+}
+
+void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const std::string& key,
+                                std::string_view name) {
+  const bool firstRow = previousCombination_ != std::pair(currentBank_, j);
+  RowWriter rows = frame.rows();
+  TableRow& row = rows.add();
+  if (firstRow) writeBankCaption(row.caption);
+  const TimbreCell cell{combination_, combination_.timbres[static_cast<std::size_t>(t)], j, t, firstRow,
+                        key, name, options_};
+  {
+    CellWriter cells(row.cells, shown_.size());
+    for (const CombinationColumn id : shown_) SpecOf(id).cell(cell, cells.next());
+  }
+  if (firstRow) frame.viewerState().offsetLines.push_back(bankName_ + ZeroPad(j, 3) + "=" + Hex8(combination_.offset));
+  frame.changed(ViewerPart::Table);
+}
+
+std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame) {
+  const ShowContext& context = frame.context();
+  const ViewerState& state = frame.viewerState();
+  return std::make_unique<CombinationDisplay>(
+      context.image, context.modelConstants,
+      CombinationDisplayOptions{context.patch, state.checkOffset.checked, state.sw3.checked});
+}
+
+}  // namespace patchlore

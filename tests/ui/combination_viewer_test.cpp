@@ -1,0 +1,71 @@
+// A combination bank viewed through the main window: the timbre rows, and a
+// column check box that takes effect at the next Show.
+#include <QtTest>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTreeView>
+
+#include "app/ui/main_window.hpp"
+#include "formats/model_layout.hpp"
+#include "support/combination_builder.hpp"
+#include "support/fakes.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/temp_dir.hpp"
+#include "viewer/ui/object_browser_window.hpp"
+#include "viewer/ui/viewer_window.hpp"
+#include "ui_support.hpp"
+
+using patchlore::test::Bytes;
+
+class CombinationViewerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void timbreRowsAndTheirColumns() {
+    patchlore::test::FakeDialogs dialogs;
+    patchlore::test::TempDir dir;
+    MainWindow form(dialogs);
+    const Bytes pcg = patchlore::test::PcgBuilder()
+                          .programBank(0, 1)
+                          .combiBank(0, 1)
+                          .editPatches([](const patchlore::test::BankSpec& bank, int, Bytes& r) {
+                            if (bank.id != "CBK1") return;
+                            patchlore::test::ClearCombinationBody(r);
+                            for (int t = 0; t < 16; ++t)
+                              patchlore::test::PutTimbre(r, patchlore::kKronosConstants, t, {.pan = 1 + t});
+                          })
+                          .build();
+    dialogs.openAnswers.push_back(dir.write("C.PCG", pcg));
+    form.findChild<QAction*>("FileOpen1")->trigger();
+    form.show();
+
+    auto* files = Child<QTreeView>(&form, "OpenList");
+    SelectTableRows(files, {0});
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
+    QCOMPARE(TopLevel<ObjectBrowserWindow>().size(), 1);
+    ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().front();
+    SelectTableRows(Child<QTableView>(browser, "ListView1"), {1});
+    Child<QPushButton>(browser, "ViewSelected")->click();
+    QCOMPARE(TopLevel<ViewerWindow>().size(), 1);
+    ViewerWindow* viewer = TopLevel<ViewerWindow>().front();
+
+    auto* list = Child<QTableView>(viewer, "ListView1");
+    QCOMPARE(TableHeaders(list), (QStringList{"Combi Bank", "Index", "C.Name", "Timbre", "Channel", "Prog"}));
+    QCOMPARE(list->model()->rowCount(), 16);
+    QCOMPARE(TableRowTexts(list, 0), (QStringList{"I-A", "000", "Combi I-A 000", "T01", "01", " I-A000"}));
+    QCOMPARE(TableRowTexts(list, 15), (QStringList{"", "", "", "T16", "01", " I-A000"}));
+    QVERIFY(Child<QLabel>(viewer, "Msg")->text().startsWith("Combi Banks:1; Lines:16; Time: "));
+
+    Child<QCheckBox>(viewer, "TPan")->click();
+    Child<QPushButton>(viewer, "Show")->click();
+    QCOMPARE(TableHeaders(list).last(), QString("Pan"));
+    QCOMPARE(TableRowTexts(list, 15).last(), QString("L016"));
+  }
+};
+
+QTEST_MAIN(CombinationViewerTest)
+#include "combination_viewer_test.moc"
