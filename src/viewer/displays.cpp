@@ -1,6 +1,8 @@
 #include "viewer/displays.hpp"
 
+#include "viewer/bank_list_display.hpp"
 #include "viewer/program_display.hpp"
+#include "viewer/set_list_display.hpp"
 #include "viewer/viewer_core.hpp"
 
 namespace patchlore {
@@ -25,10 +27,10 @@ std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
   switch (kind) {
     case ViewerKind::Program: return MakeProgramDisplay(frame);
     case ViewerKind::Combination:
-    case ViewerKind::Song:
-    case ViewerKind::SetList:
-    case ViewerKind::DrumKit:
-    case ViewerKind::WaveSequence:
+    case ViewerKind::Song: return nullptr;
+    case ViewerKind::SetList: return std::make_unique<SetListDisplay>(frame.context());
+    case ViewerKind::DrumKit: return std::make_unique<BankListDisplay>(frame, "Drum Kit ");
+    case ViewerKind::WaveSequence: return std::make_unique<BankListDisplay>(frame, "Wave Seq ");
     case ViewerKind::Sysex:
     case ViewerKind::Other: return nullptr;
   }
