@@ -1,8 +1,8 @@
 #include "viewer/set_list_display.hpp"
 
-#include <algorithm>
 #include <charconv>
-#include <utility>
+#include <optional>
+#include <string_view>
 
 #include "common/byte_reader.hpp"
 #include "formats/set_list_layout.hpp"

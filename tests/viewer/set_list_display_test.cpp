@@ -67,24 +67,18 @@ TEST_F(SetListShow, CancelStopsBeforeTheNextSetList) {
   EXPECT_EQ(v->state().msg, "SetList:0; Lines:127");
 }
 
-TEST_F(SetListShow, SlotTypeIsNamedInVersion0200AndShownWithTheVersionOtherwise) {
-  const auto type11 = [](int, int slot, Bytes& r) {
+// Slot 0 holds 0 seconds (byte 0), slot 1 type 0x11 and 10 seconds (byte 11).
+TEST_F(SetListShow, SlotTypeByFileVersionAndHoldTime) {
+  const auto edit = [](int, int slot, Bytes& r) {
     if (slot == 1) r[kSlotType] = 0x11;
+    if (slot < 2) r[kHoldTime] = static_cast<std::uint8_t>(slot == 0 ? 0 : 11);
   };
-  auto v0200 = shown(PcgBuilder().setLists(1, kSlotSize).editSlots(type11).build());
-  EXPECT_EQ(v0200->state().table.text(1, 3), "Prog");
-  EXPECT_EQ(v0200->state().table.text(2, 3), "Song");
-  auto v0202 = shown(PcgBuilder().version(0x0202).setLists(1, kSlotSize).editSlots(type11).build());
+  auto v0200 = shown(PcgBuilder().setLists(1, 64).editSlots(edit).build());
+  const Table& t = v0200->state().table;
+  EXPECT_EQ((std::vector<std::string>{t.text(1, 3), t.text(2, 3), t.text(0, 6), t.text(1, 6)}),
+            (std::vector<std::string>{"Prog", "Song", "-1 sec.", "10 sec."}));
+  auto v0202 = shown(PcgBuilder().version(0x0202).setLists(1, 64).editSlots(edit).build());
   EXPECT_EQ(v0202->state().table.text(1, 3), "1: OS Version 0202");
-  EXPECT_EQ(v0202->state().table.text(2, 3), "2: OS Version 0202");
-}
-
-TEST_F(SetListShow, HoldTimeIsItsByteLessOneSecond) {
-  auto v = shown(PcgBuilder().setLists(1, 64).editSlots([](int, int slot, Bytes& r) {
-    r[kHoldTime] = static_cast<std::uint8_t>(slot == 0 ? 0 : 11);
-  }).build());
-  EXPECT_EQ(v->state().table.text(0, 6), "-1 sec.");
-  EXPECT_EQ(v->state().table.text(1, 6), "10 sec.");
 }
 
 // A slot of 40 bytes leaves 10 for its comment; the bytes after it are the
