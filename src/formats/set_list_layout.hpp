@@ -40,4 +40,7 @@ inline constexpr std::int64_t kKeyboardTrack = 29;
 inline constexpr std::int64_t kComment = 30;
 inline constexpr std::int64_t kCommentWidth = 512;
 
+// The smallest set list: its name and 128 slots of the fields before the comment.
+inline constexpr std::int64_t kSmallestSetList = kFirstSlot + kSlotCount * kComment;
+
 }  // namespace patchlore::set_list_layout

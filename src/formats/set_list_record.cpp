@@ -31,17 +31,18 @@ std::int64_t SetListBankFacts::setListOffset(std::int64_t j) const {
   return bank + bank_layout::kHeaderSize + j * size;
 }
 
-// A set list holds at least its 24-byte name, so the image holds no more set
-// lists than names fit between the first set list and its end; the count is
-// cut to that. A size below the name would lay the set lists over each other
-// (a size of 0 puts all of them on the first), so such a size lists the first
-// only. The caller still stops at the first set list whose name is not
-// wholly inside the image.
+// Set lists follow each other size bytes apart, and a listed set list has
+// at least its 24-byte name inside the image: so no more are listed than
+// 1 + (bytes from the first set list to the end of the image - 24) / size.
+// A size below the smallest set list (a name and 128 slots of the 30 bytes
+// before their comments) would lay the set lists over each other, a size of
+// 0 all of them on the first: then the first only is listed. A count of 2^31
+// thus lists at most one set list per 3,864 bytes of the image.
 std::int64_t SetListBankFacts::listable(Image image) const {
   const std::int64_t first = setListOffset(0);
   const std::int64_t room = static_cast<std::int64_t>(image.size()) - first;
   if (first < 0 || room < kNameWidth) return 0;
-  const std::int64_t fitting = size < kNameWidth ? 1 : room / kNameWidth;
+  const std::int64_t fitting = size < kSmallestSetList ? 1 : 1 + (room - kNameWidth) / size;
   return std::min(count, fitting);
 }
 

@@ -21,7 +21,8 @@ struct SetListBankFacts {
   std::int64_t size = 0;   // bytes per set list
 
   std::int64_t setListOffset(std::int64_t j) const;
-  // How many set lists may be listed, at most count (see the definition).
+  // How many set lists may be listed: at most count, and only those whose
+  // name lies inside the image (see the definition for a size too small).
   std::int64_t listable(Image image) const;
   // The slot size of set list j; none when its table entry lies outside the image.
   std::optional<std::uint16_t> slotSize(Image image, std::int64_t j) const;

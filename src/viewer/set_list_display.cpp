@@ -56,12 +56,10 @@ bool SetListDisplay::showBank(ShowFrame& frame, std::int64_t sls1) {
   const SetListBankFacts bank = DecodeSetListBank(image_, sls1);
   frame.setMsg(patch_ + "; patchCount=" + HexPad(bank.count, 2) + "; patchSize=" + HexPad(bank.size, 2));
   RowWriter rows = frame.rows();
-  const std::int64_t listable = bank.listable(image_);
+  const std::int64_t listable = bank.listable(image_);  // bounded by the image
   for (std::int64_t j = 0; j < listable; ++j) {
     if (cancelled_) return false;
-    const std::int64_t start = bank.setListOffset(j);
-    if (start + kNameWidth > static_cast<std::int64_t>(image_.size())) break;
-    setListName_ = TrimRight(ReadClippedBytes(image_, start + kName, kNameWidth));
+    setListName_ = TrimRight(ReadClippedBytes(image_, bank.setListOffset(j) + kName, kNameWidth));
     const std::int64_t slotSize = bank.slotSize(image_, j).value_or(0);
     rows.expect(kSlotsShown);
     for (int i = 0; i < kSlotsShown; ++i) {

@@ -91,9 +91,9 @@ TEST_F(SetListShow, CommentEndsWithItsSlot) {
 }
 
 // Counts and sizes no image can hold: the listing ends where the set list
-// names leave the image, a size of 0 lists the first set list only, and a
-// slot past the end of the image gives empty cells. A count of 0 leaves
-// the bank's count and size in Msg.
+// names leave the image, a size below the smallest set list (here 1,000 or
+// 0) lists the first set list only, and a slot past the end of the image
+// gives empty cells. A count of 0 leaves the bank's count and size in Msg.
 TEST_F(SetListShow, HostileCountsAndSizesAreBoundedByTheImage) {
   const Bytes built = PcgBuilder().setLists(1, 40).build();
   const SetListBankFacts bank = DecodeSetListBank(Image(built), FindChunk("SLS1", Image(built)));
@@ -105,11 +105,12 @@ TEST_F(SetListShow, HostileCountsAndSizesAreBoundedByTheImage) {
     image[static_cast<std::size_t>(bank.slotTable + kSlotSizes + 1)] = static_cast<std::uint8_t>(slotSize >> 8);
     return shown(image);
   };
-  // The set lists after the first are 1,000 bytes apart; the image ends
-  // within a few of them.
+  // Set lists 4,000 bytes apart: the image ends within a few of them.
   const std::int64_t room = static_cast<std::int64_t>(built.size()) - bank.setListOffset(0);
-  const std::int64_t fitting = (room - kNameWidth) / 1000 + 1;
-  EXPECT_EQ(hostile(1000, 40)->state().table.rows.size(), static_cast<std::size_t>(fitting * kSlotsShown));
+  const std::int64_t fitting = (room - kNameWidth) / 4000 + 1;
+  ASSERT_GE(fitting, 2);
+  EXPECT_EQ(hostile(4000, 40)->state().table.rows.size(), static_cast<std::size_t>(fitting * kSlotsShown));
+  EXPECT_EQ(hostile(1000, 40)->state().table.rows.size(), static_cast<std::size_t>(kSlotsShown));
   EXPECT_EQ(hostile(0, 40)->state().table.rows.size(), static_cast<std::size_t>(kSlotsShown));
   auto wide = hostile(0x10000u * 64, 0xFFFF);
   const ViewerState& s = wide->state();
