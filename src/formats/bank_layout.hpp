@@ -18,4 +18,8 @@ inline constexpr std::int64_t kTypeCode = 20;        // 32-bit code naming the b
 inline constexpr std::int64_t kTypeCodeWidth = 4;
 inline constexpr std::int64_t kHeaderSize = 24;      // the first patch follows the header
 
+// From the start of a patch: every kind of patch begins with its name.
+inline constexpr std::int64_t kPatchName = 0;
+inline constexpr std::int64_t kPatchNameWidth = 24;
+
 }  // namespace patchlore::bank_layout

@@ -114,10 +114,14 @@ std::vector<std::int64_t> BankRun(Image image, std::int64_t parent, BankRunKind 
   return banks;
 }
 
-std::int64_t SetListBankOffset(Image image, std::int64_t sls1) {
+std::int64_t SetListBankPosition(Image image, std::int64_t sls1) {
   const std::int64_t slotTable = sls1 + set_list_layout::kSlotTableChunk;
   const std::int64_t c3 = slotTable + kChunkHeaderSize + ReadClippedS32BE(image, slotTable + kChunkSizeField);
-  const std::int64_t bank = c3 + kChunkHeaderSize;
+  return c3 + kChunkHeaderSize;
+}
+
+std::int64_t SetListBankOffset(Image image, std::int64_t sls1) {
+  const std::int64_t bank = SetListBankPosition(image, sls1);
   return ReadClippedBytes(image, bank, bank_layout::kIdWidth) == "SBK1" ? bank : -1;
 }
 

@@ -59,8 +59,10 @@ enum class BankRunKind { Programs, Combinations, DrumKitsOrWaveSequences };
 // the ID belongs to the run; a size that does not move forward ends the run.
 std::vector<std::int64_t> BankRun(Image image, std::int64_t parent, BankRunKind kind);
 
-// The set list bank of the "SLS1" chunk at sls1: the first child of the chunk
-// after the first grandchild, when its ID is "SBK1"; -1 otherwise.
+// Where the set list bank of the "SLS1" chunk at sls1 lies: the first child
+// of the chunk after the first grandchild; its ID is not compared.
+std::int64_t SetListBankPosition(Image image, std::int64_t sls1);
+// That position when the ID there is "SBK1"; -1 otherwise.
 std::int64_t SetListBankOffset(Image image, std::int64_t sls1);
 
 }  // namespace patchlore

@@ -1,7 +1,9 @@
 #include "viewer/displays.hpp"
 
+#include "viewer/bank_list_display.hpp"
 #include "viewer/combination_display.hpp"
 #include "viewer/program_display.hpp"
+#include "viewer/set_list_display.hpp"
 #include "viewer/song_display.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -28,9 +30,9 @@ std::unique_ptr<Display> MakeDisplay(ViewerKind kind, ShowFrame& frame) {
     case ViewerKind::Program: return MakeProgramDisplay(frame);
     case ViewerKind::Combination: return MakeCombinationDisplay(frame);
     case ViewerKind::Song: return std::make_unique<SongDisplay>();
-    case ViewerKind::SetList:
-    case ViewerKind::DrumKit:
-    case ViewerKind::WaveSequence:
+    case ViewerKind::SetList: return std::make_unique<SetListDisplay>(frame.context());
+    case ViewerKind::DrumKit: return std::make_unique<BankListDisplay>(frame, "Drum Kit ");
+    case ViewerKind::WaveSequence: return std::make_unique<BankListDisplay>(frame, "Wave Seq ");
     case ViewerKind::Sysex:
     case ViewerKind::Other: return nullptr;
   }

@@ -15,6 +15,10 @@ struct TemplateColumn {
   std::string columnSwitch;  // empty: always copied
 };
 
+// ListViewSetList: "Index", "SetList Name", "Slot", "Type", "Slot Name",
+// "Volume", "Hold Time", "Comment".
+const std::vector<TemplateColumn>& SetListTemplate();
+
 // ListViewSysex: "Sysex", "Index", "Offset", "Name", "Parameters".
 const std::vector<TemplateColumn>& SysexTemplate();
 

@@ -85,6 +85,11 @@ PcgBuilder& PcgBuilder::setLists(int count, int slotSize) {
   return *this;
 }
 
+PcgBuilder& PcgBuilder::editSlots(SlotEditor editor) {
+  slotEditor_ = std::move(editor);
+  return *this;
+}
+
 PcgBuilder& PcgBuilder::withIni(bool present) {
   ini_ = present;
   return *this;
@@ -157,11 +162,16 @@ ChunkNode PcgBuilder::setListChunk() const {
     for (int i = 0; i < kSlotCount; ++i) {
       Bytes slot;
       AppendPadded(slot, "Slot " + std::to_string(i), kSlotNameWidth);
-      slot.resize(static_cast<std::size_t>(kComment + kCommentWidth), 0);
+      slot.resize(static_cast<std::size_t>(kComment), 0);
+      AppendPadded(slot, "Comment " + std::to_string(i), kCommentWidth);
       slot[kSlotType] = static_cast<std::uint8_t>(i % 3);  // Combi, Prog, Song
       slot[kHoldTime] = static_cast<std::uint8_t>(1 + i % 10);
       slot[kVolume] = static_cast<std::uint8_t>(100 + i % 28);
       slot.resize(static_cast<std::size_t>(setListSlotSize_));
+      if (slotEditor_) {
+        slotEditor_(j, i, slot);
+        slot.resize(static_cast<std::size_t>(setListSlotSize_));
+      }
       bank.data.insert(bank.data.end(), slot.begin(), slot.end());
     }
   }

@@ -32,6 +32,10 @@ struct BankSpec {
 // checksum is worked out: bank, patch number from 0, the patchSize bytes.
 using PatchEditor = std::function<void(const BankSpec& bank, int patch, Bytes& record)>;
 
+// Changes the bytes of one slot before the set list bank is made: set list
+// and slot numbers from 0, the slot's slotSize bytes.
+using SlotEditor = std::function<void(int setList, int slot, Bytes& record)>;
+
 class PcgBuilder {
  public:
   explicit PcgBuilder(std::uint8_t model = kKronos);
@@ -42,8 +46,13 @@ class PcgBuilder {
   PcgBuilder& combiBank(std::uint32_t code, int count = 128, int size = kCombinationSize);
   PcgBuilder& drumKitBank(std::uint32_t code, int count, int size);
   PcgBuilder& waveSequenceBank(std::uint32_t code, int count, int size);
-  // A set list bank of count set lists of 128 slots of slotSize bytes.
+  // A set list bank of count set lists of 128 slots of slotSize bytes. Set
+  // list j is named "Set List j"; slot i "Slot i", with type i mod 3, hold
+  // time byte 1 + i mod 10, volume 100 + i mod 28 and the comment "Comment i",
+  // names and comment padded with blanks.
   PcgBuilder& setLists(int count, int slotSize = 544);
+  // Every slot of every set list passes through the editor.
+  PcgBuilder& editSlots(SlotEditor editor);
   // INI1 and INI2 chunks, as files of older system versions have them.
   PcgBuilder& withIni(bool present = true);
   // Every patch of every bank passes through the editor.
@@ -68,6 +77,7 @@ class PcgBuilder {
   int setListSlotSize_ = 544;
   bool ini_ = false;
   PatchEditor patchEditor_;
+  SlotEditor slotEditor_;
 };
 
 // The checksum of a bank body: (sum of the type code and all patch bytes - 13) mod 256.
