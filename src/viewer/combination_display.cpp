@@ -165,7 +165,8 @@ CombinationDisplay::CombinationDisplay(Image image, const ModelConstants& model,
 void CombinationDisplay::prepareColumns(ShowFrame& frame) {
   ViewerState& state = frame.viewerState();
   state.columnGroups = ColumnGroups{.trackParameter = true, .mixer = true, .zones = true,
-                                    .oscBasic = false, .programBasic = false};
+                                    .oscBasic = false, .programBasic = false,
+                                    .trackParameterCaption = "Timbre Parameter"};
   frame.changed(ViewerPart::Groups);
   DisableTimbreNames(state.columnBoxes);
   frame.changed(ViewerPart::ColumnBoxes);

@@ -167,6 +167,7 @@ void SongListing::show() {
   ColumnGroups& groups = state_.columnGroups;
   groups.mixer = groups.trackParameter = groups.zones = true;
   groups.oscBasic = groups.programBasic = false;
+  groups.trackParameterCaption = "Track Parameter";
   frame_.changed(ViewerPart::Groups);
   state_.table.columns.clear();
   frame_.changed(ViewerPart::Table);

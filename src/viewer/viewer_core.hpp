@@ -108,6 +108,9 @@ struct ColumnGroups {
   bool zones = true;           // GroupZones
   bool oscBasic = true;        // groupOSCBasic
   bool programBasic = true;    // groupProgramBasic
+  // The caption of groupTrackParameter: the tracks of a song or the timbres
+  // of a combination.
+  std::string trackParameterCaption = "Track Parameter";
   bool operator==(const ColumnGroups&) const = default;
 };
 

@@ -2,6 +2,8 @@
 // column check box that takes effect at the next Show.
 #include <QtTest>
 
+#include <QGroupBox>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -59,6 +61,7 @@ class CombinationViewerTest : public QObject {
     QCOMPARE(TableRowTexts(list, 0), (QStringList{"I-A", "000", "Combi I-A 000", "T01", "01", " I-A000"}));
     QCOMPARE(TableRowTexts(list, 15), (QStringList{"", "", "", "T16", "01", " I-A000"}));
     QVERIFY(Child<QLabel>(viewer, "Msg")->text().startsWith("Combi Banks:1; Lines:16; Time: "));
+    QCOMPARE(Child<QGroupBox>(viewer, "groupTrackParameter")->title(), QString("Timbre Parameter"));
 
     Child<QCheckBox>(viewer, "TPan")->click();
     Child<QPushButton>(viewer, "Show")->click();

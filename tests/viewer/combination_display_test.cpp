@@ -109,7 +109,7 @@ TEST_F(CombinationDisplay, KronosTimbreTextsWithPrefixesAndOffsets) {
   EXPECT_EQ(v->filters().countExist(), "All Progs: 4");
   EXPECT_EQ(s.msg, "Combi Banks:1; Lines:16; Time: 10:00:00 - 10:00:05");
   EXPECT_EQ(s.info, "Processing...Combi I-A000");
-  EXPECT_EQ(s.columnGroups, (ColumnGroups{true, true, true, false, false}));
+  EXPECT_EQ(s.columnGroups, (ColumnGroups{true, true, true, false, false, "Timbre Parameter"}));
   EXPECT_FALSE(v->columnChecked("TName"));
   v->setColumnBox("TName", true);  // disabled: the click changes nothing
   EXPECT_FALSE(v->columnChecked("TName"));

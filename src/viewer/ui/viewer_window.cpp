@@ -550,6 +550,7 @@ void ViewerWindow::showGroups() {
   columns_->setVisible(state.columnsVisible);
   for (const ColumnGroupDesign& design : ColumnGroupDesigns())
     columnGroups_.at(design.name)->setVisible(state.columnGroups.*design.shown);
+  columnGroups_.at("groupTrackParameter")->setTitle(toQString(state.columnGroups.trackParameterCaption));
 }
 
 void ViewerWindow::showCommands() {
