@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/bank_layout.hpp"
+#include "formats/ini2_layout.hpp"
 #include "formats/chunks.hpp"
 #include "formats/set_list_layout.hpp"
 
@@ -46,10 +47,10 @@ ChunkNode Filler(const std::string& id, std::size_t size, std::uint32_t seed) {
 
 }  // namespace
 
-std::uint8_t BankChecksum(const Bytes& body) {
+std::uint8_t BankChecksum(const Bytes& payload) {
   unsigned sum = 0;
-  for (const auto b : body) sum = (sum + b) & 0xFF;
-  return static_cast<std::uint8_t>((sum + 256 - 13) & 0xFF);
+  for (const auto b : payload) sum = (sum + b) & 0xFF;
+  return static_cast<std::uint8_t>(sum);
 }
 
 PcgBuilder::PcgBuilder(std::uint8_t model) : model_(model) {}
@@ -123,10 +124,10 @@ ChunkNode PcgBuilder::bankChunk(const BankSpec& bank) const {
   }
   ChunkNode node{bank.id, {}, {}, {}};
   constexpr std::int64_t kExtraStart = kChunkHeaderSize - 4;  // the header's four further bytes
-  node.extra[bank_layout::kChecksum - kExtraStart] = BankChecksum(body);
   AppendBigEndian32(node.data, static_cast<std::uint32_t>(bank.patchCount));
   AppendBigEndian32(node.data, static_cast<std::uint32_t>(bank.patchSize));
   node.data.insert(node.data.end(), body.begin(), body.end());
+  node.extra[bank_layout::kChecksum - kExtraStart] = BankChecksum(node.data);
   return node;
 }
 
@@ -188,7 +189,7 @@ ChunkNode PcgBuilder::ini2Chunk(const std::vector<ChunkNode>& banks) const {
     AppendText(record, bank.id);
     record.insert(record.end(), bank.data.begin() + 8, bank.data.begin() + 12);  // type code
     record.resize(kIni2RecordSize, 0);
-    record[54] = bank.extra[3];
+    record[static_cast<std::size_t>(ini2_layout::kChecksumCopy)] = bank.extra[3];
     ini2.data.insert(ini2.data.end(), record.begin(), record.end());
   }
   return ini2;
