@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
 
 int main(int argc, char** argv) {
@@ -46,11 +47,15 @@ int main(int argc, char** argv) {
   show->add_option("--sep", showOptions.separator, "Separator position 0-5 (; : , . blank tab)");
   show->add_option("-o", showOptions.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
 
+  patchlore::cli::BankCommandOptions bankOptions;
+  patchlore::cli::AddBankCommands(app, bankOptions);
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*list) return patchlore::cli::RunList(listFile, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
+  if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
   return 0;
 }

@@ -339,8 +339,7 @@ class MainWindowTest : public QObject {
       const char* action;
       const char* text;
     } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"},
-                    {"FileSavePcgItem", "Save Pcg: not available yet"},
-                    {"BankManager", "Bank Manager: not available yet"}};
+                    {"FileSavePcgItem", "Save Pcg: not available yet"}};
     for (const auto& command : commands) {
       action(command.action)->trigger();
       QCOMPARE(text("ActionMsg"), QString(command.text));

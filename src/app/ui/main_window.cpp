@@ -34,6 +34,7 @@
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
 #include "app/ui/window_arrangement.hpp"
+#include "banks/ui/bank_manager_window.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -123,6 +124,13 @@ MainWindow::~MainWindow() { filesModel_->show(nullptr); }
 
 void MainWindow::adoptChildWindow(QWidget* window) { children_->adopt(window); }
 
+// Made at the first Bank Manager command and kept, with its choices, until
+// the main window closes.
+void MainWindow::openBankManager() {
+  if (!bankManager_) bankManager_ = new BankManagerWindow(core_.registry(), this);
+  bankManager_->openFromCommand();
+}
+
 // ---- components ------------------------------------------------------------
 
 QAction* MainWindow::addCommand(const char* name, const char* caption, const char* shortcut,
@@ -144,7 +152,7 @@ void MainWindow::createCommands() {
   QAction* bankManager =
       addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
   bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
-  connect(bankManager, &QAction::triggered, this, [this] { core_.reportNotAvailable("Bank Manager"); });
+  connect(bankManager, &QAction::triggered, this, &MainWindow::openBankManager);
   connect(addCommand("HelpAbout1", "&About...", "", "About|Version of Patchlore and contact"),
           &QAction::triggered, this, &MainWindow::showAbout);
 }

@@ -23,6 +23,7 @@ class QTreeView;
 class TableModel;
 class ChildWindows;
 class AboutBox;
+class BankManagerWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   Q_OBJECT
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void checkFile();
   void closeActiveWindow();
   void showAbout();
+  void openBankManager();
   void selectAllFiles();
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   patchlore::ViewerShared viewerShared_;
   ChildWindows* children_;
   AboutBox* aboutBox_;
+  BankManagerWindow* bankManager_ = nullptr;
   EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;

@@ -1,0 +1,56 @@
+// The bank manager window (TFormBankManager): file, bank and patch lists for
+// both sides, the texts that describe each choice, and the Write and Move
+// buttons. Everything it shows comes from BankManager; it forwards clicks.
+#pragma once
+
+#include <QWidget>
+
+#include "banks/bank_manager.hpp"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+class BankManagerWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BankManagerWindow(patchlore::Registry& registry, QWidget* parent = nullptr);
+
+  // The Bank Manager command: fills the file lists again and shows the window.
+  void openFromCommand();
+
+  const patchlore::BankManager& core() const { return core_; }
+
+ private:
+  struct Side {
+    QListWidget* box;
+    QListWidget* banks;
+    QListWidget* progs;
+    QLabel* boxInfo;
+    QLabel* header24;
+    QLabel* bankInfo;
+  };
+
+  Side createSide(const char* name, const char* bankInfoCaption);
+  void createButtons();
+  void layOut();
+  void connectSide(const Side& side, patchlore::BankSide which);
+  void showState();
+  void showSide(const Side& side, const patchlore::BankSideState& state);
+
+  patchlore::BankManager core_;
+  Side from_;
+  Side to_;
+  QLabel* checkSumInfo_;
+  QPushButton* writeBank_;
+  QSpinBox* swapOff_;
+  QSpinBox* swapLen_;
+  QLabel* offsetTitle_;
+  QLabel* lengthTitle_;
+  QLabel* moveIni2_;
+  QLabel* moveSize_;
+  QPushButton* move_;
+  QLabel* moveInfo_;
+};

@@ -1,0 +1,63 @@
+// copy-bank and move: the bank manager's Write and Move run from the command line.
+#include <gtest/gtest.h>
+
+#include "common/bytes.hpp"
+#include "formats/bank_layout.hpp"
+#include "formats/banks.hpp"
+#include "formats/checksums.hpp"
+#include "formats/chunks.hpp"
+#include "support/cli_runner.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace patchlore {
+namespace {
+
+using test::PcgBuilder;
+using test::TempDir;
+
+class CliBank : public ::testing::Test {
+ protected:
+  TempDir dir;
+  test::Bytes pcg = PcgBuilder().programBank(0, 2, 40).programBank(1, 2, 40).combiBank(0, 2, 40).build();
+  std::string in = dir.write("IN.PCG", pcg);
+  std::string out = (dir.path() / "OUT.PCG").string();
+
+  test::CliRun run(const std::string& arguments) const {
+    return test::RunCommand(std::string(PATCHLORE_CLI) + " " + arguments + " -o '" + out + "'");
+  }
+  std::int64_t bank(const test::Bytes& image, int line) const {
+    return BankRun(Image(image), FindChunk("PRG1", Image(image)), BankRunKind::Programs).at(line);
+  }
+};
+
+TEST_F(CliBank, CopyBankWritesTheChangedFileAndLeavesTheInput) {
+  const auto result = run("copy-bank '" + in + "' 0 '" + in + "' 1");
+  ASSERT_EQ(result.status, 0) << result.out;
+  const std::string written = TempDir::read(out);
+  const test::Bytes image(written.begin(), written.end());
+  ASSERT_EQ(image.size(), pcg.size());
+  const std::int64_t to = bank(image, 1);
+  const std::string sum = HexPad(CheckBytes(Image(image), to), 2);
+  EXPECT_NE(result.out.find("; 0-->1; checkSum=" + sum + "; checkBytes :" + sum + "\nMoveSize: patchSize=28 (hex); 40 (dec)\n"),
+            std::string::npos) << result.out;
+  EXPECT_EQ(image[to + bank_layout::kChecksum], CheckBytes(Image(image), to));
+  EXPECT_EQ(TempDir::read(in), std::string(pcg.begin(), pcg.end()));
+}
+
+TEST_F(CliBank, MovePrintsItsTextsAndARefusedCopyWritesNothing) {
+  const auto moved = run("move '" + in + "' 0 1 '" + in + "' 1 0 --offset 0 --length 24");
+  ASSERT_EQ(moved.status, 0) << moved.out;
+  const std::string written = TempDir::read(out);
+  const test::Bytes image(written.begin(), written.end());
+  EXPECT_EQ(moved.out, "MoveSize: MoveSize; n=00; k=17\nMoveINI2: i2=FFFFFFFF; j2=00; checkSum=" +
+                           HexPad(image[bank(image, 1) + bank_layout::kChecksum], 2) + "\n");
+  std::filesystem::remove(out);
+  const auto refused = run("copy-bank '" + in + "' 0 '" + in + "' 2");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "patchlore-cli: Write refused: a Prog bank cannot be written into a Combi bank\n");
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+}  // namespace
+}  // namespace patchlore
