@@ -127,6 +127,19 @@ TEST_F(BankManagerTest, WriteUpdatesOnlyTheFirstOfTwoRecordsWithTheKey) {
   EXPECT_EQ(image(0)[record + test::kIni2RecordSize + ini2_layout::kChecksumCopy], secondCopy);
 }
 
+TEST_F(BankManagerTest, AnIni2RecordCutByItsChunkIsNotWrittenAndSaidSo) {
+  AddPcg(registry, PcgBuilder().programBank(0, 1, kSize).programBank(1, 1, kSize).withIni().build());
+  choose(0, 0, 0, 1);
+  const std::int64_t ini = FindChunk("INI2", image(0));
+  const auto record = *FindIni2Record(image(0), manager.state().to.key);
+  const auto before = image(0)[record + ini2_layout::kChecksumCopy];
+  registry.image(0)[ini + kChunkSizeField + 3] = static_cast<std::uint8_t>(record + 20 - ini - kChunkHeaderSize);
+  ASSERT_TRUE(manager.write());
+  EXPECT_TRUE(manager.state().checkSumInfo.ends_with("; INI2 record lies outside INI2, not written"));
+  EXPECT_EQ(image(0)[record + ini2_layout::kChecksumCopy], before);
+  EXPECT_EQ(stored(0, toBank()), CheckBytes(image(0), toBank()));
+}
+
 TEST_F(BankManagerTest, AWrongSourceChecksumIsNotCopiedButSaidSo) {
   AddPcg(registry, PcgBuilder().programBank(0, 1, kSize).programBank(1, 1, kSize).build());
   choose(0, 0, 0, 1);
