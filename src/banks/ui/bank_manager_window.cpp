@@ -21,6 +21,7 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& caption) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // long texts do not widen the window
   return label;
 }
 
@@ -144,6 +145,8 @@ void BankManagerWindow::layOut() {
   commands->addWidget(moveSize_, 1, 4);
   commands->addWidget(move_, 1, 5);
   commands->addWidget(moveInfo_, 1, 6);
+  commands->setColumnStretch(4, 2);
+  commands->setColumnStretch(6, 3);
   layout->addLayout(commands);
 }
 
