@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void closeActiveWindow();
   void showAbout();
   void selectAllFiles();
+  std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
   QRect arrangementArea() const;
