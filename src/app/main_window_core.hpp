@@ -64,6 +64,11 @@ class MainWindowCore {
   std::optional<ChunkListingContent> checkFile();
   // Save: the lines of the log as a ".txt" file.
   void saveLog();
+  // Save Pcg: for each selected row in row order, the save dialog proposes
+  // the row's File Name; cancelling skips the row, refusing to rewrite an
+  // existing file ends the command. Each save's outcome shows in ActionMsg;
+  // after the last, a failure still shows there.
+  void savePcg(std::vector<int> selectedRows);
   // Font Setting: the font of the log.
   void chooseLogFont();
   // The same, the dialog starting from the font the log is really drawn in
@@ -82,6 +87,7 @@ class MainWindowCore {
   class OpenCommand;
 
   std::optional<std::string> chooseFileToOpen();
+  bool saveImage(int index, const std::string& path);  // false when it failed
   void setActionMsg(std::string text);
   void setCaption(std::string text);
   void setMsgView(std::string text);

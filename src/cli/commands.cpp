@@ -8,6 +8,7 @@
 #include "common/file_io.hpp"
 #include "app/main_window_core.hpp"
 #include "formats/chunk_listing.hpp"
+#include "formats/verify.hpp"
 #include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/table_export.hpp"
@@ -76,6 +77,25 @@ int RunCheck(const std::string& file, const Output& output) {
   }
   for (const auto& line : CheckPcgListing(Utf8ToCp1251(file), read->bytes())) output.line(line);
   return 0;
+}
+
+int RunVerify(const std::string& file, const Output& output) {
+  const ReadResult read = ReadWholeFile(file);
+  if (!read) {
+    output.err << "patchlore-cli: " << read.failure().text << '\n';
+    return 2;
+  }
+  const auto checks = VerifyChecksums(read->bytes());
+  if (!checks) {
+    output.err << "patchlore-cli: " << file << ": " << checks.failure().text << '\n';
+    return 2;
+  }
+  bool allAgree = true;
+  for (const ChecksumCheck& check : *checks) {
+    output.line(VerifyLine(check));
+    allAgree = allAgree && check.ok();
+  }
+  return allAgree ? 0 : 1;
 }
 
 int RunList(const std::string& file, const Output& output) {

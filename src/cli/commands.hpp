@@ -23,6 +23,11 @@ int RunInfo(const std::vector<std::string>& files, const Output& output);
 // Prints the "Check PCG" listing of a file; 2 when it cannot be read.
 int RunCheck(const std::string& file, const Output& output);
 
+// Prints one line per bank chunk and for GLB1: where it is, its stored
+// checksum, the sum of its payload, its INI2 copy, OK or MISMATCH. 0 when
+// every chunk agrees, 1 otherwise, 2 when the file is not read or not a PCG.
+int RunVerify(const std::string& file, const Output& output);
+
 // Opens FILE with the Open command and prints the object catalogue of its
 // row: caption, columns, rows (every sub-item), descriptor lines, Msg and
 // ActionMsg. 1 with the loader's ActionMsg when the file is not loaded.

@@ -22,6 +22,11 @@ int main(int argc, char** argv) {
   auto* check = app.add_subcommand("check", "Print the \"Check PCG\" listing of FILE");
   check->add_option("FILE", checkFile, "File to list")->required();
 
+  std::string verifyFile;
+  auto* verify = app.add_subcommand(
+      "verify", "Check the checksum of every bank of FILE and of its GLB1 chunk against its bytes and INI2");
+  verify->add_option("FILE", verifyFile, "PCG file to check")->required();
+
   std::string listFile;
   auto* list = app.add_subcommand("list", "Open FILE and print the object catalogue of its row");
   list->add_option("FILE", listFile, "File to open")->required();
@@ -54,6 +59,7 @@ int main(int argc, char** argv) {
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
+  if (*verify) return patchlore::cli::RunVerify(verifyFile, output);
   if (*list) return patchlore::cli::RunList(listFile, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);

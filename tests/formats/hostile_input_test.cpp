@@ -5,6 +5,7 @@
 #include "formats/chunk_listing.hpp"
 #include "formats/chunks.hpp"
 #include "formats/sng.hpp"
+#include "formats/verify.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/result_text.hpp"
 #include "support/sng_builder.hpp"
@@ -33,6 +34,7 @@ void ReadEverything(const Bytes& image) {
     }
   }
   (void)FindChunk("INI2", view);
+  (void)VerifyChecksums(view);
   const std::int64_t o = SngPosition(view);
   (void)SngLengthMatches(view, o);
   std::int64_t previous = -1;

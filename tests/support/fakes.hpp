@@ -21,6 +21,7 @@ class FakeDialogs : public Dialogs {
   bool yesNoAnswer = false;
   std::vector<std::string> saveProposals;
   std::vector<FontSpec> fontsOffered;
+  std::vector<std::string> questions;  // every yes/no question asked
 
   std::optional<std::string> openFile(const std::string&) override {
     return take(openAnswers);
@@ -33,7 +34,10 @@ class FakeDialogs : public Dialogs {
     fontsOffered.push_back(current);
     return fontAnswer;
   }
-  bool askYesNo(const std::string&) override { return yesNoAnswer; }
+  bool askYesNo(const std::string& question) override {
+    questions.push_back(question);
+    return yesNoAnswer;
+  }
 
  private:
   static std::optional<std::string> take(std::deque<std::optional<std::string>>& answers) {

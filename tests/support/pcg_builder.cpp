@@ -176,6 +176,7 @@ ChunkNode PcgBuilder::setListChunk() const {
       bank.data.insert(bank.data.end(), slot.begin(), slot.end());
     }
   }
+  bank.extra[3] = BankChecksum(bank.data);
   ChunkNode c3{"SLSD", {}, {}, {std::move(bank)}};
   ChunkNode c1{"SLST", {}, {}, {std::move(c2), std::move(c3)}};
   return ChunkNode{"SLS1", {}, {}, {std::move(c1)}};
@@ -205,7 +206,9 @@ Bytes PcgBuilder::build() const {
   pcg1.children.push_back(ParentChunk("CMB1", "C", banks));
   pcg1.children.push_back(ParentChunk("DKT1", "D", banks));
   pcg1.children.push_back(ParentChunk("WSQ1", "W", banks));
-  pcg1.children.push_back(Filler("GLB1", 2048, 2));
+  ChunkNode global = Filler("GLB1", 2048, 2);
+  global.extra[3] = BankChecksum(global.data);  // kept like a bank's
+  pcg1.children.push_back(std::move(global));
   if (ini_) {
     pcg1.children.push_back(Filler("INI1", 128, 3));
     pcg1.children.push_back(ini2Chunk(banks));

@@ -1,8 +1,9 @@
 // Builds synthetic PCG images laid out as the instrument writes them: the
 // 16-byte header, "PCG1" spanning the rest of the file, and the top-level
 // chunks in the order DIV1, SLS1, PRG1, CMB1, DKT1, WSQ1, GLB1 (then INI1 and
-// INI2 for files of older system versions). Banks carry a correct checksum
-// byte and, when INI2 is present, a record with the checksum copy.
+// INI2 for files of older system versions). Banks, the set list bank and GLB1
+// carry a correct checksum byte; banks other than the set list bank have,
+// when INI2 is present, a record with the checksum copy.
 #pragma once
 
 #include <cstdint>
@@ -80,7 +81,8 @@ class PcgBuilder {
   SlotEditor slotEditor_;
 };
 
-// The checksum of a bank body: (sum of the type code and all patch bytes - 13) mod 256.
+// The checksum of a bank: the sum modulo 256 of its whole payload (count,
+// size, type code and patches: every byte after the 12-byte chunk header).
 std::uint8_t BankChecksum(const Bytes& body);
 
 // The smallest complete PCG: 52 bytes, "PCG1" with one "PRG1" of 12 data bytes.

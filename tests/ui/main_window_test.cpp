@@ -338,12 +338,27 @@ class MainWindowTest : public QObject {
     const struct {
       const char* action;
       const char* text;
-    } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"},
-                    {"FileSavePcgItem", "Save Pcg: not available yet"}};
+    } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"}};
     for (const auto& command : commands) {
       action(command.action)->trigger();
       QCOMPARE(text("ActionMsg"), QString(command.text));
     }
+  }
+
+  void savePcgWritesTheSelectedRowsImage() {
+    open(smallestPcg("a.pcg"));
+    open(dir_->write("b.pcg", patchlore::test::PcgBuilder().programBank(0, 2).build()));
+    openList()->selectionModel()->select(openList()->model()->index(1, 0),
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const std::string target = (dir_->path() / "saved.pcg").string();
+    dialogs_.saveAnswers.push_back(target);
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keyClick(form_.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(dialogs_.saveProposals, std::vector<std::string>{"b.pcg"});
+    QCOMPARE(TempDir::read(target), TempDir::read((dir_->path() / "b.pcg").string()));
+    QCOMPARE(text("ActionMsg"), QString::fromStdString("Saved <" + target + ">"));
   }
 
   void saveWritesTheLogWithCrLf() {

@@ -178,7 +178,7 @@ void MainWindow::createFileCommands() {
   connect(fileSave1, &QAction::triggered, this, [this] { core_.saveLog(); });
 
   connect(addCommand("FileSavePcgItem", "Save &Pcg", "Ctrl+P", ""), &QAction::triggered, this,
-          [this] { core_.reportNotAvailable("Save Pcg"); });
+          [this] { core_.savePcg(selectedFileRows()); });
   addCommand("FileSaveAs1", "Save &As...", "Ctrl+A", "Save As|Save current file with different name")
       ->setEnabled(false);  // no command behind it
   connect(addCommand("FileExit1", "E&xit", "", "Exit|Exit application"), &QAction::triggered, this,
@@ -444,10 +444,14 @@ void MainWindow::showAbout() { aboutBox_->exec(); }
 
 void MainWindow::selectAllFiles() { openList_->selectAll(); }
 
-void MainWindow::openSelectedCatalogues() {
+std::vector<int> MainWindow::selectedFileRows() const {
   std::vector<int> rows;
   for (const QModelIndex& index : openList_->selectionModel()->selectedRows()) rows.push_back(index.row());
-  for (const patchlore::CatalogueRequest& request : core_.catalogueRequestsFor(rows))
+  return rows;
+}
+
+void MainWindow::openSelectedCatalogues() {
+  for (const patchlore::CatalogueRequest& request : core_.catalogueRequestsFor(selectedFileRows()))
     emit catalogueRequested(request.index, request.counter);
 }
 

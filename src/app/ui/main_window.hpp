@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void showAbout();
   void openBankManager();
   void selectAllFiles();
+  std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
   QRect arrangementArea() const;
