@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
+#include "cli/rename_command.hpp"
 
 int main(int argc, char** argv) {
   CLI::App app{"Patchlore: KRONOS and OASYS PCG, SNG and SysEx files, without windows"};
@@ -46,11 +47,20 @@ int main(int argc, char** argv) {
   show->add_option("--sep", showOptions.separator, "Separator position 0-5 (; : , . blank tab)");
   show->add_option("-o", showOptions.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
 
+  patchlore::cli::RenameOptions renameOptions;
+  auto* rename = app.add_subcommand("rename", "Rename patch PATCH of bank line BANK with the name editor and save to OUT");
+  rename->add_option("FILE", renameOptions.file, "PCG to rename in")->required();
+  rename->add_option("BANK", renameOptions.bankLine, "Line of the bank list (program banks, then combination banks), from 0")->required();
+  rename->add_option("PATCH", renameOptions.patch, "Patch of that bank, from 0")->required();
+  rename->add_option("NAME", renameOptions.name, "The new name (up to 24 characters)")->required();
+  rename->add_option("-o", renameOptions.output, "File to write the changed image to")->required();
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*list) return patchlore::cli::RunList(listFile, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
+  if (*rename) return patchlore::cli::RunRename(renameOptions, output);
   return 0;
 }

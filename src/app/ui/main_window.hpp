@@ -23,6 +23,7 @@ class QTreeView;
 class TableModel;
 class ChildWindows;
 class AboutBox;
+class NameEditorWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   Q_OBJECT
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void selectAllFiles();
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
+  void openNameEditor(int fileIndex, qint64 bankOffset, int patch);
   QRect arrangementArea() const;
   void cascadeWindows();
   void tileWindows(Qt::Orientation orientation);
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   patchlore::ViewerShared viewerShared_;
   ChildWindows* children_;
   AboutBox* aboutBox_;
+  NameEditorWindow* nameEditor_;  // created hidden, reused for every patch
   EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;
