@@ -87,9 +87,10 @@ TEST(NameEditor, TheWindowTextsAndTheChangeLog) {
 TEST(NameEditor, NamesAreCutOrPaddedTo24Bytes) {
   Editing editing(ProgramBankWithChecksum255(false), 0, 0);
   const std::size_t name = static_cast<std::size_t>(editing.bank + 24);
+  const char next = BytesText(editing.image(), name + 24, 1).front();
   editing.editor.setName("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
   ASSERT_TRUE(editing.editor.write().ok());
-  EXPECT_EQ(BytesText(editing.image(), name, 25), std::string("ABCDEFGHIJKLMNOPQRSTUVWX") + '\0');
+  EXPECT_EQ(BytesText(editing.image(), name, 25), std::string("ABCDEFGHIJKLMNOPQRSTUVWX") + next);
   editing.editor.setName("Abc");
   ASSERT_TRUE(editing.editor.write().ok());
   EXPECT_EQ(BytesText(editing.image(), name, 24), "Abc" + std::string(21, '\0'));

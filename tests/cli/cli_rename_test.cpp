@@ -15,7 +15,7 @@ namespace {
 
 TEST(CliRename, RenamesOnePatchIntoTheOutputFileOrRefuses) {
   const test::TempDir dir;
-  const test::Bytes original = test::PcgBuilder().programBank(0, 2, 40).combiBank(0x20000, 2, 40).build();
+  const test::Bytes original = test::PcgBuilder().programBank(0, 2, 40).combiBank(0x20000, 2, 40).withIni().build();
   const std::string in = dir.write("A.PCG", original);
   const std::string out = (dir.path() / "B.PCG").string();
   const std::string command = std::string(PATCHLORE_CLI) + " rename '" + in + "' ";
