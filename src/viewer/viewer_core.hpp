@@ -159,6 +159,7 @@ struct RowPatch {
   int fileIndex = -1;
   std::int64_t bankOffset = 0;
   std::int64_t patch = 0;
+  bool operator==(const RowPatch&) const = default;
 };
 
 // The columns ListView1 starts with.
