@@ -49,8 +49,8 @@ Result<Target> FindTarget(const Registry& registry, const NameEditorInputs& inpu
     return Failure{Refusal("No loaded file has the index " + std::to_string(index))};
   target.index = static_cast<int>(index);
   const std::int64_t size = registry.size(target.index);
-  if (DecimalOrNone(inputs.bytes) != size)
-    return Failure{Refusal("The file has " + std::to_string(size) + " bytes, not " + inputs.bytes)};
+  if (const std::int64_t bytes = DecimalOrNone(inputs.bytes); bytes != size)
+    return Failure{Refusal("The file has " + std::to_string(size) + " bytes, not " + std::to_string(bytes))};
   const Image image = registry.image(target.index);
   const std::int64_t bankOffset = HexValue(inputs.offsetBank, kOffsetDigits);
   if (bankOffset < 0 || bankOffset > size - kBankHeaderSize)
