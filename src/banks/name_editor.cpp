@@ -7,6 +7,7 @@
 #include "formats/bank_layout.hpp"
 #include "formats/banks.hpp"
 #include "formats/checksums.hpp"
+#include "formats/chunks.hpp"
 
 namespace patchlore {
 
@@ -32,13 +33,16 @@ struct Target {
 std::string Refusal(const std::string& why) { return why + ": nothing written"; }
 
 // The patch number of the name at nameOffset in the bank, or -1 when the
-// name is not the start of one of the bank's patches lying in the image.
+// name is not the start of one of the bank's patches lying in the bank
+// chunk (by its size field, whatever its patch count claims) and the image.
 std::int64_t PatchOfName(const BankHeader& bank, std::int64_t nameOffset, std::int64_t size) {
+  const bool isBank = bank.id.size() == 4 && bank.id.ends_with("BK1");
   const std::int64_t first = bank.patchOffset(0);
-  if (bank.patchSize < kNameWidth || nameOffset < first) return -1;
+  if (!isBank || bank.patchSize < kNameWidth || nameOffset < first) return -1;
   if ((nameOffset - first) % bank.patchSize != 0) return -1;
   const std::int64_t patch = (nameOffset - first) / bank.patchSize;
-  if (patch >= bank.patchCount || nameOffset > size - kNameWidth) return -1;
+  const std::int64_t end = std::min(size, bank.offset + kChunkHeaderSize + bank.chunkSize);
+  if (patch >= bank.patchCount || nameOffset > end - kNameWidth) return -1;
   return patch;
 }
 

@@ -160,6 +160,16 @@ TEST(NameEditor, AWriteThatCannotBeMadeIsRefusedAndChangesNothing) {
   EXPECT_FALSE(NameEditorInputsFor(editing.registry, 0, editing.bank, 128).ok());
 }
 
+TEST(NameEditor, APatchCountPastTheBankChunkOpensNoPatchBeyondIt) {
+  Bytes image = PcgBuilder().programBank(0, 2, 40).programBank(1, 2, 40).build();
+  const std::int64_t bank = ListProgramAndCombinationBanks(Image(image)).front().offset;
+  image[static_cast<std::size_t>(bank + bank_layout::kPatchCountByte)] = 3;  // patch 2 would be the next bank's header
+  Registry registry;
+  test::AddToRegistry(registry, image);
+  EXPECT_EQ(NameEditorInputsFor(registry, 0, bank, 2).failure().text,
+            "The bank at " + Hex8(bank) + " has no patch 2");
+}
+
 TEST(NameEditorTexts, CaptionsAndDevices) {
   EXPECT_EQ(DeviceOfInfo("0:PCG KORG OASYS (bytes:100) \\A.PCG"), "OASYS");
   EXPECT_EQ(DeviceOfInfo("0:PCG KORG KRONOS (bytes:100)"), "undefined");
