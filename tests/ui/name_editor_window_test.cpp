@@ -52,7 +52,11 @@ class NameEditorWindowTest : public QObject {
     auto* editName = Child<QAction>(viewer, "EditName1");
     QVERIFY(list->actions().contains(editName));  // the row's context menu
     list->setCurrentIndex(list->model()->index(1, 0));
-    editName->trigger();
+    QApplication::setActiveWindow(viewer);
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_F2);
 
     auto* editor = Child<NameEditorWindow>(&form, "TFormEdit");
     QVERIFY(editor->isVisible());
