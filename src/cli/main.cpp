@@ -5,6 +5,7 @@
 
 #include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
+#include "cli/rename_command.hpp"
 
 int main(int argc, char** argv) {
   CLI::App app{"Patchlore: KRONOS and OASYS PCG, SNG and SysEx files, without windows"};
@@ -54,6 +55,13 @@ int main(int argc, char** argv) {
 
   patchlore::cli::BankCommandOptions bankOptions;
   patchlore::cli::AddBankCommands(app, bankOptions);
+  patchlore::cli::RenameOptions renameOptions;
+  auto* rename = app.add_subcommand("rename", "Rename patch PATCH of bank line BANK with the name editor and save to OUT");
+  rename->add_option("FILE", renameOptions.file, "PCG to rename in")->required();
+  rename->add_option("BANK", renameOptions.bankLine, "Line of the bank list (program banks, then combination banks), from 0")->required();
+  rename->add_option("PATCH", renameOptions.patch, "Patch of that bank, from 0")->required();
+  rename->add_option("NAME", renameOptions.name, "The new name (up to 24 characters)")->required();
+  rename->add_option("-o", renameOptions.output, "File to write the changed image to")->required();
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
@@ -63,5 +71,6 @@ int main(int argc, char** argv) {
   if (*list) return patchlore::cli::RunList(listFile, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
+  if (*rename) return patchlore::cli::RunRename(renameOptions, output);
   return 0;
 }

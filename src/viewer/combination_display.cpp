@@ -248,7 +248,11 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
     CellWriter cells(row.cells, shown_.size());
     for (const CombinationColumn id : shown_) SpecOf(id).cell(cell, cells.next());
   }
-  if (firstRow) frame.viewerState().offsetLines.push_back(bankName_ + ZeroPad(j, 3) + "=" + Hex8(combination_.offset));
+  if (firstRow) {
+    ViewerState& state = frame.viewerState();
+    state.offsetLines.push_back(bankName_ + ZeroPad(j, 3) + "=" + Hex8(combination_.offset));
+    state.offsetLineRows.push_back(state.table.rows.size() - 1);
+  }
   frame.changed(ViewerPart::Table);
 }
 

@@ -1,5 +1,6 @@
 #include "viewer/viewer_core.hpp"
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 
@@ -99,6 +100,27 @@ void ViewerCore::setCaption(std::string caption) {
   tell(ViewerPart::Caption);
 }
 
+std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
+  const ViewerKind kind = request_.kind();
+  if (kind != ViewerKind::Program && kind != ViewerKind::Combination) return std::nullopt;
+  const int file = request_.fileIndex;
+  if (file < 0 || file >= registry_.count()) return std::nullopt;
+  // The offset line of a patch is written with its first row.
+  const auto& starts = state_.offsetLineRows;
+  const auto after = std::upper_bound(starts.begin(), starts.end(), row);
+  if (after == starts.begin() || row >= state_.table.rows.size()) return std::nullopt;
+  const std::size_t line = static_cast<std::size_t>(after - starts.begin()) - 1;
+  const std::int64_t offset = HexValue(state_.offsetLines.at(line), 8);
+  // The patch's bank is the last of the request's banks that begins before it.
+  std::optional<std::int64_t> bank;
+  for (const std::int64_t b : request_.objectOffsets)
+    if (b < offset && (!bank || b > *bank)) bank = b;
+  if (!bank) return std::nullopt;
+  const BankHeader header = ReadBankHeader(registry_.image(file), *bank);
+  if (header.patchSize <= 0) return std::nullopt;
+  return RowPatch{file, *bank, (offset - header.patchOffset(0)) / header.patchSize};
+}
+
 void ViewerCore::Open(const ViewerRequest& request) {
   create();
   request_ = request;
@@ -130,6 +152,7 @@ void ViewerCore::runShow() {
   spareRows_ = std::move(state_.table.rows);
   state_.table.rows.clear();
   state_.offsetLines.clear();
+  state_.offsetLineRows.clear();
   tell(ViewerPart::Table);
   setMsg("Patch=" + context.patch + "; PatchCode=" + std::string(1, context.patchCode));
   const int linked = registry_.linkedPcgIndex();

@@ -144,6 +144,7 @@ struct ViewerState {
   std::vector<std::string> linkBox;
   std::vector<std::string> offsetBox;    // descriptor lines of the objects to show
   std::vector<std::string> offsetLines;  // object key "=" offset, written by Show
+  std::vector<std::size_t> offsetLineRows;  // the table row where each offset line's object begins
   std::vector<std::string> pcg;          // LinkedPcgNames
   std::vector<std::string> sngByProg;
   Table table;                           // ListView1
@@ -151,6 +152,14 @@ struct ViewerState {
   int separatorPosition = 0;             // UpDownSeparator / EditSeparator
   std::string asciiCode = "ASCII_Code";  // label texts before the first change
   std::string asciiChar = "ASCII_Char";
+};
+
+// A patch shown in a viewer's table: where it lies, so an editor can open it.
+struct RowPatch {
+  int fileIndex = -1;
+  std::int64_t bankOffset = 0;
+  std::int64_t patch = 0;
+  bool operator==(const RowPatch&) const = default;
 };
 
 // The columns ListView1 starts with.
@@ -174,6 +183,10 @@ class ViewerCore : private ShowFrame {
   // create, then the request with its caption and descriptor lines. The
   // caller presses Show (pressShow) when every viewer of the command exists.
   void Open(const ViewerRequest& request);
+
+  // The program or combination whose rows include table row `row`; nothing
+  // for other kinds and for rows of no patch.
+  std::optional<RowPatch> patchOfRow(std::size_t row) const;
 
   // --- Window events ----------------------------------------------------------
   // FormClose: false (refused) while any Show runs.

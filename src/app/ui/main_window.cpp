@@ -35,6 +35,7 @@
 #include "ui/table_model.hpp"
 #include "app/ui/window_arrangement.hpp"
 #include "banks/ui/bank_manager_window.hpp"
+#include "banks/ui/name_editor_window.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -101,7 +102,8 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs),
       core_(dialogs, *this),
       children_(new ChildWindows(this)),
-      aboutBox_(new AboutBox(this)) {
+      aboutBox_(new AboutBox(this)),
+      nameEditor_(new NameEditorWindow(core_.registry(), this)) {
   setObjectName("MainViewForm");
   createCommands();
   createMenus();
@@ -462,12 +464,17 @@ void MainWindow::openViewers(const std::vector<patchlore::ViewerRequest>& reques
   for (const patchlore::ViewerRequest& request : requests) {
     auto* viewer = new ViewerWindow(core_.registry(), viewerShared_, dialogs_);
     viewer->Open(request);
+    connect(viewer, &ViewerWindow::nameEditRequested, this, &MainWindow::openNameEditor);
     adoptChildWindow(viewer);
     viewer->show();
     viewers << viewer;
   }
   for (const QPointer<ViewerWindow>& viewer : viewers)
     if (viewer) viewer->core().pressShow();
+}
+
+void MainWindow::openNameEditor(int fileIndex, qint64 bankOffset, int patch) {
+  nameEditor_->openPatch(fileIndex, bankOffset, patch);
 }
 
 // Children are arranged beside or below the main window, never over it.

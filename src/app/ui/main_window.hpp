@@ -24,6 +24,7 @@ class TableModel;
 class ChildWindows;
 class AboutBox;
 class BankManagerWindow;
+class NameEditorWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   Q_OBJECT
@@ -76,6 +77,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
   void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
+  void openNameEditor(int fileIndex, qint64 bankOffset, int patch);
   QRect arrangementArea() const;
   void cascadeWindows();
   void tileWindows(Qt::Orientation orientation);
@@ -96,6 +98,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   ChildWindows* children_;
   AboutBox* aboutBox_;
   BankManagerWindow* bankManager_ = nullptr;
+  NameEditorWindow* nameEditor_;  // created hidden, reused for every patch
   EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;

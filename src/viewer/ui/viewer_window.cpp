@@ -1,5 +1,6 @@
 #include "viewer/ui/viewer_window.hpp"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -461,6 +462,20 @@ void ViewerWindow::createList(QWidget* parent) {
   model_->show(&core_.state().table);
   listView1_ = NewReportList(parent, model_);
   new ColumnFit(listView1_, listView1_->horizontalHeader(), model_);
+  auto* editName = Named(new QAction("Edit name...", listView1_), "EditName1");
+  editName->setShortcut(QKeySequence(Qt::Key_F2));
+  editName->setShortcutContext(Qt::WidgetShortcut);
+  listView1_->addAction(editName);
+  listView1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(editName, &QAction::triggered, this, &ViewerWindow::requestNameEdit);
+}
+
+// The current row's patch, when the row belongs to one.
+void ViewerWindow::requestNameEdit() {
+  const QModelIndex current = listView1_->currentIndex();
+  if (!current.isValid()) return;
+  if (const auto patch = core_.patchOfRow(static_cast<std::size_t>(current.row())))
+    emit nameEditRequested(patch->fileIndex, patch->bankOffset, static_cast<int>(patch->patch));
 }
 
 ViewerWindow::~ViewerWindow() { model_->show(nullptr); }

@@ -55,6 +55,11 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   void changed(patchlore::ViewerPart part) override;
   void pump() override;
 
+ signals:
+  // "Edit name..." on a row of a program or combination: the patch the row
+  // belongs to, for the name editor that the main window opens.
+  void nameEditRequested(int fileIndex, qint64 bankOffset, int patch);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The settings area takes half the height below its top, less four status
@@ -72,6 +77,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   QGroupBox* createProgNameFilter();
   QWidget* createColumns();
   void createList(QWidget* parent);
+  void requestNameEdit();
 
   // Parts that a running Show changes row by row are copied when events are
   // processed and when the Show ends, not at every change.

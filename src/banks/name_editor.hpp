@@ -1,0 +1,69 @@
+// The name editor (TFormEdit): renames one patch of a bank in the image of a
+// loaded PCG and stores the bank's new checksum. NameEditor holds what the
+// window shows (its labels, the typed name, BankInfo, the change log) and
+// does Write; the Qt window copies its state onto the widgets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/registry.hpp"
+#include "common/result.hpp"
+
+namespace patchlore {
+
+// The patch the editor works on, as its labels show it.
+struct NameEditorInputs {
+  std::string openIndex;    // LOpenIndex: the loaded file's index, decimal
+  std::string bytes;        // LBytes: the image size, decimal
+  std::string offset;       // LOffset: the name's offset in the image, hexadecimal
+  std::string offsetBank;   // LOffsetBank: the bank chunk's offset, hexadecimal
+  std::string checkSum;     // LCheckSum: the bank's checksum when opened, two hex digits
+  std::string info;         // Info: the file's caption
+  std::string caption = "Edit";  // the window caption: "Edit", the kind, the patch key
+};
+
+struct NameEditorState {
+  NameEditorInputs inputs;
+  std::string editName;                 // EditName
+  std::string bankInfo = "BankInfo";    // the result of the last Write, or why it was refused
+  std::string device = "labelDevice";   // "Device:" and the model named by Info
+  std::vector<std::string> log;         // ListBox1: one line per change of EditName
+};
+
+// The inputs for patch `patch` of the bank at bankOffset in the loaded file
+// fileIndex; the caption names a combination ("CBK1") "Combi", every other
+// patch "Prog". Fails when the file, the bank or the patch does not exist.
+Result<NameEditorInputs> NameEditorInputsFor(const Registry& registry, int fileIndex,
+                                             std::int64_t bankOffset, std::int64_t patch);
+
+// The name a patch holds, without its trailing NUL bytes: EditName's text
+// when the editor is opened.
+std::string PatchNameAt(const Registry& registry, const NameEditorInputs& inputs);
+
+class NameEditor {
+ public:
+  explicit NameEditor(Registry& registry) : registry_(registry) {}
+
+  const NameEditorState& state() const { return state_; }
+  const Registry& registry() const { return registry_; }
+
+  // Gives the editor a patch and the name to start from.
+  void open(NameEditorInputs inputs, const std::string& name);
+  // EditName changed: logs the bank's checksum and the sums of the name in
+  // the image and of the typed text.
+  void setName(const std::string& typed);
+  // Writes the typed name (cut or padded to 24 bytes) into the image and
+  // stores the sum of the bank's payload as its checksum, in the bank and in
+  // its INI2 record. A patch that cannot be written (no such file, a changed
+  // size, a name outside the bank's patches) changes nothing; BankInfo and
+  // the failure say why.
+  Status write();
+
+ private:
+  Registry& registry_;
+  NameEditorState state_;
+};
+
+}  // namespace patchlore

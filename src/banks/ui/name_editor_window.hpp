@@ -1,0 +1,51 @@
+// The name editor window (TFormEdit): a small stay-on-top window that renames
+// one patch of a loaded PCG. NameEditor holds its texts and does Write; this
+// window forwards the typed name and the Write button and copies the state
+// onto its labels and lists.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "app/registry.hpp"
+#include "banks/name_editor.hpp"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+class NameEditorWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDesignWidth = 507;
+  static constexpr int kDesignHeight = 331;
+
+  // registry outlives the window.
+  explicit NameEditorWindow(patchlore::Registry& registry, QWidget* parent = nullptr);
+
+  const patchlore::NameEditor& editor() const { return editor_; }
+
+  // Fills the window with patch `patch` of the bank at bankOffset of the
+  // loaded file and shows it; a patch that does not exist is reported in
+  // BankInfo.
+  void openPatch(int fileIndex, qint64 bankOffset, int patch);
+
+ private:
+  void createLabels();
+  void createEditRow();
+  void showState();
+
+  patchlore::NameEditor editor_;
+  QLabel* openIndex_ = nullptr;
+  QLabel* bytes_ = nullptr;
+  QLabel* checkSum_ = nullptr;
+  QLabel* offset_ = nullptr;
+  QLabel* info_ = nullptr;
+  QLabel* bankInfo_ = nullptr;
+  QLabel* offsetBank_ = nullptr;
+  QLabel* device_ = nullptr;
+  QLineEdit* editName_ = nullptr;
+  QListWidget* listProg_ = nullptr;
+  QListWidget* listBox1_ = nullptr;
+};
