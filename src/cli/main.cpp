@@ -7,6 +7,43 @@
 #include "cli/commands.hpp"
 #include "cli/rename_command.hpp"
 
+namespace {
+
+CLI::App* AddShowCommand(CLI::App& app, patchlore::cli::ShowOptions& options) {
+  auto* show = app.add_subcommand(
+      "show", "Open FILE, view its catalogue rows ROW (all when none) and print each viewer's texts and table");
+  show->add_option("FILE", options.file, "File whose objects to show")->required();
+  show->add_option("ROW", options.rows, "Catalogue rows to view, from 0");
+  show->add_option("--link", options.link, "PCG to open before FILE");
+  show->add_flag("--sw1-off", options.sw1Off, "Untick SW1 (by Prog)");
+  show->add_flag("--sw2-off", options.sw2Off, "Untick SW2 (bank name on every row)");
+  show->add_flag("--sw3", options.sw3, "Tick SW3 (prefixes)");
+  show->add_flag("--offsets", options.offsets, "Tick checkOffset (file offsets)");
+  show->add_option("--tick", options.tick, "Tick a column check box by name (TStatus, PKeyZone, ...)");
+  show->add_option("--untick", options.untick, "Untick a column check box by name");
+  show->add_option("--select", options.select, "Select the program key KEY in the bank/program filter");
+  show->add_flag("--ena-prog", options.enaProg, "Show only the selected keys (Ena)");
+  show->add_option("--substr", options.substr, "One line of the program-name patterns");
+  show->add_flag("--dis-name", options.disName, "Hide the names that match (Dis)");
+  show->add_option("--chain", options.chain, "Chain text of the patterns (\"*\" by default)");
+  show->add_flag("--by-prog", options.byProg, "Songs: untick SW1 and show again");
+  show->add_option("--sep", options.separator, "Separator position 0-5 (; : , . blank tab)");
+  show->add_option("-o", options.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
+  return show;
+}
+
+CLI::App* AddRenameCommand(CLI::App& app, patchlore::cli::RenameOptions& options) {
+  auto* rename = app.add_subcommand("rename", "Rename patch PATCH of bank line BANK with the name editor and save to OUT");
+  rename->add_option("FILE", options.file, "PCG to rename in")->required();
+  rename->add_option("BANK", options.bankLine, "Line of the bank list (program banks, then combination banks), from 0")->required();
+  rename->add_option("PATCH", options.patch, "Patch of that bank, from 0")->required();
+  rename->add_option("NAME", options.name, "The new name (up to 24 characters)")->required();
+  rename->add_option("-o", options.output, "File to write the changed image to")->required();
+  return rename;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   CLI::App app{"Patchlore: KRONOS and OASYS PCG, SNG and SysEx files, without windows"};
   app.require_subcommand(1);
@@ -33,35 +70,11 @@ int main(int argc, char** argv) {
   list->add_option("FILE", listFile, "File to open")->required();
 
   patchlore::cli::ShowOptions showOptions;
-  auto* show = app.add_subcommand(
-      "show", "Open FILE, view its catalogue rows ROW (all when none) and print each viewer's texts and table");
-  show->add_option("FILE", showOptions.file, "File whose objects to show")->required();
-  show->add_option("ROW", showOptions.rows, "Catalogue rows to view, from 0");
-  show->add_option("--link", showOptions.link, "PCG to open before FILE");
-  show->add_flag("--sw1-off", showOptions.sw1Off, "Untick SW1 (by Prog)");
-  show->add_flag("--sw2-off", showOptions.sw2Off, "Untick SW2 (bank name on every row)");
-  show->add_flag("--sw3", showOptions.sw3, "Tick SW3 (prefixes)");
-  show->add_flag("--offsets", showOptions.offsets, "Tick checkOffset (file offsets)");
-  show->add_option("--tick", showOptions.tick, "Tick a column check box by name (TStatus, PKeyZone, ...)");
-  show->add_option("--untick", showOptions.untick, "Untick a column check box by name");
-  show->add_option("--select", showOptions.select, "Select the program key KEY in the bank/program filter");
-  show->add_flag("--ena-prog", showOptions.enaProg, "Show only the selected keys (Ena)");
-  show->add_option("--substr", showOptions.substr, "One line of the program-name patterns");
-  show->add_flag("--dis-name", showOptions.disName, "Hide the names that match (Dis)");
-  show->add_option("--chain", showOptions.chain, "Chain text of the patterns (\"*\" by default)");
-  show->add_flag("--by-prog", showOptions.byProg, "Songs: untick SW1 and show again");
-  show->add_option("--sep", showOptions.separator, "Separator position 0-5 (; : , . blank tab)");
-  show->add_option("-o", showOptions.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
-
+  auto* show = AddShowCommand(app, showOptions);
   patchlore::cli::BankCommandOptions bankOptions;
   patchlore::cli::AddBankCommands(app, bankOptions);
   patchlore::cli::RenameOptions renameOptions;
-  auto* rename = app.add_subcommand("rename", "Rename patch PATCH of bank line BANK with the name editor and save to OUT");
-  rename->add_option("FILE", renameOptions.file, "PCG to rename in")->required();
-  rename->add_option("BANK", renameOptions.bankLine, "Line of the bank list (program banks, then combination banks), from 0")->required();
-  rename->add_option("PATCH", renameOptions.patch, "Patch of that bank, from 0")->required();
-  rename->add_option("NAME", renameOptions.name, "The new name (up to 24 characters)")->required();
-  rename->add_option("-o", renameOptions.output, "File to write the changed image to")->required();
+  auto* rename = AddRenameCommand(app, renameOptions);
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
