@@ -59,5 +59,26 @@ TEST_F(CliBank, MovePrintsItsTextsAndARefusedCopyWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// Write, Move and a rename, one after the other on a file with INI2, give a
+// file whose every checksum and INI2 copy verify reports as right.
+TEST(CliBankChain, WriteMoveAndRenameLeaveAFileThatVerifies) {
+  TempDir dir;
+  const test::Bytes pcg =
+      PcgBuilder().programBank(0, 3, 300).programBank(1, 3, 300, "MBK1").combiBank(0, 2, 400).combiBank(1, 2, 400)
+          .withIni().build();
+  const std::string cli = std::string(PATCHLORE_CLI) + " ";
+  const std::string a = dir.write("A.PCG", pcg);
+  const std::string b = (dir.path() / "B.PCG").string();
+  const std::string c = (dir.path() / "C.PCG").string();
+  const std::string d = (dir.path() / "D.PCG").string();
+  ASSERT_EQ(test::RunCommand(cli + "copy-bank '" + a + "' 1 '" + a + "' 0 -o '" + b + "'").status, 0);
+  ASSERT_EQ(test::RunCommand(cli + "move '" + b + "' 2 0 '" + b + "' 3 1 --offset 24 --length 100 -o '" + c + "'").status, 0);
+  ASSERT_EQ(test::RunCommand(cli + "rename '" + c + "' 3 1 'Renamed' -o '" + d + "'").status, 0);
+  const auto verified = test::RunCommand(cli + "verify '" + d + "'");
+  EXPECT_EQ(verified.status, 0) << verified.out;
+  EXPECT_EQ(verified.out.find("MISMATCH"), std::string::npos) << verified.out;
+  EXPECT_EQ(TempDir::read(d).size(), pcg.size());
+}
+
 }  // namespace
 }  // namespace patchlore
