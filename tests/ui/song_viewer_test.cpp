@@ -59,6 +59,7 @@ class SongViewerTest : public QObject {
 
     QCOMPARE(Child<QLabel>(viewer, "Msg")->text(), QString("Songs :2; Lines:32; All Progs: 2; Selected: 0"));
     QCOMPARE(Child<QCheckBox>(viewer, "SW1")->text(), QString("SW1: by Song"));
+    QVERIFY(!Child<QAction>(viewer, "EditName1")->isVisible());  // songs have no names to edit
     QCOMPARE(TableHeaders(list), (QStringList{"Song", "S.Name", "Track", "Channel", "T.Name", "Prog"}));
     QCOMPARE(TableRowTexts(list, 16), (QStringList{"Song S002", "Chorus", "MT01", "01", "Piano", "GM001"}));
     QCOMPARE(ListLines(Child<QListWidget>(viewer, "SngByProg")),

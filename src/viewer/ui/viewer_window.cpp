@@ -462,12 +462,12 @@ void ViewerWindow::createList(QWidget* parent) {
   model_->show(&core_.state().table);
   listView1_ = NewReportList(parent, model_);
   new ColumnFit(listView1_, listView1_->horizontalHeader(), model_);
-  auto* editName = Named(new QAction("Edit name...", listView1_), "EditName1");
-  editName->setShortcut(QKeySequence(Qt::Key_F2));
-  editName->setShortcutContext(Qt::WidgetShortcut);
-  listView1_->addAction(editName);
+  editName_ = Named(new QAction("Edit name...", listView1_), "EditName1");
+  editName_->setShortcut(QKeySequence(Qt::Key_F2));
+  editName_->setShortcutContext(Qt::WidgetShortcut);
+  listView1_->addAction(editName_);
   listView1_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(editName, &QAction::triggered, this, &ViewerWindow::requestNameEdit);
+  connect(editName_, &QAction::triggered, this, &ViewerWindow::requestNameEdit);
 }
 
 // The current row's patch, when the row belongs to one.
@@ -485,6 +485,8 @@ ViewerWindow::~ViewerWindow() { model_->show(nullptr); }
 void ViewerWindow::Open(const patchlore::ViewerRequest& request) {
   resize(kCreatedSize, kCreatedSize);
   core_.Open(request);
+  const patchlore::ViewerKind kind = request.kind();
+  editName_->setVisible(kind == patchlore::ViewerKind::Program || kind == patchlore::ViewerKind::Combination);
   showHiddenLists();
 }
 

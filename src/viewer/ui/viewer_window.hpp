@@ -142,6 +142,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   std::map<std::string, QCheckBox*> columnBoxes_;
   QListWidget* linkBox_ = nullptr;
   QTableView* listView1_ = nullptr;
+  QAction* editName_ = nullptr;  // "Edit name...": programs and combinations only
   TableModel* model_ = nullptr;
   QLabel* info_ = nullptr;
 };
