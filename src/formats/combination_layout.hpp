@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "formats/mixer_layout.hpp"
 #include "formats/model_layout.hpp"
 
 namespace patchlore::combination_layout {
@@ -26,6 +27,10 @@ inline constexpr std::int64_t kKeyZoneHigh = 39;   // note shown second
 inline constexpr std::int64_t kKeyZoneLow = 40;    // note shown first
 inline constexpr std::int64_t kVelocityZoneHigh = 42;  // value shown second
 inline constexpr std::int64_t kVelocityZoneLow = 43;   // value shown first
+
+// The mixer fields of a timbre, in one place for the decoder.
+inline constexpr MixerLayout kTimbreMixer{kProgramNumber, kProgramBank, kStatusChannel, kVolume, kTranspose, kPan,
+                                    kKeyZoneLow, kKeyZoneHigh, kVelocityZoneLow, kVelocityZoneHigh};
 
 // Timbre t (0 to 15) of the combination at combination.
 inline std::int64_t TimbreOffset(std::int64_t combination, int t, const ModelConstants& model) {

@@ -9,22 +9,14 @@
 
 #include "common/bytes.hpp"
 #include "formats/combination_layout.hpp"
+#include "formats/mixer_record.hpp"
 #include "formats/model_layout.hpp"
 
 namespace patchlore {
 
 struct TimbreFacts {
-  std::optional<std::uint8_t> programNumber;  // 0 to 127
-  std::optional<std::uint8_t> programBank;    // bank number, e.g. 0x11 for U-A
-  std::optional<std::uint8_t> statusChannel;  // high 4 bits status, low 4 bits channel - 1
-  std::optional<std::uint8_t> volume;
-  std::optional<std::int8_t> transpose;
-  std::optional<std::uint8_t> pan;
+  MixerFacts mixer;
   std::optional<bool> muted;
-  std::optional<std::uint8_t> keyZoneLow;        // shown first
-  std::optional<std::uint8_t> keyZoneHigh;       // shown second
-  std::optional<std::uint8_t> velocityZoneLow;   // shown first
-  std::optional<std::uint8_t> velocityZoneHigh;  // shown second
 };
 
 struct CombinationFacts {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "formats/mixer_layout.hpp"
 #include "formats/model_layout.hpp"
 
 namespace patchlore::song_layout {
@@ -48,6 +49,10 @@ inline constexpr std::int64_t kKeyZoneHigh = 37;       // note shown second
 inline constexpr std::int64_t kKeyZoneLow = 38;        // note shown first
 inline constexpr std::int64_t kVelocityZoneHigh = 40;  // value shown second
 inline constexpr std::int64_t kVelocityZoneLow = 41;   // value shown first
+
+// The mixer fields of a track parameter record, in one place for the decoder.
+inline constexpr MixerLayout kTrackMixer{kProgramNumber, kProgramBank, kStatusChannel, kVolume, kTranspose, kPan,
+                                    kKeyZoneLow, kKeyZoneHigh, kVelocityZoneLow, kVelocityZoneHigh};
 
 // Track record k (0 to 15) of the song chunk at song: name and state.
 inline std::int64_t TrackRecordOffset(std::int64_t song, int k) {

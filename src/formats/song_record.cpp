@@ -25,16 +25,7 @@ TrackFacts DecodeTrack(Image image, std::int64_t song, int k, const ModelConstan
 
   const std::int64_t p = TrackParametersOffset(song, k, model);
   facts.parametersComplete = p >= 0 && p + model.timbreSize <= static_cast<std::int64_t>(image.size());
-  facts.programNumber = ReadU8(image, p + kProgramNumber);
-  facts.programBank = ReadU8(image, p + kProgramBank);
-  facts.statusChannel = ReadU8(image, p + kStatusChannel);
-  facts.volume = ReadU8(image, p + kVolume);
-  facts.transpose = ReadS8(image, p + kTranspose);
-  facts.pan = ReadU8(image, p + kPan);
-  facts.keyZoneFirst = ReadU8(image, p + kKeyZoneLow);
-  facts.keyZoneSecond = ReadU8(image, p + kKeyZoneHigh);
-  facts.velocityZoneFirst = ReadU8(image, p + kVelocityZoneLow);
-  facts.velocityZoneSecond = ReadU8(image, p + kVelocityZoneHigh);
+  facts.mixer = DecodeMixer(image, p, kTrackMixer);
   return facts;
 }
 

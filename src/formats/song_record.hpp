@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/bytes.hpp"
+#include "formats/mixer_record.hpp"
 #include "formats/model_layout.hpp"
 
 namespace patchlore {
@@ -21,16 +22,7 @@ struct TrackFacts {
   std::optional<bool> muted;   // the mute bit of the track state
   // The whole parameter record lies inside the image.
   bool parametersComplete = false;
-  std::optional<std::uint8_t> programNumber;
-  std::optional<std::uint8_t> programBank;    // bank number
-  std::optional<std::uint8_t> statusChannel;  // high 4 bits status, low 4 bits MIDI channel - 1
-  std::optional<std::uint8_t> volume;
-  std::optional<std::int8_t> transpose;
-  std::optional<std::uint8_t> pan;
-  std::optional<std::uint8_t> keyZoneFirst;   // notes, in the order shown
-  std::optional<std::uint8_t> keyZoneSecond;
-  std::optional<std::uint8_t> velocityZoneFirst;
-  std::optional<std::uint8_t> velocityZoneSecond;
+  MixerFacts mixer;
 };
 
 // The song chunk "SDT1" at song.

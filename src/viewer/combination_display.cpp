@@ -57,35 +57,26 @@ void NameCell(const TimbreCell& c, std::string& out) {
 void TimbreNumberCell(const TimbreCell& c, std::string& out) { out += "T" + ZeroPad(c.number + 1, 2); }
 void ChannelCell(const TimbreCell& c, std::string& out) {
   AppendPrefix(c, out, "ch:");
-  if (c.timbre.statusChannel) out += ChannelText(*c.timbre.statusChannel);
+  if (c.timbre.mixer.statusChannel) out += ChannelText(*c.timbre.mixer.statusChannel);
 }
 void StatusCell(const TimbreCell& c, std::string& out) {
-  if (c.timbre.statusChannel) AppendStatus(out, StatusDigit(*c.timbre.statusChannel));
+  if (c.timbre.mixer.statusChannel) AppendStatus(out, StatusDigit(*c.timbre.mixer.statusChannel));
 }
 void ProgCell(const TimbreCell& c, std::string& out) { (out += " ") += c.programKey; }
 void ProgNameCell(const TimbreCell& c, std::string& out) { out += c.programName; }
 void PlayMuteCell(const TimbreCell& c, std::string& out) {
   if (c.timbre.muted) out += *c.timbre.muted ? "Mute" : "Play";
 }
-void PanCell(const TimbreCell& c, std::string& out) {
-  if (c.timbre.pan) out += PanText(*c.timbre.pan);
-}
-void VolumeCell(const TimbreCell& c, std::string& out) {
-  AppendPrefix(c, out, "Vol:");
-  if (c.timbre.volume) out += ZeroPad(*c.timbre.volume, 3);
-}
+void PanCell(const TimbreCell& c, std::string& out) { AppendPan(out, c.timbre.mixer); }
+void VolumeCell(const TimbreCell& c, std::string& out) { AppendVolume(out, c.timbre.mixer, c.options.prefixes); }
 void TransposeCell(const TimbreCell& c, std::string& out) {
-  AppendPrefix(c, out, "Tran:");
-  if (c.timbre.transpose) out += SignedZeroPad(*c.timbre.transpose, 2);
+  AppendTranspose(out, c.timbre.mixer, c.options.prefixes);
 }
 void KeyboardZonesCell(const TimbreCell& c, std::string& out) {
-  AppendPrefix(c, out, "KZone:");
-  if (c.timbre.keyZoneLow && c.timbre.keyZoneHigh) out += NoteRangeText(*c.timbre.keyZoneLow, *c.timbre.keyZoneHigh);
+  AppendKeyZones(out, c.timbre.mixer, c.options.prefixes);
 }
 void VelocityZonesCell(const TimbreCell& c, std::string& out) {
-  AppendPrefix(c, out, "VZone:");
-  if (c.timbre.velocityZoneLow && c.timbre.velocityZoneHigh)
-    out += ValueRangeText(*c.timbre.velocityZoneLow, *c.timbre.velocityZoneHigh);
+  AppendVelocityZones(out, c.timbre.mixer, c.options.prefixes);
 }
 
 struct CombinationColumnSpec {
@@ -134,8 +125,8 @@ std::string_view TrimmedRight(std::string_view text) {
 // leaves its part empty.
 std::string ProgramKey(const TimbreFacts& timbre, const std::array<std::string, 256>& bankNames) {
   std::string key;
-  if (timbre.programBank) key += bankNames[*timbre.programBank];
-  if (timbre.programNumber) key += ZeroPad(*timbre.programNumber, 3);
+  if (timbre.mixer.programBank) key += bankNames[*timbre.mixer.programBank];
+  if (timbre.mixer.programNumber) key += ZeroPad(*timbre.mixer.programNumber, 3);
   return key;
 }
 

@@ -30,6 +30,31 @@ std::string ValueRangeText(int first, int second) {
   return std::to_string(first) + ".." + std::to_string(second);
 }
 
+void AppendPan(std::string& out, const MixerFacts& mixer) {
+  if (mixer.pan) out += PanText(*mixer.pan);
+}
+
+void AppendVolume(std::string& out, const MixerFacts& mixer, bool prefixes) {
+  if (prefixes) out += "Vol:";
+  if (mixer.volume) out += ZeroPad(*mixer.volume, 3);
+}
+
+void AppendTranspose(std::string& out, const MixerFacts& mixer, bool prefixes) {
+  if (prefixes) out += "Tran:";
+  if (mixer.transpose) out += SignedZeroPad(*mixer.transpose, 2);
+}
+
+void AppendKeyZones(std::string& out, const MixerFacts& mixer, bool prefixes) {
+  if (prefixes) out += "KZone:";
+  if (mixer.keyZoneFirst && mixer.keyZoneSecond) out += NoteRangeText(*mixer.keyZoneFirst, *mixer.keyZoneSecond);
+}
+
+void AppendVelocityZones(std::string& out, const MixerFacts& mixer, bool prefixes) {
+  if (prefixes) out += "VZone:";
+  if (mixer.velocityZoneFirst && mixer.velocityZoneSecond)
+    out += ValueRangeText(*mixer.velocityZoneFirst, *mixer.velocityZoneSecond);
+}
+
 bool KeepPlayState(const ShowFrame& frame, bool muted) {
   const bool play = frame.columnTicked("TPlay");
   const bool mute = frame.columnTicked("TMute");

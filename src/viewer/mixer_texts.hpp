@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "formats/mixer_record.hpp"
+
 namespace patchlore {
 
 class ShowFrame;
@@ -19,6 +21,14 @@ char StatusDigit(int statusChannel);
 std::string NoteRangeText(int first, int second);
 // "1..127": two values in decimal.
 std::string ValueRangeText(int first, int second);
+
+// The mixer cells; a field outside the image leaves only the prefix, which
+// is written when prefixes (SW3) are on.
+void AppendPan(std::string& out, const MixerFacts& mixer);
+void AppendVolume(std::string& out, const MixerFacts& mixer, bool prefixes);       // "Vol:100"
+void AppendTranspose(std::string& out, const MixerFacts& mixer, bool prefixes);    // "Tran:-12"
+void AppendKeyZones(std::string& out, const MixerFacts& mixer, bool prefixes);     // "KZone:C-1..G9"
+void AppendVelocityZones(std::string& out, const MixerFacts& mixer, bool prefixes);  // "VZone:1..127"
 
 // The Play/Mute filter: with TPlay or TMute ticked, a row passes only when
 // its state is a ticked one; with neither ticked every row passes.

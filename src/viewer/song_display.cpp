@@ -50,13 +50,13 @@ void SongNameCell(const TrackCell& c, std::string& out) { out.assign(c.songName)
 void TrackCellText(const TrackCell& c, std::string& out) { out = "MT" + ZeroPad(c.k + 1, 2); }
 
 void ChannelCell(const TrackCell& c, std::string& out) {
-  const auto& byte = c.track.statusChannel;
+  const auto& byte = c.track.mixer.statusChannel;
   if (c.prefixes) out += byte && StatusDigit(*byte) == kGlobalChannelStatus ? "Gch:" : "ch:";
   if (byte) out += ChannelText(*byte);
 }
 
 void StatusCell(const TrackCell& c, std::string& out) {
-  if (c.track.statusChannel) out = StatusText(StatusDigit(*c.track.statusChannel));
+  if (c.track.mixer.statusChannel) out = StatusText(StatusDigit(*c.track.mixer.statusChannel));
 }
 
 void TrackNameCell(const TrackCell& c, std::string& out) { out = TrimRight(c.track.name); }
@@ -64,30 +64,12 @@ void ProgCell(const TrackCell& c, std::string& out) { out = c.program.key; }
 void ProgramNameCell(const TrackCell& c, std::string& out) { out = c.program.nameText; }
 void PlayMuteCell(const TrackCell& c, std::string& out) { out = c.track.muted.value_or(false) ? "Mute" : "Play"; }
 
-void PanCell(const TrackCell& c, std::string& out) {
-  if (c.track.pan) out = PanText(*c.track.pan);
-}
-
-void VolumeCell(const TrackCell& c, std::string& out) {
-  if (c.prefixes) out += "Vol:";
-  if (c.track.volume) out += ZeroPad(*c.track.volume, 3);
-}
-
-void TransposeCell(const TrackCell& c, std::string& out) {
-  if (c.prefixes) out += "Tran:";
-  if (c.track.transpose) out += SignedZeroPad(*c.track.transpose, 2);
-}
-
-void KeyboardZoneCell(const TrackCell& c, std::string& out) {
-  if (c.prefixes) out += "KZone:";
-  if (c.track.keyZoneFirst && c.track.keyZoneSecond)
-    out += NoteRangeText(*c.track.keyZoneFirst, *c.track.keyZoneSecond);
-}
-
+void PanCell(const TrackCell& c, std::string& out) { AppendPan(out, c.track.mixer); }
+void VolumeCell(const TrackCell& c, std::string& out) { AppendVolume(out, c.track.mixer, c.prefixes); }
+void TransposeCell(const TrackCell& c, std::string& out) { AppendTranspose(out, c.track.mixer, c.prefixes); }
+void KeyboardZoneCell(const TrackCell& c, std::string& out) { AppendKeyZones(out, c.track.mixer, c.prefixes); }
 void VelocityZoneCell(const TrackCell& c, std::string& out) {
-  if (c.prefixes) out += "VZone:";
-  if (c.track.velocityZoneFirst && c.track.velocityZoneSecond)
-    out += ValueRangeText(*c.track.velocityZoneFirst, *c.track.velocityZoneSecond);
+  AppendVelocityZones(out, c.track.mixer, c.prefixes);
 }
 
 struct SongColumnSpec {

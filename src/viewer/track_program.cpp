@@ -17,20 +17,20 @@ bool IsGmBank(int bank) { return bank >= kFirstGmBank && bank <= kLastGmBank; }
 
 TrackProgram ProgramOfTrack(const TrackFacts& track, const LinkedProgramNames& linked) {
   TrackProgram program;
-  if (!track.parametersComplete || !track.programNumber || !track.programBank) {
+  if (!track.parametersComplete || !track.mixer.programNumber || !track.mixer.programBank) {
     program.key = "missing ProgCode";
     return program;
   }
-  const int bank = *track.programBank;
+  const int bank = *track.mixer.programBank;
   const std::string bankName = BankNameOfNumber(HexPad(bank, 2));
   if (IsGmBank(bank)) {
     program.gm = true;
-    program.key = bankName + ZeroPad(*track.programNumber + 1, 3);
-    program.name = GmProgramName(bank, *track.programNumber + 1);
+    program.key = bankName + ZeroPad(*track.mixer.programNumber + 1, 3);
+    program.name = GmProgramName(bank, *track.mixer.programNumber + 1);
     program.nameText = Trim(program.name);
     return program;
   }
-  program.key = bankName + ZeroPad(*track.programNumber, 3);
+  program.key = bankName + ZeroPad(*track.mixer.programNumber, 3);
   if (!linked.linked) {
     program.nameText = "PCG not linked";
   } else if (const std::string* found = linked.names.find(program.key)) {
