@@ -64,11 +64,13 @@ std::optional<ByteBuffer> ReadBlocks(int fd, std::int64_t size, const ReadProgre
 }  // namespace
 
 ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opened without waiting: a named pipe with no writer would otherwise
+  // hold the program until one comes. Only regular files are read.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) return NotOpened(path);
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) return NotOpened(path);
-  if (S_ISDIR(info.st_mode)) return NotOpened(path);
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return NotOpened(path);
+  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
   const off_t end = ::lseek(file.get(), 0, SEEK_END);
   if (end < 0 || ::lseek(file.get(), 0, SEEK_SET) != 0) return NotOpened(path);
   if (end > kLargestLoadableFile)

@@ -17,7 +17,7 @@ constexpr std::int64_t kLargestLoadableFile = 2147483647;
 
 // Why a file was not read.
 enum class ReadProblem {
-  CannotOpen,  // missing, a folder, no permission, or not seekable
+  CannotOpen,  // missing, no permission, or not a regular file (a folder, a pipe, a device)
   TooLarge,    // refused before reading: over kLargestLoadableFile
   ReadError,   // opened and sized, but reading failed part-way
 };

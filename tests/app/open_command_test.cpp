@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -56,6 +57,11 @@ TEST_F(OpenCommand, ResultIsTheNewIndexOrTheClosingText) {
   EXPECT_EQ(test::ResultText(f.open(dir.write("C.PCG", header(0x68, 10)))),
             "Format ERROR-4. Type of file not defined for KORG KRONOS");
   EXPECT_EQ(test::ResultText(f.open(dir.path().string())), "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
+  // A named pipe with no writer is refused at once, as a folder is, instead
+  // of holding the program until something writes to it.
+  const std::string pipe = (dir.path() / "PIPE").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(test::ResultText(f.open(pipe)), "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
   f.dialogs.openAnswers.push_back(std::nullopt);
   EXPECT_EQ(test::ResultText(f.window.openFile()), "No file chosen");
 }
