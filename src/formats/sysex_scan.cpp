@@ -1,0 +1,46 @@
+#include "formats/sysex_scan.hpp"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace patchlore {
+
+namespace {
+
+constexpr unsigned char kStart = 0xF0;
+constexpr unsigned char kEnd = 0xF7;
+
+const std::uint8_t* Find(const std::uint8_t* from, const std::uint8_t* end, unsigned char byte) {
+  return static_cast<const std::uint8_t*>(std::memchr(from, byte, static_cast<std::size_t>(end - from)));
+}
+
+}  // namespace
+
+SysexScan::SysexScan(Image image) {
+  if (image.size() > UINT32_MAX) throw std::length_error("SysEx image over 4 GiB");
+  const std::uint8_t* const base = image.data();
+  const std::uint8_t* const end = base + image.size();
+  const std::uint8_t* p = base;
+  while (p < end) {
+    const std::uint8_t* start = Find(p, end, kStart);
+    if (start == nullptr) break;
+    // Any byte up to the next $F7, another $F0 included, belongs to the message.
+    const std::uint8_t* stop = Find(start + 1, end, kEnd);
+    if (stop == nullptr) break;  // an unterminated tail gives nothing
+    offsets_.push_back(static_cast<std::uint32_t>(start - base));
+    lengths_.push_back(static_cast<std::uint32_t>(stop - start + 1));
+    p = stop + 1;
+  }
+}
+
+SysexMessage SysexScan::message(std::int64_t k) const {
+  const auto i = static_cast<std::size_t>(k);
+  return {offsets_.at(i), lengths_.at(i)};
+}
+
+Image SysexScan::bytes(Image image, std::int64_t k) const {
+  const SysexMessage m = message(k);
+  return image.subspan(static_cast<std::size_t>(m.offset), static_cast<std::size_t>(m.length));
+}
+
+}  // namespace patchlore
