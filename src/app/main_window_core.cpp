@@ -58,10 +58,6 @@ void MainWindowCore::chooseLogFont(const FontSpec& shown) {
   reporter_.changed(MainWindowPart::View);  // the lines are redrawn in the new font
 }
 
-void MainWindowCore::reportNotAvailable(const std::string& command) {
-  setActionMsg(command + ": not available yet");
-}
-
 std::vector<CatalogueRequest> MainWindowCore::catalogueRequestsFor(std::vector<int> selectedRows) {
   std::sort(selectedRows.begin(), selectedRows.end());
   std::vector<CatalogueRequest> requests;

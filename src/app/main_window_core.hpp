@@ -59,6 +59,11 @@ class MainWindowCore {
   // Open: load a PCG or SNG file chosen in the open dialog. The registry
   // index of the file added, or why none was (the closing ActionMsg).
   Result<int> openFile();
+  // Open As SysEx: load any chosen file holding at least one System
+  // Exclusive message. Reports only through ActionMsg, MsgView and the
+  // caption, never the log. The registry index of the file added, or why
+  // none was.
+  Result<int> openAsSysex();
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
   // when the file is refused.
   std::optional<ChunkListingContent> checkFile();
@@ -74,8 +79,6 @@ class MainWindowCore {
   // The same, the dialog starting from the font the log is really drawn in
   // (the designed one may be missing on this system).
   void chooseLogFont(const FontSpec& shown);
-  // A command whose part of the program is not built yet says so in ActionMsg.
-  void reportNotAvailable(const std::string& command);
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);
@@ -85,6 +88,7 @@ class MainWindowCore {
 
  private:
   class OpenCommand;
+  class OpenAsSysexCommand;
 
   std::optional<std::string> chooseFileToOpen();
   bool saveImage(int index, const std::string& path);  // false when it failed

@@ -48,14 +48,14 @@ void Output::line(const std::string& text) const {
   out << (raw ? text : Cp1251ToUtf8(text)) << '\n';
 }
 
-int RunInfo(const std::vector<std::string>& files, const Output& output) {
+int RunInfo(const std::vector<std::string>& files, bool sysex, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   bool everyFileAdded = true;
   for (const auto& file : files) {
     dialogs.answerNextOpenWith(file);
-    const bool added = window.openFile().ok();
+    const bool added = (sysex ? window.openAsSysex() : window.openFile()).ok();
     everyFileAdded = everyFileAdded && added;
     const auto& state = window.state();
     output.line("ActionMsg: " + state.actionMsg);

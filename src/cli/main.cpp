@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
   auto* info = app.add_subcommand(
       "info", "Run the Open command on each FILE in turn and print the main window's texts");
   info->add_option("FILE", infoFiles, "Files to open, in order")->required();
+  bool infoSysex = false;
+  info->add_flag("--sysex", infoSysex, "Run the Open As SysEx command instead of Open");
 
   std::string checkFile;
   auto* check = app.add_subcommand("check", "Print the \"Check PCG\" listing of FILE");
@@ -78,7 +80,7 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
-  if (*info) return patchlore::cli::RunInfo(infoFiles, output);
+  if (*info) return patchlore::cli::RunInfo(infoFiles, infoSysex, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*verify) return patchlore::cli::RunVerify(verifyFile, output);
   if (*list) return patchlore::cli::RunList(listFile, output);

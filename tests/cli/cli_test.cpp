@@ -56,6 +56,22 @@ TEST_F(Cli, InfoFailsWhenAFileIsRejected) {
   EXPECT_NE(run.out.find("Row: 0\tA.PCG"), std::string::npos);
 }
 
+TEST_F(Cli, InfoSysexRunsOpenAsSysEx) {
+  const auto syx = dir.write("M1.SYX", test::Bytes{0xF0, 0x42, 0x30, 0x19, 0x21, 0xF7, 0xF0, 0xF7});
+  const auto pcg = dir.write("A.PCG", test::SmallestPcg());
+  const CliRun run = RunCli("info --sysex " + quoted(syx) + " " + quoted(pcg));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "ActionMsg: SysEx  load from file<M1.SYX>\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <M1.SYX> Bytes:8\n"
+            "ActionMsg: SysEx  Sysex missing in  file<A.PCG>\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <A.PCG> Bytes:52\n"
+            "Row: 0\tM1.SYX\t8\tSysEx  ; Count:2\t" + dir.path().string() + "/\n"
+            "LinkedPcgIndex: -1\n");
+}
+
 TEST_F(Cli, CheckPrintsTheListingInUtf8OrRaw) {
   const auto sng = dir.write("S.SNG", test::SngBuilder().song("Intro", 5).build());
   const CliRun utf8 = RunCli("check " + quoted(sng));

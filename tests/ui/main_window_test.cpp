@@ -334,15 +334,18 @@ class MainWindowTest : public QObject {
     for (ChunkListingWindow* window : windows) QVERIFY(!window->isMinimized());
   }
 
-  void commandsNotBuiltYetSaySo() {
-    const struct {
-      const char* action;
-      const char* text;
-    } commands[] = {{"FileOpenAsSysEx1", "Open As SysEx: not available yet"}};
-    for (const auto& command : commands) {
-      action(command.action)->trigger();
-      QCOMPARE(text("ActionMsg"), QString(command.text));
-    }
+  void ctrlEOpensAFileAsSysEx() {
+    dialogs_.openAnswers.push_back(dir_->write("M1.SYX", patchlore::test::Bytes{0xF0, 0x42, 0xF7}));
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keyClick(form_.get(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(text("ActionMsg"), QString("SysEx  load from file<M1.SYX>"));
+    QCOMPARE(form_->windowTitle(), QString("Patchlore Open file <M1.SYX> Bytes:3"));
+    QCOMPARE(fileRows(), 1);
+    QCOMPARE(openList()->model()->index(0, 3).data().toString(), QString("SysEx  ; Count:1"));
+    QCOMPARE(child<QListWidget>("View")->count(), 0);
+    QVERIFY(action("FileOpenAsSysEx1")->isEnabled());
   }
 
   void savePcgWritesTheSelectedRowsImage() {

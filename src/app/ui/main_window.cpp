@@ -170,7 +170,7 @@ void MainWindow::createFileCommands() {
 
   fileOpenAsSysEx1_ = addCommand("FileOpenAsSysEx1", "Open As Sys&Ex", "Ctrl+E", "");
   connect(fileOpenAsSysEx1_, &QAction::triggered, this,
-          [this] { core_.reportNotAvailable("Open As SysEx"); });
+          [this] { core_.openAsSysex(); });
 
   connect(addCommand("FileClose1", "&Close", "", "Close|Close current file"), &QAction::triggered,
           this, &MainWindow::closeActiveWindow);

@@ -1,0 +1,91 @@
+// The Open As SysEx command: read a chosen file whole, count its System
+// Exclusive messages and, when there is one at least, append the file to the
+// registry. No header is checked and the messages are not kept: whoever needs
+// them scans the image again.
+#include "app/main_window_core.hpp"
+#include "common/bytes.hpp"
+#include "common/cp1251.hpp"
+#include "common/file_io.hpp"
+#include "formats/sysex_scan.hpp"
+
+namespace patchlore {
+
+namespace {
+
+constexpr std::string_view kSysex = "SysEx ";
+
+}  // namespace
+
+class MainWindowCore::OpenAsSysexCommand {
+ public:
+  OpenAsSysexCommand(MainWindowCore& window, std::string path)
+      : w_(window), path_(std::move(path)), name_(Utf8ToCp1251(NameOf(path_))) {}
+
+  void run() {
+    say(" Read file  " + bracketed());
+    w_.reporter_.pump();
+    ReadResult read = ReadWholeFile(path_, [this](std::int64_t done, std::int64_t total) {
+      w_.setProgress({true, total, done});
+      w_.reporter_.pump();
+    });
+    if (read || read.failure().opened()) say(" Close file " + bracketed());
+    say(" Finally read " + bracketed());
+    say(" end of reading " + bracketed());
+    if (!read || read->size() < 1) return;  // nothing read, nothing to look at
+    ByteBuffer buffer = std::move(*read);
+    const std::int64_t n = buffer.size();
+    w_.setCaption(std::string(kBaseCaption) + "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n));
+    w_.setProgress({true, n, 0});
+    w_.reporter_.pump();
+    const std::int64_t count = SysexScan(buffer.bytes()).count();
+    w_.reporter_.pump();
+    if (count == 0) {
+      say(" Sysex missing in  file" + bracketed());
+    } else {
+      add(std::move(buffer), count);
+    }
+    w_.setProgress({false, n, n});
+  }
+
+  bool added() const { return added_; }
+
+ private:
+  void add(ByteBuffer buffer, std::int64_t count) {
+    const std::int64_t n = buffer.size();
+    say(" Alloc in Memory " + bracketed());
+    w_.setActionMsg("Copy Buffer to PCList.Items[" + std::to_string(w_.registry_.count()) + "]");
+    w_.setProgress({true, n, 0});
+    w_.registry_.add(std::move(buffer), path_, std::string(kSysex) + " ; Count:" + std::to_string(count));
+    w_.reporter_.changed(MainWindowPart::Rows);
+    w_.setProgress({false, n, n});
+    say(" load from file" + bracketed());
+    const std::string please = "  Please, Open and try to Load file.";
+    w_.setMsgView(please);
+    w_.setMsgView("  Loaded:" + std::to_string(w_.registry_.count()) + "; " + please);
+    added_ = true;
+  }
+
+  void say(const std::string& text) { w_.setActionMsg(std::string(kSysex) + text); }
+  std::string bracketed() const { return "<" + name_ + ">"; }
+
+  MainWindowCore& w_;
+  std::string path_;
+  std::string name_;
+  bool added_ = false;
+};
+
+Result<int> MainWindowCore::openAsSysex() {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setActionMsg("OpenDialog");
+  reporter_.pump();
+  const auto path = chooseFileToOpen();
+  if (!path) return Failure{"No file chosen"};
+  setLoadRunning(true);
+  OpenAsSysexCommand command(*this, *path);
+  command.run();
+  setLoadRunning(false);
+  if (!command.added()) return Failure{state_.actionMsg};
+  return registry_.count() - 1;
+}
+
+}  // namespace patchlore
