@@ -37,7 +37,7 @@ class MainWindowCore::OpenAsSysexCommand {
     w_.setCaption(std::string(kBaseCaption) + "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n));
     w_.setProgress({true, n, 0});
     w_.reporter_.pump();
-    const std::int64_t count = SysexScan(buffer.bytes()).count();
+    const std::int64_t count = SysexCount(buffer.bytes());
     w_.reporter_.pump();
     if (count == 0) {
       say(" Sysex missing in  file" + bracketed());

@@ -14,10 +14,9 @@ const std::uint8_t* Find(const std::uint8_t* from, const std::uint8_t* end, unsi
   return static_cast<const std::uint8_t*>(std::memchr(from, byte, static_cast<std::size_t>(end - from)));
 }
 
-}  // namespace
-
-SysexScan::SysexScan(Image image) {
-  if (image.size() > UINT32_MAX) throw std::length_error("SysEx image over 4 GiB");
+// Calls found(offset, length) for each message in file order.
+template <class Found>
+void ForEachMessage(Image image, Found found) {
   const std::uint8_t* const base = image.data();
   const std::uint8_t* const end = base + image.size();
   const std::uint8_t* p = base;
@@ -27,10 +26,25 @@ SysexScan::SysexScan(Image image) {
     // Any byte up to the next $F7, another $F0 included, belongs to the message.
     const std::uint8_t* stop = Find(start + 1, end, kEnd);
     if (stop == nullptr) break;  // an unterminated tail gives nothing
-    offsets_.push_back(static_cast<std::uint32_t>(start - base));
-    lengths_.push_back(static_cast<std::uint32_t>(stop - start + 1));
+    found(start - base, stop - start + 1);
     p = stop + 1;
   }
+}
+
+}  // namespace
+
+std::int64_t SysexCount(Image image) {
+  std::int64_t count = 0;
+  ForEachMessage(image, [&count](std::ptrdiff_t, std::ptrdiff_t) { ++count; });
+  return count;
+}
+
+SysexScan::SysexScan(Image image) {
+  if (image.size() > UINT32_MAX) throw std::length_error("SysEx image over 4 GiB");
+  ForEachMessage(image, [this](std::ptrdiff_t offset, std::ptrdiff_t length) {
+    offsets_.push_back(static_cast<std::uint32_t>(offset));
+    lengths_.push_back(static_cast<std::uint32_t>(length));
+  });
 }
 
 SysexMessage SysexScan::message(std::int64_t k) const {

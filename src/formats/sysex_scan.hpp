@@ -16,6 +16,10 @@ struct SysexMessage {
   std::int64_t length;  // $F0 to $F7 inclusive
 };
 
+// The number of messages of an image, found as SysexScan finds them but
+// keeping nothing: for a loader that only needs the count.
+std::int64_t SysexCount(Image image);
+
 // The messages of an image in file order. Only positions are kept, never
 // bytes: eight bytes a message, since no loadable file reaches 4 GiB.
 class SysexScan {

@@ -11,9 +11,10 @@ namespace {
 
 using test::Bytes;
 
-// Each message as "offset+length", in file order.
+// Each message as "offset+length", in file order; the plain count agrees.
 std::string Messages(const Bytes& image) {
   const SysexScan scan(image);
+  EXPECT_EQ(SysexCount(image), scan.count());
   std::string out;
   for (std::int64_t k = 0; k < scan.count(); ++k) {
     const SysexMessage m = scan.message(k);
