@@ -83,6 +83,7 @@ Result<int> MainWindowCore::openAsSysex() {
   setLoadRunning(true);
   OpenAsSysexCommand command(*this, *path);
   command.run();
+  setProgress({false, state_.progress.maximum, state_.progress.position});  // a failed read may have shown it
   setLoadRunning(false);
   if (!command.added()) return Failure{state_.actionMsg};
   return registry_.count() - 1;
