@@ -33,7 +33,7 @@ struct FullCombiPcg {
     patchlore::test::PcgBuilder builder;
     for (std::uint32_t i = 0; i < 5; ++i) builder.programBank(i);
     for (std::uint32_t i = 0; i < kCombinationBanks; ++i) builder.combiBank(i < 7 ? i : 0x20000 + i - 7);
-    builder.editPatches([](const patchlore::test::BankSpec& bank, int j, Bytes& r) {
+    builder.editPatches([](const patchlore::test::BankPlan& bank, int j, Bytes& r) {
       if (bank.id != "CBK1") return;
       patchlore::test::ClearCombinationBody(r);
       for (int t = 0; t < 16; ++t)

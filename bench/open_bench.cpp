@@ -44,7 +44,7 @@ class OneFileDialogs : public patchlore::Dialogs {
   explicit OneFileDialogs(std::string path) : path_(std::move(path)) {}
   std::optional<std::string> openFile(const std::string&) override { return path_; }
   std::optional<std::string> saveFile(const std::string&, const std::string&) override { return {}; }
-  std::optional<patchlore::FontSpec> chooseFont(const patchlore::FontSpec&) override { return {}; }
+  std::optional<patchlore::FontChoice> chooseFont(const patchlore::FontChoice&) override { return {}; }
   bool askYesNo(const std::string&) override { return false; }
 
  private:

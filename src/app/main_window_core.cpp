@@ -50,7 +50,7 @@ void MainWindowCore::saveLog() {
 
 void MainWindowCore::chooseLogFont() { chooseLogFont(state_.viewFont); }
 
-void MainWindowCore::chooseLogFont(const FontSpec& shown) {
+void MainWindowCore::chooseLogFont(const FontChoice& shown) {
   const auto chosen = dialogs_.chooseFont(shown);
   if (!chosen) return;
   state_.viewFont = *chosen;

@@ -24,7 +24,7 @@ struct MainWindowState {
   std::vector<std::string> view;  // the log list box
   ProgressBar progress;
   bool loadRunning = false;  // while true, neither load command may start
-  FontSpec viewFont{"Courier New", 10, true, false};
+  FontChoice viewFont{"Courier New", 10, true, false};
 };
 
 // Which part of the state changed, so the window updates only that.
@@ -78,7 +78,7 @@ class MainWindowCore {
   void chooseLogFont();
   // The same, the dialog starting from the font the log is really drawn in
   // (the designed one may be missing on this system).
-  void chooseLogFont(const FontSpec& shown);
+  void chooseLogFont(const FontChoice& shown);
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);

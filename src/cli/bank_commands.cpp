@@ -17,7 +17,7 @@ class OpenDialogs : public Dialogs {
   std::optional<std::string> next;
   std::optional<std::string> openFile(const std::string&) override { return std::exchange(next, std::nullopt); }
   std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
   bool askYesNo(const std::string&) override { return false; }
 };
 

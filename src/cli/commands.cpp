@@ -31,7 +31,7 @@ class CommandLineDialogs : public Dialogs {
   std::optional<std::string> saveFile(const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
   bool askYesNo(const std::string&) override { return false; }
 
  private:

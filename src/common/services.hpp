@@ -9,12 +9,12 @@
 
 namespace patchlore {
 
-struct FontSpec {
+struct FontChoice {
   std::string family;
   int pointSize = 10;
   bool bold = false;
   bool italic = false;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontChoice&) const = default;
 };
 
 class Dialogs {
@@ -25,7 +25,7 @@ class Dialogs {
   // proposal is the name the dialog starts with.
   virtual std::optional<std::string> saveFile(const std::string& proposal,
                                               const std::string& filter) = 0;
-  virtual std::optional<FontSpec> chooseFont(const FontSpec& current) = 0;
+  virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
   virtual bool askYesNo(const std::string& question) = 0;
 };
 

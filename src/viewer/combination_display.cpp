@@ -79,7 +79,7 @@ void VelocityZonesCell(const TimbreCell& c, std::string& out) {
   AppendVelocityZones(out, c.timbre.mixer, c.options.prefixes);
 }
 
-struct CombinationColumnSpec {
+struct CombinationColumnEntry {
   CombinationColumn id;
   std::string_view columnSwitch;  // empty: always shown
   std::string_view otherSwitch;   // shown also when this one is ticked
@@ -89,7 +89,7 @@ struct CombinationColumnSpec {
 };
 
 constexpr int kBankColumnWidth = 80;
-constexpr CombinationColumnSpec kCombinationColumns[] = {
+constexpr CombinationColumnEntry kCombinationColumns[] = {
     {CombinationColumn::Index, "", "", "Index", 48, IndexCell},
     {CombinationColumn::Name, "", "", "C.Name", 70, NameCell},
     {CombinationColumn::Timbre, "", "", "Timbre", 52, TimbreNumberCell},
@@ -107,13 +107,13 @@ constexpr CombinationColumnSpec kCombinationColumns[] = {
      VelocityZonesCell},
 };
 
-const CombinationColumnSpec& SpecOf(CombinationColumn id) {
+const CombinationColumnEntry& EntryOf(CombinationColumn id) {
   return kCombinationColumns[static_cast<std::size_t>(id)];
 }
 
-bool Shown(const CombinationColumnSpec& spec, const ShowFrame& frame) {
-  return spec.columnSwitch.empty() || frame.columnTicked(spec.columnSwitch) ||
-         (!spec.otherSwitch.empty() && frame.columnTicked(spec.otherSwitch));
+bool Shown(const CombinationColumnEntry& entry, const ShowFrame& frame) {
+  return entry.columnSwitch.empty() || frame.columnTicked(entry.columnSwitch) ||
+         (!entry.otherSwitch.empty() && frame.columnTicked(entry.otherSwitch));
 }
 
 std::string_view TrimmedRight(std::string_view text) {
@@ -163,10 +163,10 @@ void CombinationDisplay::prepareColumns(ShowFrame& frame) {
   frame.changed(ViewerPart::ColumnBoxes);
   shown_.clear();
   state.table.columns = {{"Combi Bank", kBankColumnWidth}};
-  for (const auto& spec : kCombinationColumns)
-    if (Shown(spec, frame)) {
-      shown_.push_back(spec.id);
-      state.table.columns.push_back({std::string(spec.caption), spec.width});
+  for (const auto& entry : kCombinationColumns)
+    if (Shown(entry, frame)) {
+      shown_.push_back(entry.id);
+      state.table.columns.push_back({std::string(entry.caption), entry.width});
     }
   frame.changed(ViewerPart::Table);
 }
@@ -237,7 +237,7 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
                         key, name, options_};
   {
     CellWriter cells(row.cells, shown_.size());
-    for (const CombinationColumn id : shown_) SpecOf(id).cell(cell, cells.next());
+    for (const CombinationColumn id : shown_) EntryOf(id).cell(cell, cells.next());
   }
   if (firstRow) {
     ViewerState& state = frame.viewerState();

@@ -212,7 +212,7 @@ bool ZonesCell(const ProgramCell& c, std::string& out) {
   return true;
 }
 
-struct ProgramColumnSpec {
+struct ProgramColumnEntry {
   ProgramColumn id;
   std::string_view columnSwitch;  // empty: always shown
   std::string_view caption;
@@ -221,7 +221,7 @@ struct ProgramColumnSpec {
 };
 
 constexpr int kBankColumnWidth = 80;
-constexpr ProgramColumnSpec kProgramColumns[] = {
+constexpr ProgramColumnEntry kProgramColumns[] = {
     {ProgramColumn::Index, "", "Index", 48, IndexCell},
     {ProgramColumn::Name, "", "P.Name", 70, NameCell},
     {ProgramColumn::OscMode, "POSCMode", "OSC Mode", 55, OscModeCell},
@@ -232,7 +232,7 @@ constexpr ProgramColumnSpec kProgramColumns[] = {
     {ProgramColumn::Zones, "PMsWsDk", "MS / WS / DK", 96, ZonesCell},
 };
 
-const ProgramColumnSpec& SpecOf(ProgramColumn id) { return kProgramColumns[static_cast<std::size_t>(id)]; }
+const ProgramColumnEntry& EntryOf(ProgramColumn id) { return kProgramColumns[static_cast<std::size_t>(id)]; }
 
 ProgramEngine EngineOf(const std::string& firstIdCharacter) {
   if (firstIdCharacter == "P") return ProgramEngine::Hd1;
@@ -252,8 +252,8 @@ std::string_view TrimmedName(std::string_view name) {
 ProgramDisplay::ProgramDisplay(Image image, const ProgramLayout& layout, ProgramDisplayOptions options,
                                const ColumnTicked& ticked)
     : image_(image), layout_(layout), options_(std::move(options)) {
-  for (const auto& spec : kProgramColumns)
-    if (spec.columnSwitch.empty() || ticked(spec.columnSwitch)) shown_.push_back(spec.id);
+  for (const auto& entry : kProgramColumns)
+    if (entry.columnSwitch.empty() || ticked(entry.columnSwitch)) shown_.push_back(entry.id);
 }
 
 void ProgramDisplay::setGroups(ColumnGroups& groups) const {
@@ -267,7 +267,7 @@ void ProgramDisplay::setGroups(ColumnGroups& groups) const {
 std::vector<TableColumn> ProgramDisplay::columns() const {
   std::vector<TableColumn> columns{{"Prog Bank", kBankColumnWidth}};
   for (const ProgramColumn id : shown_)
-    columns.push_back({std::string(SpecOf(id).caption), SpecOf(id).width});
+    columns.push_back({std::string(EntryOf(id).caption), EntryOf(id).width});
   return columns;
 }
 
@@ -303,7 +303,7 @@ void ProgramDisplay::addRows(std::int64_t j, RowWriter& rows) {
   {
     CellWriter cells(row.cells, shown_.size());
     for (const ProgramColumn id : shown_)
-      if (!SpecOf(id).cell(cell, cells.next())) cells.drop();
+      if (!EntryOf(id).cell(cell, cells.next())) cells.drop();
   }
   if (bank_.engine == ProgramEngine::Hd1 &&
       std::find(shown_.begin(), shown_.end(), ProgramColumn::Zones) != shown_.end())

@@ -72,7 +72,7 @@ void VelocityZoneCell(const TrackCell& c, std::string& out) {
   AppendVelocityZones(out, c.track.mixer, c.prefixes);
 }
 
-struct SongColumnSpec {
+struct SongColumnEntry {
   std::string_view caption;
   int width;
   std::string_view columnSwitch;  // empty: always shown
@@ -81,7 +81,7 @@ struct SongColumnSpec {
 };
 
 // The columns after the row caption "Song".
-constexpr SongColumnSpec kSongColumns[] = {
+constexpr SongColumnEntry kSongColumns[] = {
     {"S.Name", 70, "", "", SongNameCell},
     {"Track", kDefaultColumnWidth, "", "", TrackCellText},
     {"Channel", 44, "", "", ChannelCell},
@@ -125,7 +125,7 @@ class SongListing {
   LinkedNames linkedNames_;
   LinkedProgramNames linked_;
   bool prefixes_;
-  std::vector<const SongColumnSpec*> shown_;
+  std::vector<const SongColumnEntry*> shown_;
   std::optional<std::string> rememberedLabel_;
   std::unordered_map<std::string, std::size_t> sngByProgLine_;  // upper-cased key -> line
 };
@@ -139,10 +139,10 @@ SongListing::SongListing(ShowFrame& frame)
       linkedNames_(state_.pcg),
       linked_{linkedNames_, frame.linkedPcgIndex() >= 0},
       prefixes_(state_.sw3.checked) {
-  for (const auto& spec : kSongColumns)
-    if (spec.columnSwitch.empty() || frame.columnTicked(spec.columnSwitch) ||
-        (!spec.otherSwitch.empty() && frame.columnTicked(spec.otherSwitch)))
-      shown_.push_back(&spec);
+  for (const auto& entry : kSongColumns)
+    if (entry.columnSwitch.empty() || frame.columnTicked(entry.columnSwitch) ||
+        (!entry.otherSwitch.empty() && frame.columnTicked(entry.otherSwitch)))
+      shown_.push_back(&entry);
 }
 
 void SongListing::show() {
@@ -190,7 +190,7 @@ void SongListing::countFilters() {
 
 bool SongListing::listBySong() {
   state_.table.columns = {{"Song", kSongColumnWidth}};
-  for (const SongColumnSpec* spec : shown_) state_.table.columns.push_back({std::string(spec->caption), spec->width});
+  for (const SongColumnEntry* entry : shown_) state_.table.columns.push_back({std::string(entry->caption), entry->width});
   frame_.changed(ViewerPart::Table);
   rememberedLabel_.reset();
   state_.sngByProg.clear();
@@ -224,7 +224,7 @@ void SongListing::listTrack(RowWriter& rows, std::int64_t song, int k, const std
   const TrackCell cell{track, program, newSong ? std::string_view(songName) : std::string_view(), k, prefixes_};
   {
     CellWriter cells(row.cells, shown_.size());
-    for (const SongColumnSpec* spec : shown_) spec->cell(cell, cells.next());
+    for (const SongColumnEntry* entry : shown_) entry->cell(cell, cells.next());
   }
   rememberedLabel_ = label;
   frame_.changed(ViewerPart::Table);

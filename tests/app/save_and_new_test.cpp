@@ -115,8 +115,8 @@ TEST_F(MainWindowCommands, NewListsAChosenFileWithoutLoadingIt) {
 TEST_F(MainWindowCommands, FontSettingStartsWithTheLogFont) {
   f.dialogs.fontAnswer = std::nullopt;
   f.window.chooseLogFont();
-  EXPECT_EQ(f.dialogs.fontsOffered.at(0), (FontSpec{"Courier New", 10, true, false}));
-  const FontSpec chosen{"DejaVu Sans Mono", 12, false, true};
+  EXPECT_EQ(f.dialogs.fontsOffered.at(0), (FontChoice{"Courier New", 10, true, false}));
+  const FontChoice chosen{"DejaVu Sans Mono", 12, false, true};
   f.dialogs.fontAnswer = chosen;
   f.window.chooseLogFont();
   EXPECT_EQ(f.window.state().viewFont, chosen);

@@ -87,7 +87,7 @@ TEST_F(BankManagerTest, ForecastShowsTheNegativeSumAndItsByte) {
 TEST_F(BankManagerTest, WriteCopiesThePatchesAndStoresTheFromChecksumForTheSameCode) {
   AddPcg(registry, PcgBuilder().programBank(0, 2, kSize).withIni().build(), "A.PCG");
   AddPcg(registry, PcgBuilder().programBank(0, 2, kSize).withIni()
-                       .editPatches([](const test::BankSpec&, int, test::Bytes& r) { r[30] = 0x77; }).build(), "B.PCG");
+                       .editPatches([](const test::BankPlan&, int, test::Bytes& r) { r[30] = 0x77; }).build(), "B.PCG");
   choose(0, 0, 1, 0);
   const std::int64_t from = manager.state().from.header.offset;
   const std::uint8_t checkSumFrom = stored(0, from);
@@ -118,7 +118,7 @@ TEST_F(BankManagerTest, WriteCarriesTheChunkIdIntoTheIni2RecordAndFollowsIt) {
 
 TEST_F(BankManagerTest, WriteUpdatesOnlyTheFirstOfTwoRecordsWithTheKey) {
   AddPcg(registry, PcgBuilder().programBank(0, 1, kSize).programBank(0, 1, kSize).programBank(1, 1, kSize).withIni()
-                       .editPatches([](const test::BankSpec&, int, test::Bytes& r) { r[30] = 0x11; }).build());
+                       .editPatches([](const test::BankPlan&, int, test::Bytes& r) { r[30] = 0x11; }).build());
   choose(0, 2, 0, 1);
   const auto record = *FindIni2Record(image(0), manager.state().to.key);
   const std::uint8_t secondCopy = image(0)[record + test::kIni2RecordSize + ini2_layout::kChecksumCopy];

@@ -22,7 +22,7 @@ constexpr std::int64_t kChecksum = bank_layout::kChecksum;
 // Patch 0 of every bank is named "C"; the last byte of the last patch is
 // `last`, so a test can choose the bank's checksum.
 PcgBuilder OneProgramBank(std::uint8_t last) {
-  return std::move(PcgBuilder().programBank(0).editPatches([last](const test::BankSpec& bank, int patch, Bytes& record) {
+  return std::move(PcgBuilder().programBank(0).editPatches([last](const test::BankPlan& bank, int patch, Bytes& record) {
     if (patch == 0) {
       std::fill_n(record.begin(), 24, 0);
       record[0] = 'C';

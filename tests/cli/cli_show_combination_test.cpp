@@ -21,7 +21,7 @@ TEST(CliShowCombination, TimbreRowsNamedByTheirOwnPcg) {
                         .programBank(0, 1)
                         .programBank(0x20000, 1)
                         .combiBank(0, 1)
-                        .editPatches([](const test::BankSpec& bank, int, Bytes& r) {
+                        .editPatches([](const test::BankPlan& bank, int, Bytes& r) {
                           if (bank.id != "CBK1") return;
                           test::ClearCombinationBody(r);
                           for (int t = 0; t < 16; ++t) test::PutTimbre(r, kKronosConstants, t, {});

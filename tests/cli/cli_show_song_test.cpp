@@ -13,7 +13,7 @@ namespace {
 TEST(CliShowSong, BySongAndByProgramWithTheLinkedNames) {
   test::TempDir dir;
   const auto pcg = dir.write("L.PCG", test::PcgBuilder().programBank(0, 2).build());
-  test::TrackSpec lead;
+  test::TrackPlan lead;
   lead.name = "Lead";
   lead.program = 1;
   const test::Bytes sng = test::SngBuilder().song("Intro", 1).track(lead).build();

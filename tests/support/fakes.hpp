@@ -17,10 +17,10 @@ class FakeDialogs : public Dialogs {
  public:
   std::deque<std::optional<std::string>> openAnswers;  // nothing = cancelled
   std::deque<std::optional<std::string>> saveAnswers;
-  std::optional<FontSpec> fontAnswer;
+  std::optional<FontChoice> fontAnswer;
   bool yesNoAnswer = false;
   std::vector<std::string> saveProposals;
-  std::vector<FontSpec> fontsOffered;
+  std::vector<FontChoice> fontsOffered;
   std::vector<std::string> questions;  // every yes/no question asked
 
   std::optional<std::string> openFile(const std::string&) override {
@@ -30,7 +30,7 @@ class FakeDialogs : public Dialogs {
     saveProposals.push_back(proposal);
     return take(saveAnswers);
   }
-  std::optional<FontSpec> chooseFont(const FontSpec& current) override {
+  std::optional<FontChoice> chooseFont(const FontChoice& current) override {
     fontsOffered.push_back(current);
     return fontAnswer;
   }

@@ -101,13 +101,13 @@ PcgBuilder& PcgBuilder::editPatches(PatchEditor editor) {
   return *this;
 }
 
-std::string PcgBuilder::PatchName(const BankSpec& bank, int patch) {
+std::string PcgBuilder::PatchName(const BankPlan& bank, int patch) {
   std::string number = std::to_string(patch);
   number.insert(0, 3 - std::min<std::size_t>(3, number.size()), '0');
   return KindPrefix(bank.id) + " " + BankLabel(bank.typeCode) + " " + number;
 }
 
-ChunkNode PcgBuilder::bankChunk(const BankSpec& bank) const {
+ChunkNode PcgBuilder::bankChunk(const BankPlan& bank) const {
   Bytes body;
   AppendBigEndian32(body, bank.typeCode);
   for (int j = 0; j < bank.patchCount; ++j) {

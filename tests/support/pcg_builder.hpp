@@ -22,7 +22,7 @@ constexpr int kProgramSize = 4960;
 constexpr int kCombinationSize = 7810;
 constexpr int kIni2RecordSize = 64;  // key (chunk ID, type code), checksum copy at +54
 
-struct BankSpec {
+struct BankPlan {
   std::string id;           // "PBK1", "MBK1", "CBK1", "DBK1", "WBK1"
   std::uint32_t typeCode;   // 0x00000000 = I-A, 0x00020000 = U-A, ...
   int patchCount;
@@ -31,7 +31,7 @@ struct BankSpec {
 
 // Changes the bytes of one patch (its name included) before the bank's
 // checksum is worked out: bank, patch number from 0, the patchSize bytes.
-using PatchEditor = std::function<void(const BankSpec& bank, int patch, Bytes& record)>;
+using PatchEditor = std::function<void(const BankPlan& bank, int patch, Bytes& record)>;
 
 // Changes the bytes of one slot before the set list bank is made: set list
 // and slot numbers from 0, the slot's slotSize bytes.
@@ -62,18 +62,18 @@ class PcgBuilder {
   Bytes build() const;
 
   // Patch j of a bank is named "<prefix> <bank> NNN", e.g. "Prog U-A 007".
-  static std::string PatchName(const BankSpec& bank, int patch);
+  static std::string PatchName(const BankPlan& bank, int patch);
   // A full user backup of about 48 MB.
   static PcgBuilder FullBackup(std::uint8_t model = kKronos);
 
  private:
-  ChunkNode bankChunk(const BankSpec& bank) const;
+  ChunkNode bankChunk(const BankPlan& bank) const;
   ChunkNode setListChunk() const;
   ChunkNode ini2Chunk(const std::vector<ChunkNode>& banks) const;
 
   std::uint8_t model_;
   std::uint16_t version_ = 0x0200;
-  std::vector<BankSpec> banks_;
+  std::vector<BankPlan> banks_;
   int setListCount_ = 0;
   int setListSlotSize_ = 544;
   bool ini_ = false;

@@ -21,7 +21,7 @@ SngBuilder& SngBuilder::song(const std::string& name, int number, std::uint16_t 
   return *this;
 }
 
-SngBuilder& SngBuilder::track(const TrackSpec& track) {
+SngBuilder& SngBuilder::track(const TrackPlan& track) {
   songs_.back().tracks.push_back(track);
   return *this;
 }
@@ -42,7 +42,7 @@ ModelConstants SngBuilder::constants() const {
 }
 
 // The chunk's data starts 12 bytes into it: each field lies that much earlier.
-ChunkNode SngBuilder::songChunk(const SongSpec& s) const {
+ChunkNode SngBuilder::songChunk(const SongPlan& s) const {
   ChunkNode song{"SDT1", {}, Bytes(kSongHeaderSize, 0), {}};
   Bytes& data = song.data;
   PutBigEndian32(data, kHeaderChunkSize - kChunkHeaderSize, kSongNameField);
@@ -51,7 +51,7 @@ ChunkNode SngBuilder::songChunk(const SongSpec& s) const {
     Bytes record(kTrackRecordSize, 0);
     record[kTrackState] = static_cast<std::uint8_t>(((s.mutedTracks >> k) & 1) << kMuteBit);
     if (static_cast<std::size_t>(k) < s.tracks.size()) {
-      const TrackSpec& t = s.tracks[static_cast<std::size_t>(k)];
+      const TrackPlan& t = s.tracks[static_cast<std::size_t>(k)];
       std::fill(record.begin(), record.begin() + kTrackNameWidth, ' ');
       std::copy(t.name.begin(), t.name.end(), record.begin() + kTrackName);
       record[kTrackState] = t.state;
@@ -67,7 +67,7 @@ ChunkNode SngBuilder::songChunk(const SongSpec& s) const {
   const ModelConstants model = constants();
   data.resize(static_cast<std::size_t>(TrackParametersOffset(0, kTrackCount, model) - kChunkHeaderSize), 0);
   for (std::size_t k = 0; k < s.tracks.size(); ++k) {
-    const TrackSpec& t = s.tracks[k];
+    const TrackPlan& t = s.tracks[k];
     const auto p = static_cast<std::size_t>(TrackParametersOffset(0, static_cast<int>(k), model) - kChunkHeaderSize);
     data[p + kProgramNumber] = t.program;
     data[p + kProgramBank] = t.bank;
@@ -91,7 +91,7 @@ Bytes SngBuilder::build() const {
     directory.data.resize(directory.data.size() + 40, 0);
   }
   ChunkNode songChunks{"SGS1", {}, {}, {}};
-  for (const SongSpec& s : songs_) songChunks.children.push_back(songChunk(s));
+  for (const SongPlan& s : songs_) songChunks.children.push_back(songChunk(s));
   ChunkNode sng1{"SNG1", {}, {}, {std::move(directory), std::move(songChunks)}};
 
   Bytes image;

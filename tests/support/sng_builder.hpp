@@ -14,7 +14,7 @@
 namespace patchlore::test {
 
 // One track of a song: its record (name, state) and its parameters.
-struct TrackSpec {
+struct TrackPlan {
   std::string name;
   std::uint8_t state = 0;  // record byte 25; bit 5 mutes the track
   std::uint8_t program = 0;
@@ -29,13 +29,13 @@ struct TrackSpec {
   std::uint8_t velocityZoneSecond = 127;
 };
 
-struct SongSpec {
+struct SongPlan {
   std::string name;
   int number = 0;
   std::uint16_t mutedTracks = 0;  // bit k set: track k muted
   // Given tracks (k = 0, 1, ...); a song with any gets all 16 parameter
   // records, the others zero apart from a record state of 0.
-  std::vector<TrackSpec> tracks;
+  std::vector<TrackPlan> tracks;
 };
 
 class SngBuilder {
@@ -44,7 +44,7 @@ class SngBuilder {
   // A song; its number goes into the number table and into the song chunk.
   SngBuilder& song(const std::string& name, int number, std::uint16_t mutedTracks = 0);
   // The next track of the last song.
-  SngBuilder& track(const TrackSpec& track);
+  SngBuilder& track(const TrackPlan& track);
   // L, the field at 32: "SNG1" begins at 36 + L. Default: 300, or more for many songs.
   SngBuilder& sngOffsetField(std::uint32_t value);
   Bytes build() const;
@@ -56,11 +56,11 @@ class SngBuilder {
   std::int64_t sng1Offset() const;
 
  private:
-  ChunkNode songChunk(const SongSpec& song) const;
+  ChunkNode songChunk(const SongPlan& song) const;
   ModelConstants constants() const;
 
   std::uint8_t model_;
-  std::vector<SongSpec> songs_;
+  std::vector<SongPlan> songs_;
   std::uint32_t offsetField_ = 0;
 };
 

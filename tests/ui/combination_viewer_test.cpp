@@ -34,7 +34,7 @@ class CombinationViewerTest : public QObject {
     const Bytes pcg = patchlore::test::PcgBuilder()
                           .programBank(0, 1)
                           .combiBank(0, 1)
-                          .editPatches([](const patchlore::test::BankSpec& bank, int, Bytes& r) {
+                          .editPatches([](const patchlore::test::BankPlan& bank, int, Bytes& r) {
                             if (bank.id != "CBK1") return;
                             patchlore::test::ClearCombinationBody(r);
                             for (int t = 0; t < 16; ++t)

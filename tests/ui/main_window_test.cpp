@@ -376,9 +376,9 @@ class MainWindowTest : public QObject {
   void fontSettingChangesTheLogFont() {
     // The dialog starts from the font the log is drawn in.
     const QFontInfo drawn(child<QListWidget>("View")->font());
-    dialogs_.fontAnswer = patchlore::FontSpec{"DejaVu Sans Mono", 14, false, true};
+    dialogs_.fontAnswer = patchlore::FontChoice{"DejaVu Sans Mono", 14, false, true};
     action("FontSet")->trigger();
-    QCOMPARE(dialogs_.fontsOffered.at(0), (patchlore::FontSpec{drawn.family().toStdString(), 10, true, false}));
+    QCOMPARE(dialogs_.fontsOffered.at(0), (patchlore::FontChoice{drawn.family().toStdString(), 10, true, false}));
     const QFont font = child<QListWidget>("View")->font();
     QCOMPARE(font.family(), QString("DejaVu Sans Mono"));
     QCOMPARE(font.pointSize(), 14);

@@ -45,7 +45,7 @@ class SongViewerTest : public QObject {
 
  private slots:
   void songsAreListedBySongAndThenByProgram() {
-    patchlore::test::TrackSpec piano;
+    patchlore::test::TrackPlan piano;
     piano.name = "Piano";
     piano.bank = 6;  // GM
     const auto sng = patchlore::test::SngBuilder().song("Verse", 1).track(piano).song("Chorus", 2).track(piano).build();

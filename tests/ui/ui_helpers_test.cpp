@@ -34,14 +34,14 @@ class UiHelpersTest : public QObject {
   }
 
   void fontsCrossBothWays() {
-    const patchlore::FontSpec expected{"Courier New", 10, true, false};
+    const patchlore::FontChoice expected{"Courier New", 10, true, false};
     const QFont font = toQFont(expected, QFont::TypeWriter);
     QCOMPARE(font.family(), QString("Courier New"));
     QCOMPARE(font.pointSize(), 10);
     QVERIFY(font.bold());
     QVERIFY(!font.italic());
     QCOMPARE(font.styleHint(), QFont::TypeWriter);
-    QCOMPARE(toFontSpec(font), expected);
+    QCOMPARE(toFontChoice(font), expected);
   }
 
   void aMissingDesignFontFallsBackToOneOfTheSameSizeWeightAndPitch() {

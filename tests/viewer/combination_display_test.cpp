@@ -23,7 +23,7 @@ using CombinationEditor = std::function<void(int j, Bytes& record)>;
 PcgBuilder CombiPcg(std::uint8_t model, int combinations, const CombinationEditor& edit) {
   PcgBuilder builder(model);
   builder.programBank(0, 2).programBank(0x20000, 1).combiBank(0, combinations);
-  builder.editPatches([edit](const test::BankSpec& bank, int j, Bytes& record) {
+  builder.editPatches([edit](const test::BankPlan& bank, int j, Bytes& record) {
     if (bank.id != "CBK1") return;
     test::ClearCombinationBody(record);
     edit(j, record);

@@ -12,7 +12,7 @@ namespace {
 
 using test::Bytes;
 using test::SngBuilder;
-using test::TrackSpec;
+using test::TrackPlan;
 using Lines = std::vector<std::string>;
 
 constexpr std::uint8_t kBankIA = 0;
@@ -20,8 +20,8 @@ constexpr std::uint8_t kBankGm = 6;
 constexpr std::uint8_t kBankDrums = 16;  // g(d)
 constexpr std::uint8_t kBankUA = 17;
 
-TrackSpec Track(const std::string& name, std::uint8_t bank, std::uint8_t program) {
-  TrackSpec track;
+TrackPlan Track(const std::string& name, std::uint8_t bank, std::uint8_t program) {
+  TrackPlan track;
   track.name = name;
   track.bank = bank;
   track.program = program;
@@ -55,10 +55,10 @@ class SongDisplayTest : public ::testing::Test {
 };
 
 TEST_F(SongDisplayTest, TrackCellsWithPrefixesOnAKronosWithoutLink) {
-  TrackSpec piano = Track("Piano", kBankGm, 0);
+  TrackPlan piano = Track("Piano", kBankGm, 0);
   piano.statusChannel = 0x2F;
   piano.state = 0xDF;
-  TrackSpec bass = Track("Bass", kBankIA, 5);
+  TrackPlan bass = Track("Bass", kBankIA, 5);
   bass.statusChannel = 0x3F;
   bass.state = 0x20;
   bass.pan = 0;
@@ -158,7 +158,7 @@ TEST_F(SongDisplayTest, ByProgramBeforeAnyListingBySongIsEmpty) {
 }
 
 TEST_F(SongDisplayTest, PlayMuteFilterKeepsTheTickedStates) {
-  TrackSpec muted = Track("Muted", kBankIA, 1);
+  TrackPlan muted = Track("Muted", kBankIA, 1);
   muted.state = 0x20;
   auto v = songs(SngBuilder().song("One", 1).track(Track("Playing", kBankIA, 0)).track(muted).build());
   v->setColumnBox("TMute", true);

@@ -150,7 +150,7 @@ void MainWindow::createCommands() {
   createEditCommands();
   createWindowCommands();
   connect(addCommand("FontSet", "&Font Setting", "Ctrl+F", "Font Setting|Font of the log"),
-          &QAction::triggered, this, [this] { core_.chooseLogFont(toFontSpec(view_->font())); });
+          &QAction::triggered, this, [this] { core_.chooseLogFont(toFontChoice(view_->font())); });
   QAction* bankManager =
       addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
   bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
@@ -595,8 +595,8 @@ void MainWindow::appendRows() {
 }
 
 void MainWindow::showViewFont() {
-  const patchlore::FontSpec& spec = core_.state().viewFont;
-  QFont font = DesignFont(QString::fromStdString(spec.family), spec.pointSize, spec.bold, QFont::TypeWriter);
-  font.setItalic(spec.italic);
+  const patchlore::FontChoice& chosen = core_.state().viewFont;
+  QFont font = DesignFont(QString::fromStdString(chosen.family), chosen.pointSize, chosen.bold, QFont::TypeWriter);
+  font.setItalic(chosen.italic);
   view_->setFont(font);
 }

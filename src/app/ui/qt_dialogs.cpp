@@ -53,12 +53,12 @@ std::optional<std::string> QtDialogs::saveFile(const std::string& proposal,
                                              QFileDialog::DontConfirmOverwrite));
 }
 
-std::optional<patchlore::FontSpec> QtDialogs::chooseFont(const patchlore::FontSpec& current) {
+std::optional<patchlore::FontChoice> QtDialogs::chooseFont(const patchlore::FontChoice& current) {
   bool confirmed = false;
   const QFont chosen =
       QFontDialog::getFont(&confirmed, toQFont(current, QFont::AnyStyle), parent_);
   if (!confirmed) return std::nullopt;
-  return toFontSpec(chosen);
+  return toFontChoice(chosen);
 }
 
 bool QtDialogs::askYesNo(const std::string& question) {

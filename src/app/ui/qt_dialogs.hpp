@@ -19,7 +19,7 @@ class QtDialogs : public patchlore::Dialogs {
   std::optional<std::string> openFile(const std::string& filter) override;
   std::optional<std::string> saveFile(const std::string& proposal,
                                       const std::string& filter) override;
-  std::optional<patchlore::FontSpec> chooseFont(const patchlore::FontSpec& current) override;
+  std::optional<patchlore::FontChoice> chooseFont(const patchlore::FontChoice& current) override;
   bool askYesNo(const std::string& question) override;
 
  private:
