@@ -151,16 +151,11 @@ class MainWindowCore::OpenCommand {
 };
 
 Result<int> MainWindowCore::openFile() {
-  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
-  setActionMsg("OpenDialog");
-  reporter_.pump();
-  const auto path = chooseFileToOpen();
-  if (!path) return Failure{"No file chosen"};
-  setLoadRunning(true);
+  const Result<std::string> path = startLoad();
+  if (!path) return path.failure();
   OpenCommand command(*this, *path);
   command.run();
-  setProgress({false, state_.progress.maximum, state_.progress.position});
-  setLoadRunning(false);
+  endLoad();
   setActionMsg(command.closing());
   const std::string please = "  Please, Open and try to Load file.";
   setMsgView(registry_.count() > 0 ? "  Loaded:" + std::to_string(registry_.count()) + "; " + please

@@ -18,6 +18,21 @@ std::optional<std::string> MainWindowCore::chooseFileToOpen() {
   return chosen;
 }
 
+Result<std::string> MainWindowCore::startLoad() {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setActionMsg("OpenDialog");
+  reporter_.pump();
+  auto path = chooseFileToOpen();
+  if (!path) return Failure{"No file chosen"};
+  setLoadRunning(true);
+  return std::move(*path);
+}
+
+void MainWindowCore::endLoad() {
+  setProgress({false, state_.progress.maximum, state_.progress.position});
+  setLoadRunning(false);
+}
+
 std::optional<ChunkListingContent> MainWindowCore::checkFile() {
   const auto path = chooseFileToOpen();
   if (!path) return std::nullopt;

@@ -91,6 +91,11 @@ class MainWindowCore {
   class OpenAsSysexCommand;
 
   std::optional<std::string> chooseFileToOpen();
+  // What both load commands do around their work: refuse while a load runs,
+  // ask for the file and mark the load running; the path, or why not.
+  Result<std::string> startLoad();
+  // Hides the progress bar (a failed read may have shown it) and ends the load.
+  void endLoad();
   bool saveImage(int index, const std::string& path);  // false when it failed
   void setActionMsg(std::string text);
   void setCaption(std::string text);

@@ -75,16 +75,11 @@ class MainWindowCore::OpenAsSysexCommand {
 };
 
 Result<int> MainWindowCore::openAsSysex() {
-  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
-  setActionMsg("OpenDialog");
-  reporter_.pump();
-  const auto path = chooseFileToOpen();
-  if (!path) return Failure{"No file chosen"};
-  setLoadRunning(true);
+  const Result<std::string> path = startLoad();
+  if (!path) return path.failure();
   OpenAsSysexCommand command(*this, *path);
   command.run();
-  setProgress({false, state_.progress.maximum, state_.progress.position});  // a failed read may have shown it
-  setLoadRunning(false);
+  endLoad();
   if (!command.added()) return Failure{state_.actionMsg};
   return registry_.count() - 1;
 }
