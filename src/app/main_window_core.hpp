@@ -64,6 +64,13 @@ class MainWindowCore {
   // caption, never the log. The registry index of the file added, or why
   // none was.
   Result<int> openAsSysex();
+  // Messages that did not come from the Open As SysEx dialog (received from
+  // a MIDI input, taken out of a MIDI file) become a registry entry as if a
+  // file holding them had been loaded with Open As SysEx: the type text
+  // «SysEx  ; Count:N», the same ActionMsg and MsgView texts. path names the
+  // entry (its file name and folder); no file is read or written. The index
+  // added, or why none was (no complete message, or a load is running).
+  Result<int> addSysexImage(ByteBuffer bytes, const std::string& path);
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
   // when the file is refused.
   std::optional<ChunkListingContent> checkFile();

@@ -49,6 +49,17 @@ class MainWindowCore::OpenAsSysexCommand {
 
   bool added() const { return added_; }
 
+  // The bytes were not read by this command: they are counted and added the
+  // same way.
+  void addImage(ByteBuffer buffer) {
+    const std::int64_t count = SysexCount(buffer.bytes());
+    if (count == 0) {
+      say(" Sysex missing in  file" + bracketed());
+      return;
+    }
+    add(std::move(buffer), count);
+  }
+
  private:
   void add(ByteBuffer buffer, std::int64_t count) {
     const std::int64_t n = buffer.size();
@@ -79,6 +90,16 @@ Result<int> MainWindowCore::openAsSysex() {
   if (!path) return path.failure();
   OpenAsSysexCommand command(*this, *path);
   command.run();
+  endLoad();
+  if (!command.added()) return Failure{state_.actionMsg};
+  return registry_.count() - 1;
+}
+
+Result<int> MainWindowCore::addSysexImage(ByteBuffer bytes, const std::string& path) {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setLoadRunning(true);
+  OpenAsSysexCommand command(*this, path);
+  command.addImage(std::move(bytes));
   endLoad();
   if (!command.added()) return Failure{state_.actionMsg};
   return registry_.count() - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 
@@ -15,6 +16,13 @@ class ByteBuffer {
       : data_(size > 0 ? std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size))
                        : nullptr),
         size_(size > 0 ? size : 0) {}
+
+  // A buffer holding a copy of these bytes.
+  static ByteBuffer CopyOf(std::span<const std::uint8_t> bytes) {
+    ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
+    if (!bytes.empty()) std::memcpy(buffer.data(), bytes.data(), bytes.size());
+    return buffer;
+  }
 
   std::int64_t size() const { return size_; }
   std::uint8_t* data() { return data_.get(); }

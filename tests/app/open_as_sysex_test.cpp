@@ -61,6 +61,19 @@ TEST_F(OpenAsSysex, FileWithoutAMessageIsNotAdded) {
   EXPECT_EQ(state().actionMsg, "OpenDialog");
 }
 
+TEST_F(OpenAsSysex, MessagesFromElsewhereAreAddedAsAFileOfThem) {
+  const Bytes bytes = test::M1Message(0x21);
+  EXPECT_EQ(test::ResultText(f.window.addSysexImage(ByteBuffer::CopyOf(Bytes{0x00, 0xF7}), "/midi/Received1.syx")),
+            "SysEx  Sysex missing in  file<Received1.syx>");
+  const Result<int> added = f.window.addSysexImage(ByteBuffer::CopyOf(bytes), "/midi/Received1.syx");
+  ASSERT_TRUE(added.ok());
+  const FileRow& row = f.window.registry().row(*added);
+  EXPECT_EQ(row.fileName + "|" + row.bytes + "|" + row.type + "|" + row.filePath,
+            "Received1.syx|6|SysEx  ; Count:1|/midi/");
+  EXPECT_EQ(state().actionMsg, "SysEx  load from file<Received1.syx>");
+  EXPECT_FALSE(state().loadRunning);
+}
+
 TEST_F(OpenAsSysex, NeitherLoadStartsWhileOneRuns) {
   int nested = 0;
   f.reporter.onPump = [&] {
