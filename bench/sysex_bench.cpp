@@ -10,8 +10,8 @@
 #include "formats/sysex_scan.hpp"
 #include "ratio_reporter.hpp"
 #include "support/sysex_builder.hpp"
-#include "sysex/m1_sysex_layout.hpp"
-#include "sysex/sysex_text.hpp"
+#include "formats/m1_sysex_layout.hpp"
+#include "formats/sysex_text.hpp"
 
 namespace {
 

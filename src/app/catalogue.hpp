@@ -3,6 +3,7 @@
 // its descriptor line (a label, "=", the object's offset as 8 hex digits).
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,16 +12,46 @@
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "common/table.hpp"
+#include "formats/sysex_scan.hpp"
 
 namespace patchlore {
 
-struct Catalogue {
+// The messages of a SysEx file as catalogue rows, computed when asked for
+// from the image and its index of message positions: a file of millions of
+// messages costs eight bytes a message, never a text per row. The image must
+// outlive the rows (a registry image does: entries are never removed).
+class SysexCatalogueRows {
+ public:
+  explicit SysexCatalogueRows(Image image);
+
+  std::size_t count() const { return static_cast<std::size_t>(scan_.count()); }
+  // "Sysex " and the hex of the first 6 bytes (all of a shorter message).
+  std::string caption(std::size_t row) const;
+  // Caption, number from 1, SysexText, offset as 8 hex digits, length.
+  std::string text(std::size_t row, std::size_t column) const;
+  // The caption, "=" and the offset as 8 hex digits.
+  std::string descriptorLine(std::size_t row) const;
+
+ private:
+  SysexScan scan_;
+};
+
+struct Catalogue : RowSource {
   std::string caption;                 // «2:PCG KORG KRONOS (bytes:6345230) \FACTORY.PCG»
   int fileIndex = -1;                  // the registry index of the file listed
-  Table list;                          // ListView1
-  std::vector<std::string> offsetBox;  // line k belongs to row k
+  Table list;                          // ListView1: its columns, and the rows of banks and songs
+  std::vector<std::string> offsetBox;  // line k belongs to row k of list
+  // A SysEx file's rows, in place of list's rows and offsetBox.
+  std::shared_ptr<const SysexCatalogueRows> messages;
   std::string msg = "Msg";             // the top label
   int counter = 0;                     // CatalogueCounter when it was built
+
+  // Every row, whichever way it is held.
+  const std::vector<TableColumn>& columns() const override { return list.columns; }
+  std::size_t rowCount() const override;
+  std::string text(std::size_t row, std::size_t column) const override;
+  // The OffsetBox line of a row; empty past the last.
+  std::string descriptorLine(std::size_t row) const;
 };
 
 // The browser's designed position and size.
@@ -47,6 +78,9 @@ std::vector<TableColumn> DefaultCatalogueColumns();
 // check that stops the build fails with its text for the status label and
 // adds no row; the file name is the one those texts name.
 Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNameForErrors);
+
+// The columns of a SysEx file's catalogue, and its rows, one per message.
+void SetSysexRows(Image image, Catalogue& catalogue);
 
 // The rows of a PCG image, one per set list, program, combination, drum kit
 // and wave sequence bank; pending events are let in before each bank row. No

@@ -26,6 +26,8 @@ Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
       built = AddBankRows(image, catalogue, reporter_);
       break;
     case FileKind::SysEx:
+      SetSysexRows(image, catalogue);
+      break;
     case FileKind::Other:
       break;
   }
@@ -33,7 +35,7 @@ Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
     setActionMsg(built.failure().text);
     return catalogue;
   }
-  catalogue.msg = "Lines:" + std::to_string(catalogue.list.rows.size());
+  catalogue.msg = "Lines:" + std::to_string(catalogue.rowCount());
   return catalogue;
 }
 

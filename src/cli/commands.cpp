@@ -42,6 +42,22 @@ std::string JoinRow(const FileRow& row) {
   return row.index + "\t" + row.fileName + "\t" + row.bytes + "\t" + row.type + "\t" + row.filePath;
 }
 
+// The rows as the object browser holds them: "Row: " and the texts of a row
+// joined by tabs (a bank row's texts that no column shows too), then the
+// OffsetBox lines.
+void PrintCatalogueRows(const Catalogue& catalogue, const Output& output) {
+  for (std::size_t r = 0; r < catalogue.rowCount(); ++r) {
+    std::string line = "Row: " + catalogue.text(r, 0);
+    if (catalogue.messages) {
+      for (std::size_t c = 1; c < catalogue.columns().size(); ++c) line += "\t" + catalogue.text(r, c);
+    } else {
+      for (const auto& cell : catalogue.list.rows[r].cells) line += "\t" + cell;
+    }
+    output.line(line);
+  }
+  for (std::size_t r = 0; r < catalogue.rowCount(); ++r) output.line("Offset: " + catalogue.descriptorLine(r));
+}
+
 }  // namespace
 
 void Output::line(const std::string& text) const {
@@ -98,12 +114,12 @@ int RunVerify(const std::string& file, const Output& output) {
   return allAgree ? 0 : 1;
 }
 
-int RunList(const std::string& file, const Output& output) {
+int RunList(const std::string& file, bool sysex, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   dialogs.answerNextOpenWith(file);
-  const Result<int> opened = window.openFile();
+  const Result<int> opened = sysex ? window.openAsSysex() : window.openFile();
   if (!opened) {
     output.line("ActionMsg: " + window.state().actionMsg);
     return 1;
@@ -114,12 +130,7 @@ int RunList(const std::string& file, const Output& output) {
   for (std::size_t c = 0; c < catalogue.list.columns.size(); ++c)
     columns += (c == 0 ? "" : "\t") + catalogue.list.columns[c].caption;
   output.line("Columns: " + columns);
-  for (const auto& row : catalogue.list.rows) {
-    std::string line = "Row: " + row.caption;
-    for (const auto& cell : row.cells) line += "\t" + cell;
-    output.line(line);
-  }
-  for (const auto& line : catalogue.offsetBox) output.line("Offset: " + line);
+  PrintCatalogueRows(catalogue, output);
   output.line("Msg: " + catalogue.msg);
   output.line("ActionMsg: " + window.state().actionMsg);
   return 0;
@@ -193,7 +204,7 @@ int RunShow(const ShowOptions& options, const Output& output) {
   const Catalogue catalogue = window.buildCatalogue(*opened, 0);
 
   std::vector<int> rows = options.rows;
-  const int rowCount = static_cast<int>(catalogue.list.rows.size());
+  const int rowCount = static_cast<int>(catalogue.rowCount());
   if (rows.empty())
     for (int r = 0; r < rowCount; ++r) rows.push_back(r);
   for (const int r : rows)

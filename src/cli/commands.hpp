@@ -31,7 +31,7 @@ int RunVerify(const std::string& file, const Output& output);
 // Opens FILE with the Open command and prints the object catalogue of its
 // row: caption, columns, rows (every sub-item), descriptor lines, Msg and
 // ActionMsg. 1 with the loader's ActionMsg when the file is not loaded.
-int RunList(const std::string& file, const Output& output);
+int RunList(const std::string& file, bool sysex, const Output& output);
 
 // What `show` is asked to do: the file (and the PCG to open before it), the
 // catalogue rows to view, and the viewers' switches, filters and separator.

@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   std::string listFile;
   auto* list = app.add_subcommand("list", "Open FILE and print the object catalogue of its row");
   list->add_option("FILE", listFile, "File to open")->required();
+  bool listSysex = false;
+  list->add_flag("--sysex", listSysex, "Load FILE with Open As SysEx: one row per message");
 
   patchlore::cli::ShowOptions showOptions;
   auto* show = AddShowCommand(app, showOptions);
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
   if (*info) return patchlore::cli::RunInfo(infoFiles, infoSysex, output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*verify) return patchlore::cli::RunVerify(verifyFile, output);
-  if (*list) return patchlore::cli::RunList(listFile, output);
+  if (*list) return patchlore::cli::RunList(listFile, listSysex, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);

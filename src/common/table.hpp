@@ -24,6 +24,18 @@ struct TableRow {
   bool operator==(const TableRow&) const = default;
 };
 
+// Rows read when they are shown: a table too large to hold as texts (a SysEx
+// file of millions of messages, millions of differing bytes) computes each
+// cell when it is asked for.
+class RowSource {
+ public:
+  virtual ~RowSource() = default;
+  virtual const std::vector<TableColumn>& columns() const = 0;
+  virtual std::size_t rowCount() const = 0;
+  // The text of a cell; column 0 is the row's caption.
+  virtual std::string text(std::size_t row, std::size_t column) const = 0;
+};
+
 struct Table {
   std::vector<TableColumn> columns;
   std::vector<TableRow> rows;

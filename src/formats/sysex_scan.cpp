@@ -1,7 +1,6 @@
 #include "formats/sysex_scan.hpp"
 
 #include <cstring>
-#include <stdexcept>
 
 namespace patchlore {
 
@@ -39,22 +38,20 @@ std::int64_t SysexCount(Image image) {
   return count;
 }
 
-SysexScan::SysexScan(Image image) {
-  if (image.size() > UINT32_MAX) throw std::length_error("SysEx image over 4 GiB");
-  ForEachMessage(image, [this](std::ptrdiff_t offset, std::ptrdiff_t length) {
-    offsets_.push_back(static_cast<std::uint32_t>(offset));
-    lengths_.push_back(static_cast<std::uint32_t>(length));
-  });
+SysexScan::SysexScan(Image image) : image_(image) {
+  ForEachMessage(image, [this](std::ptrdiff_t offset, std::ptrdiff_t) { offsets_.push_back(offset); });
 }
 
 SysexMessage SysexScan::message(std::int64_t k) const {
-  const auto i = static_cast<std::size_t>(k);
-  return {offsets_.at(i), lengths_.at(i)};
+  const std::int64_t offset = offsets_.at(static_cast<std::size_t>(k));
+  const std::uint8_t* const start = image_.data() + offset;
+  const std::uint8_t* const stop = Find(start + 1, image_.data() + image_.size(), kEnd);
+  return {offset, stop - start + 1};  // the scan found this $F7
 }
 
-Image SysexScan::bytes(Image image, std::int64_t k) const {
+Image SysexScan::bytes(std::int64_t k) const {
   const SysexMessage m = message(k);
-  return image.subspan(static_cast<std::size_t>(m.offset), static_cast<std::size_t>(m.length));
+  return image_.subspan(static_cast<std::size_t>(m.offset), static_cast<std::size_t>(m.length));
 }
 
 }  // namespace patchlore

@@ -20,21 +20,23 @@ struct SysexMessage {
 // keeping nothing: for a loader that only needs the count.
 std::int64_t SysexCount(Image image);
 
-// The messages of an image in file order. Only positions are kept, never
-// bytes: eight bytes a message, since no loadable file reaches 4 GiB.
+// The messages of an image in file order. Only the offset of each message is
+// kept, eight bytes a message; its end is found again when asked for. The
+// image must outlive the scan.
 class SysexScan {
  public:
   explicit SysexScan(Image image);
 
   std::int64_t count() const { return static_cast<std::int64_t>(offsets_.size()); }
   bool empty() const { return offsets_.empty(); }
+  // Message k, 0 <= k < count().
   SysexMessage message(std::int64_t k) const;
   // The bytes of message k, a view into the scanned image.
-  Image bytes(Image image, std::int64_t k) const;
+  Image bytes(std::int64_t k) const;
 
  private:
-  std::vector<std::uint32_t> offsets_;
-  std::vector<std::uint32_t> lengths_;
+  Image image_;
+  std::vector<std::int64_t> offsets_;
 };
 
 }  // namespace patchlore

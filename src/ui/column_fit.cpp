@@ -37,7 +37,7 @@ int ColumnFit::cellWidth(const QString& text) const {
 void ColumnFit::fitAll() {
   if (!model_) return;
   applying_ = true;
-  const auto& columns = model_->table().columns;
+  const auto& columns = model_->columns();
   for (int c = 0; c < model_->columnCount(); ++c) {
     const auto user = userWidths_.find(Caption(model_, c));
     if (user != userWidths_.end()) {

@@ -11,29 +11,48 @@ const patchlore::Table kNoTable;
 
 }  // namespace
 
+const std::vector<patchlore::TableColumn>& TableModel::HeldTable::columns() const {
+  return (table ? *table : kNoTable).columns;
+}
+
+std::size_t TableModel::HeldTable::rowCount() const { return table ? table->rows.size() : 0; }
+
+std::string TableModel::HeldTable::text(std::size_t row, std::size_t column) const {
+  return table->text(row, column);
+}
+
 TableModel::TableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-const patchlore::Table& TableModel::table() const { return table_ ? *table_ : kNoTable; }
+const patchlore::RowSource& TableModel::rows() const { return rows_ ? *rows_ : heldTable_; }
+
+const std::vector<patchlore::TableColumn>& TableModel::columns() const { return rows().columns(); }
 
 void TableModel::show(const patchlore::Table* table) {
-  table_ = table;
+  heldTable_.table = table;
+  rows_ = nullptr;
+  reset();
+}
+
+void TableModel::show(const patchlore::RowSource* rows) {
+  heldTable_.table = nullptr;
+  rows_ = rows;
   reset();
 }
 
 void TableModel::restart() { reset(0); }
 
-void TableModel::reset() { reset(static_cast<int>(table().rows.size())); }
+void TableModel::reset() { reset(static_cast<int>(rows().rowCount())); }
 
 void TableModel::reset(int rows) {
   beginResetModel();
   announcedRows_ = rows;
-  announcedColumns_ = table().columns;
+  announcedColumns_ = columns();
   endResetModel();
 }
 
 void TableModel::refresh() {
-  const int rows = static_cast<int>(table().rows.size());
-  if (table().columns != announcedColumns_ || rows < announcedRows_) {
+  const int rows = static_cast<int>(this->rows().rowCount());
+  if (columns() != announcedColumns_ || rows < announcedRows_) {
     reset();
     return;
   }
@@ -63,8 +82,8 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole) return {};
   // Rows of a table that is being refilled may be gone before restart().
   const auto row = static_cast<std::size_t>(index.row());
-  if (row >= table().rows.size()) return {};
-  return toQString(table().text(row, static_cast<std::size_t>(index.column())));
+  if (row >= rows().rowCount()) return {};
+  return toQString(rows().text(row, static_cast<std::size_t>(index.column())));
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {

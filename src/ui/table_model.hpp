@@ -2,7 +2,8 @@
 // patchlore::Table when the view asks for a cell, so a table of a million
 // rows costs no item objects, only its own texts.
 //
-// Ownership: the model never owns a table. It shows a table that its owner
+// Ownership: the model never owns a table. It shows a table (or a source of
+// computed rows) that its owner
 // (a window's core, a window itself) keeps alive for as long as it is shown,
 // and the owner says what changed: refresh() after rows were appended or the
 // columns changed, restart() when the table was refilled from the start (a
@@ -26,6 +27,10 @@ class TableModel : public QAbstractTableModel {
 
   // Shows this table from now on (null: nothing); views are reset.
   void show(const patchlore::Table* table);
+  // Shows rows computed when asked for, the same way.
+  void show(const patchlore::RowSource* rows);
+  // Shows nothing.
+  void show(std::nullptr_t) { show(static_cast<const patchlore::Table*>(nullptr)); }
   // Announces the rows appended since the last announcement, or resets the
   // views when the columns changed or rows went away.
   void refresh();
@@ -33,8 +38,8 @@ class TableModel : public QAbstractTableModel {
   // reset to none of its rows, and refresh() announces the new ones.
   void restart();
 
-  // The table shown; an empty one when none is.
-  const patchlore::Table& table() const;
+  // The columns shown; none when nothing is.
+  const std::vector<patchlore::TableColumn>& columns() const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -47,7 +52,19 @@ class TableModel : public QAbstractTableModel {
   void reset(int rows);
   QVariant alignment(int column) const;
 
-  const patchlore::Table* table_ = nullptr;
+  // A held table is read through the same interface as computed rows.
+  class HeldTable : public patchlore::RowSource {
+   public:
+    const patchlore::Table* table = nullptr;
+    const std::vector<patchlore::TableColumn>& columns() const override;
+    std::size_t rowCount() const override;
+    std::string text(std::size_t row, std::size_t column) const override;
+  };
+
+  const patchlore::RowSource& rows() const;
+
+  HeldTable heldTable_;
+  const patchlore::RowSource* rows_ = nullptr;
   // What the views were told: rows and columns can grow in the table before
   // the owner announces them, and views must only see announced ones.
   int announcedRows_ = 0;

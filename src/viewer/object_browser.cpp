@@ -19,8 +19,9 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
 
   std::vector<ViewerRequest> opened;  // in the order of their first row
   for (const int row : rows) {
-    if (row < 0 || static_cast<std::size_t>(row) >= catalogue.list.rows.size()) continue;
-    std::string word = FirstWord(catalogue.list.rows[row].caption);
+    if (row < 0 || static_cast<std::size_t>(row) >= catalogue.rowCount()) continue;
+    const auto line = static_cast<std::size_t>(row);
+    std::string word = FirstWord(catalogue.text(line, 0));
     if (word.empty()) word.push_back('?');  // an empty first word counts as "?"
     const char code = PatchCodeOf(word);
     if (kPressOrder.find(code) == std::string_view::npos) continue;
@@ -28,8 +29,7 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
                                [code](const ViewerRequest& r) { return r.patchCode == code; });
     if (viewer == opened.end())
       viewer = opened.insert(opened.end(), MakeViewerRequest(word, catalogue.fileIndex, catalogue.caption, {}));
-    const auto line = static_cast<std::size_t>(row);
-    viewer->addObject(line < catalogue.offsetBox.size() ? catalogue.offsetBox[line] : std::string());
+    viewer->addObject(catalogue.descriptorLine(line));
   }
   std::stable_sort(opened.begin(), opened.end(), [](const ViewerRequest& a, const ViewerRequest& b) {
     return kPressOrder.find(a.patchCode) < kPressOrder.find(b.patchCode);

@@ -4,10 +4,12 @@
 
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
+#include "formats/sysex_text.hpp"
 #include "common/bytes.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
+#include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace patchlore {
@@ -232,6 +234,31 @@ TEST_F(CatalogueBuild, HostileSongChunkSizesEndTheWalk) {
     const Catalogue c = build(index);
     EXPECT_EQ(c.list.rows.size(), 1u) << size;
   }
+}
+
+TEST_F(CatalogueBuild, SysexRowsOnePerMessageComputedFromTheImage) {
+  // Garbage, a 6-byte message, an $F0 inside an open message, an unterminated tail.
+  Bytes bytes = {0x00, 0x7F};
+  const Bytes first = test::M1Message(0x21);
+  bytes.insert(bytes.end(), first.begin(), first.end());
+  bytes.insert(bytes.end(), {0xF0, 0x41, 0xF0, 0x42, 0x30, 0x19, 0x21, 0xF7, 0xF0, 0x43});
+  f.dialogs.openAnswers.push_back(dir.write("M1.SYX", bytes));
+  ASSERT_TRUE(f.window.openAsSysex().ok());
+  const Catalogue c = build(0);
+
+  EXPECT_EQ(Captions(c), (std::vector<std::string>{"Header (hex)/100", "Index/50", "Manufacture/Model ID/180",
+                                                    "Offset (hex)/80", "Length/60"}));
+  std::vector<std::string> rows;
+  for (std::size_t r = 0; r < c.rowCount(); ++r) {
+    std::string row = c.descriptorLine(r);
+    for (std::size_t column = 0; column < c.columns().size(); ++column) row += "|" + c.text(r, column);
+    rows.push_back(row);
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{
+                      "Sysex F042301921F7=00000002|Sysex F042301921F7|1|" + SysexText(first) + "|00000002|6",
+                      "Sysex F041F0423019=00000008|Sysex F041F0423019|2| Unknown byte[2]=41|00000008|8"}));
+  EXPECT_EQ(c.msg, "Lines:2");
+  EXPECT_EQ(c.descriptorLine(2), "");
 }
 
 TEST_F(CatalogueBuild, AnIndexOutsideTheRegistryBuildsNothing) {

@@ -73,6 +73,21 @@ TEST_F(CliList, PrintsTheSongsOfAnSng) {
             "ActionMsg: CreateFormOpen: iopen=0; iForm=0\n");
 }
 
+TEST_F(CliList, SysexListsEveryMessage) {
+  const auto path = dir.write("M.SYX", test::Bytes{0x01, 0xF0, 0x42, 0xF7, 0xF0, 0xF7});
+  const CliRun run = test::RunCommand(std::string(PATCHLORE_CLI) + " list --sysex '" + path + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: 0:SysEx  ; Count:2 (bytes:6) \\M.SYX\n"
+            "Columns: Header (hex)\tIndex\tManufacture/Model ID\tOffset (hex)\tLength\n"
+            "Row: Sysex F042F7\t1\tKorg(last byte[3]=F7 Model_ID(byte[4]) missing *error\t00000001\t3\n"
+            "Row: Sysex F0F7\t2\t Only F0F7 *error\t00000004\t2\n"
+            "Offset: Sysex F042F7=00000001\n"
+            "Offset: Sysex F0F7=00000004\n"
+            "Msg: Lines:2\n"
+            "ActionMsg: CreateFormOpen: iopen=0; iForm=0\n");
+}
+
 TEST_F(CliList, AFileTheLoaderRefusesPrintsItsErrorAndFails) {
   const CliRun run = RunList(dir.write("X.PCG", std::string("ABCD and more bytes")));
   EXPECT_EQ(run.status, 1);

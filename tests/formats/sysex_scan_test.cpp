@@ -33,7 +33,7 @@ TEST(SysexScan, AnF0InsideAnOpenMessageIsData) {
   const Bytes image{0xF0, 0x41, 0xF0, 0x42, 0x30, 0x19, 0x21, 0xF7};
   EXPECT_EQ(Messages(image), "0+8");
   const SysexScan scan(image);
-  EXPECT_EQ(Bytes(scan.bytes(image, 0).begin(), scan.bytes(image, 0).end()), image);
+  EXPECT_EQ(Bytes(scan.bytes(0).begin(), scan.bytes(0).end()), image);
 }
 
 TEST(SysexScan, AnUnterminatedTailGivesNothing) {

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -31,7 +31,11 @@ namespace {
 QList<ObjectBrowserWindow*> Browsers() { return TopLevel<ObjectBrowserWindow>(); }
 QStringList RowTexts(const QTableView* view, int row) { return TableRowTexts(view, row); }
 QStringList Headers(const QTableView* view) { return TableHeaders(view); }
-QStringList Lines(const QListWidget* list) { return ListLines(list); }
+QStringList Lines(const QListView* list) {
+  QStringList lines;
+  for (int i = 0; i < list->model()->rowCount(); ++i) lines << list->model()->index(i, 0).data().toString();
+  return lines;
+}
 
 QString Hex8(std::int64_t v) { return QString::fromStdString(patchlore::Hex8(v)); }
 
@@ -125,7 +129,7 @@ class ObjectBrowserWindowTest : public QObject {
     QCOMPARE(RowTexts(view, 4), (QStringList{"Drum Kit Bank", "01", "I-B", "", "1"}));
     QCOMPARE(RowTexts(view, 5), (QStringList{"Wave Sequence Bank", "01", "U-C", "", "3"}));
     QVERIFY(view->horizontalHeader()->sectionSize(0) > view->fontMetrics().horizontalAdvance("Wave Sequence Bank"));
-    QCOMPARE(Lines(child<QListWidget>(browser, "OffsetBox")),
+    QCOMPARE(Lines(child<QListView>(browser, "OffsetBox")),
              (QStringList{"SetList Bank=" + Hex8(sls), "Prog Bank I-A=" + Hex8(prg + 12),
                           "Prog Bank I-F=" + Hex8(prg + 12 + 24 + 60), "Combi Bank U-A=" + Hex8(cmb + 12),
                           "Drum Kit Bank I-B=" + Hex8(dkt + 12),
@@ -143,6 +147,20 @@ class ObjectBrowserWindowTest : public QObject {
     QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
   }
 
+  void aSysexCatalogueShowsEveryMessageFromTheImage() {
+    patchlore::test::Bytes pairs;
+    for (int k = 0; k < 100000; ++k) pairs.insert(pairs.end(), {0xF0, 0xF7});
+    dialogs_.openAnswers.push_back(dir_->write("PAIRS.SYX", pairs));
+    form_->findChild<QAction*>("FileOpenAsSysEx1")->trigger();
+    ObjectBrowserWindow* browser = openCatalogueOfRow(2);
+    auto* view = child<QTableView>(browser, "ListView1");
+    QCOMPARE(view->model()->rowCount(), 100000);
+    QCOMPARE(RowTexts(view, 99999), (QStringList{"Sysex F0F7", "100000", " Only F0F7 *error", "00030D3E", "2"}));
+    auto* offsetBox = child<QListView>(browser, "OffsetBox");
+    QCOMPARE(offsetBox->model()->index(99999, 0).data().toString(), QString("Sysex F0F7=00030D3E"));
+    QCOMPARE(child<QLabel>(browser, "Msg")->text(), QString("Lines:100000"));
+  }
+
   void theSecondCatalogueIsAnOasysPcgPlacedOneStepFurther() {
     openCatalogueOfRow(0);
     ObjectBrowserWindow* browser = openCatalogueOfRow(1);
@@ -155,7 +173,7 @@ class ObjectBrowserWindowTest : public QObject {
     QCOMPARE(view->model()->rowCount(), 2);
     QCOMPARE(RowTexts(view, 0), (QStringList{"Prog Bank", "01", "U-B", "HD-1", "128"}));
     QCOMPARE(RowTexts(view, 1), (QStringList{"Combi Bank", "01", "I-E", "", "1"}));
-    QCOMPARE(Lines(child<QListWidget>(browser, "OffsetBox")),
+    QCOMPARE(Lines(child<QListView>(browser, "OffsetBox")),
              (QStringList{"Prog Bank U-B=" + Hex8(prg + 12), "Combi Bank I-E=" + Hex8(cmb + 12)}));
     QCOMPARE(child<QLabel>(browser, "Msg")->text(), QString("Lines:2"));
   }

@@ -5,7 +5,8 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -26,6 +27,25 @@ QFont Bold(QFont font) {
   font.setBold(true);
   return font;
 }
+
+// The descriptor lines of the hidden OffsetBox, read from the catalogue when
+// asked for: a SysEx file of millions of messages holds no line texts.
+class DescriptorLineModel : public QAbstractListModel {
+ public:
+  DescriptorLineModel(const patchlore::Catalogue& catalogue, QObject* parent)
+      : QAbstractListModel(parent), catalogue_(catalogue) {}
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(catalogue_.rowCount());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    return toQString(catalogue_.descriptorLine(static_cast<std::size_t>(index.row())));
+  }
+
+ private:
+  const patchlore::Catalogue& catalogue_;
+};
 
 }  // namespace
 
@@ -49,9 +69,10 @@ void ObjectBrowserWindow::createPanels() {
   auto* panel1 = new QWidget(this);
   panel1->setObjectName("Panel1");
   panel1->setFixedHeight(kPanel1Height);
-  offsetBox_ = new QListWidget(panel1);
+  offsetBox_ = new QListView(panel1);
   offsetBox_->setObjectName("OffsetBox");
-  for (const std::string& line : catalogue_.offsetBox) offsetBox_->addItem(toQString(line));
+  offsetBox_->setUniformItemSizes(true);
+  offsetBox_->setModel(new DescriptorLineModel(catalogue_, offsetBox_));
   (new QVBoxLayout(panel1))->addWidget(offsetBox_);
   panel1->hide();
   layout->addWidget(panel1);
@@ -80,7 +101,7 @@ void ObjectBrowserWindow::createPanels() {
 
 void ObjectBrowserWindow::createList() {
   model_ = new TableModel(this);
-  model_->show(&catalogue_.list);
+  model_->show(static_cast<const patchlore::RowSource*>(&catalogue_));
   listView1_ = NewReportList(this, model_);
   QHeaderView* header = listView1_->horizontalHeader();
   new ColumnFit(listView1_, header, model_);

@@ -10,7 +10,7 @@
 #include "viewer/object_browser.hpp"
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QTableView;
 class TableModel;
@@ -47,7 +47,7 @@ class ObjectBrowserWindow : public QWidget {
 
   patchlore::Catalogue catalogue_;
   TableModel* model_ = nullptr;
-  QListWidget* offsetBox_ = nullptr;
+  QListView* offsetBox_ = nullptr;
   QPushButton* viewSelected_ = nullptr;
   QLabel* msg_ = nullptr;
   QTableView* listView1_ = nullptr;

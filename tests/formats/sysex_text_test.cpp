@@ -1,9 +1,9 @@
-#include "sysex/sysex_text.hpp"
+#include "formats/sysex_text.hpp"
 
 #include <gtest/gtest.h>
 
 #include "support/sysex_builder.hpp"
-#include "sysex/unpack_7bit.hpp"
+#include "formats/unpack_7bit.hpp"
 
 namespace patchlore {
 namespace {

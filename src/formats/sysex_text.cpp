@@ -1,11 +1,11 @@
-#include "sysex/sysex_text.hpp"
+#include "formats/sysex_text.hpp"
 
 #include <cstdint>
 #include <string_view>
 
 #include "common/name_table.hpp"
-#include "sysex/m1_sysex_layout.hpp"
-#include "sysex/unpack_7bit.hpp"
+#include "formats/m1_sysex_layout.hpp"
+#include "formats/unpack_7bit.hpp"
 
 namespace patchlore {
 

@@ -1,8 +1,8 @@
-#include "sysex/unpack_7bit.hpp"
+#include "formats/unpack_7bit.hpp"
 
 #include <algorithm>
 
-#include "sysex/m1_sysex_layout.hpp"
+#include "formats/m1_sysex_layout.hpp"
 
 namespace patchlore {
 
