@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/catalogue.hpp"
 #include "formats/sysex_scan.hpp"
 #include "ratio_reporter.hpp"
 #include "support/sysex_builder.hpp"
@@ -84,6 +85,44 @@ void BM_SysexScan64MiB(benchmark::State& state) {
 }
 BENCHMARK(BM_SysexScan64MiB)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 
-const bool registered = (patchlore::bench::CompareWith("BM_SysexScan64MiB", "BM_MemchrEveryF0AndF7"), true);
+// The catalogue as its window first shows it: the message index and the
+// texts of a screenful of rows.
+void BM_SysexCatalogue64MiB(benchmark::State& state) {
+  const auto& image = SysexImage();
+  constexpr std::size_t kScreenRows = 40;
+  for (auto _ : state) {
+    patchlore::Catalogue catalogue;
+    catalogue.list.columns = patchlore::DefaultCatalogueColumns();
+    patchlore::SetSysexRows(image, catalogue);
+    std::size_t characters = 0;
+    for (std::size_t row = 0; row < kScreenRows; ++row)
+      for (std::size_t column = 0; column < catalogue.columns().size(); ++column)
+        characters += catalogue.text(row, column).size();
+    if (catalogue.rowCount() != kMessages) state.SkipWithError("not every message was found");
+    benchmark::DoNotOptimize(characters);
+  }
+}
+BENCHMARK(BM_SysexCatalogue64MiB)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+
+// Every row's texts and descriptor line, as `list --sysex` prints them.
+void BM_SysexCatalogueEveryRow64MiB(benchmark::State& state) {
+  const auto& image = SysexImage();
+  for (auto _ : state) {
+    patchlore::Catalogue catalogue;
+    catalogue.list.columns = patchlore::DefaultCatalogueColumns();
+    patchlore::SetSysexRows(image, catalogue);
+    std::size_t characters = 0;
+    for (std::size_t row = 0; row < catalogue.rowCount(); ++row) {
+      for (std::size_t column = 0; column < catalogue.columns().size(); ++column)
+        characters += catalogue.text(row, column).size();
+      characters += catalogue.descriptorLine(row).size();
+    }
+    benchmark::DoNotOptimize(characters);
+  }
+}
+BENCHMARK(BM_SysexCatalogueEveryRow64MiB)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+
+const bool registered = (patchlore::bench::CompareWith("BM_SysexScan64MiB", "BM_MemchrEveryF0AndF7"),
+                         patchlore::bench::CompareWith("BM_SysexCatalogue64MiB", "BM_MemchrEveryF0AndF7"), true);
 
 }  // namespace
