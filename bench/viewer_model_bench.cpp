@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "common/table.hpp"
+#include "qt_application.hpp"
 #include "ratio_reporter.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/table_model.hpp"
@@ -17,17 +18,7 @@ namespace {
 
 constexpr int kRows = 1'000'000;
 
-// The windows need an application; the benchmarks make it when the first of
-// them runs, on the offscreen platform unless another one was chosen. It is
-// never destroyed: it must outlive every static that might hold Qt objects.
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "patchlore_bench";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using patchlore::bench::EnsureApplication;
 
 // Rows as the program view makes them with its default columns: the bank
 // name on the first row of each bank of 128, a 24-character name.

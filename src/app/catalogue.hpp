@@ -16,21 +16,33 @@
 
 namespace patchlore {
 
-// The messages of a SysEx file as catalogue rows, computed when asked for
-// from the image and its index of message positions: a file of millions of
-// messages costs eight bytes a message, never a text per row. The image must
-// outlive the rows (a registry image does: entries are never removed).
-class SysexCatalogueRows {
+// Catalogue rows computed when they are shown, for lists too long to hold as
+// texts: millions of SysEx messages, millions of differing bytes.
+class ComputedRows {
+ public:
+  virtual ~ComputedRows() = default;
+  virtual std::size_t count() const = 0;
+  // Column 0 is the row's caption.
+  virtual std::string text(std::size_t row, std::size_t column) const = 0;
+  // The OffsetBox line of a row.
+  virtual std::string descriptorLine(std::size_t row) const = 0;
+};
+
+// The messages of a SysEx file as catalogue rows, computed from the image and
+// its index of message positions: a file of millions of messages costs eight
+// bytes a message, never a text per row. The image must outlive the rows (a
+// registry image does: entries are never removed).
+class SysexCatalogueRows : public ComputedRows {
  public:
   explicit SysexCatalogueRows(Image image);
 
-  std::size_t count() const { return static_cast<std::size_t>(scan_.count()); }
+  std::size_t count() const override { return static_cast<std::size_t>(scan_.count()); }
   // "Sysex " and the hex of the first 6 bytes (all of a shorter message).
   std::string caption(std::size_t row) const;
   // Caption, number from 1, SysexText, offset as 8 hex digits, length.
-  std::string text(std::size_t row, std::size_t column) const;
+  std::string text(std::size_t row, std::size_t column) const override;
   // The caption, "=" and the offset as 8 hex digits.
-  std::string descriptorLine(std::size_t row) const;
+  std::string descriptorLine(std::size_t row) const override;
 
  private:
   SysexScan scan_;
@@ -41,8 +53,9 @@ struct Catalogue : RowSource {
   int fileIndex = -1;                  // the registry index of the file listed
   Table list;                          // ListView1: its columns, and the rows of banks and songs
   std::vector<std::string> offsetBox;  // line k belongs to row k of list
-  // A SysEx file's rows, in place of list's rows and offsetBox.
-  std::shared_ptr<const SysexCatalogueRows> messages;
+  // Rows computed when shown (a SysEx file's messages, the differences of a
+  // comparison), in place of list's rows and offsetBox.
+  std::shared_ptr<const ComputedRows> computed;
   std::string msg = "Msg";             // the top label
   int counter = 0;                     // CatalogueCounter when it was built
 

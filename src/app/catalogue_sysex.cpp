@@ -48,18 +48,18 @@ void SetSysexRows(Image image, Catalogue& catalogue) {
   columns[kDescription] = {"Manufacture/Model ID", 180};
   columns[kOffset] = {"Offset (hex)", 80};
   columns[kLength] = {"Length", 60};
-  catalogue.messages = std::make_shared<const SysexCatalogueRows>(image);
+  catalogue.computed = std::make_shared<const SysexCatalogueRows>(image);
 }
 
-std::size_t Catalogue::rowCount() const { return messages ? messages->count() : list.rows.size(); }
+std::size_t Catalogue::rowCount() const { return computed ? computed->count() : list.rows.size(); }
 
 std::string Catalogue::text(std::size_t row, std::size_t column) const {
-  if (messages) return messages->text(row, column);
+  if (computed) return computed->text(row, column);
   return row < list.rows.size() ? list.text(row, column) : std::string();
 }
 
 std::string Catalogue::descriptorLine(std::size_t row) const {
-  if (messages) return messages->descriptorLine(row);
+  if (computed) return computed->descriptorLine(row);
   return row < offsetBox.size() ? offsetBox[row] : std::string();
 }
 

@@ -89,6 +89,10 @@ class MainWindowCore {
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);
+  // Compare: each comparison window gets the next number ("Compare1", ...).
+  int nextComparisonNumber() { return ++comparisonCounter_; }
+  // The comparison moves the progress bar of this window.
+  void showComparisonProgress(const ProgressBar& progress) { setProgress(progress); }
   // Builds the catalogue of loaded file index for the window numbered counter;
   // its steps and errors show in ActionMsg.
   Catalogue buildCatalogue(int index, int counter);
@@ -117,6 +121,7 @@ class MainWindowCore {
   MainWindowState state_;
   Registry registry_;
   int catalogueCounter_ = 0;
+  int comparisonCounter_ = 0;
   std::string lastOpenDialogFile_;  // the save dialog proposes it
 };
 

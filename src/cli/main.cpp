@@ -5,6 +5,7 @@
 
 #include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
+#include "cli/compare_command.hpp"
 #include "cli/rename_command.hpp"
 
 namespace {
@@ -80,6 +81,12 @@ int main(int argc, char** argv) {
   patchlore::cli::RenameOptions renameOptions;
   auto* rename = AddRenameCommand(app, renameOptions);
 
+  patchlore::cli::CompareOptions compareOptions;
+  auto* compare = app.add_subcommand("compare", "Compare FILE1 and FILE2 byte by byte and print the rows of the Compare window");
+  compare->add_option("FILE1", compareOptions.first, "First file")->required();
+  compare->add_option("FILE2", compareOptions.second, "Second file")->required();
+  compare->add_flag("--summary", compareOptions.summary, "Print only the sizes, the counts and the first and last differing offsets");
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return patchlore::cli::RunInfo(infoFiles, infoSysex, output);
@@ -88,6 +95,7 @@ int main(int argc, char** argv) {
   if (*list) return patchlore::cli::RunList(listFile, listSysex, output);
   if (*show) return patchlore::cli::RunShow(showOptions, output);
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
+  if (*compare) return patchlore::cli::RunCompare(compareOptions, output);
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);
   return 0;
 }

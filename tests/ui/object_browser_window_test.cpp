@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "app/ui/main_window.hpp"
@@ -159,6 +160,23 @@ class ObjectBrowserWindowTest : public QObject {
     auto* offsetBox = child<QListView>(browser, "OffsetBox");
     QCOMPARE(offsetBox->model()->index(99999, 0).data().toString(), QString("Sysex F0F7=00030D3E"));
     QCOMPARE(child<QLabel>(browser, "Msg")->text(), QString("Lines:100000"));
+  }
+
+  void compareFilesListsTheDifferencesInABrowserWindow() {
+    QVERIFY(!child<QToolButton>(form_.get(), "ToolButton12")->isVisible());
+    dialogs_.openAnswers.push_back(dir_->write("A.BIN", patchlore::test::Bytes{1, 2, 3}));
+    dialogs_.openAnswers.push_back(dir_->write("B.BIN", patchlore::test::Bytes{1, 5, 3, 4}));
+    form_->findChild<QAction*>("CompareFilesItem")->trigger();
+    QCOMPARE(Browsers().size(), 1);
+    ObjectBrowserWindow* browser = Browsers().front();
+    QCOMPARE(browser->windowTitle(), QString("Compare1"));
+    auto* view = child<QTableView>(browser, "ListView1");
+    QCOMPARE(Headers(view), (QStringList{"FileName", "Index", "Offset", "Byte1", "Byte2"}));
+    QCOMPARE(view->model()->rowCount(), 3);
+    QCOMPARE(RowTexts(view, 1), (QStringList{"2: B.BIN", "", "", "", "Bytes:4"}));
+    QCOMPARE(RowTexts(view, 2), (QStringList{"", "1: not EQ", "00000001", "02", "05"}));
+    QCOMPARE(child<QLabel>(browser, "Msg")->text(), QString("Lines: 3; notEQ:1"));
+    QVERIFY(form_->findChild<QAction*>("CompareFiles")->isEnabled());
   }
 
   void theSecondCatalogueIsAnOasysPcgPlacedOneStepFurther() {

@@ -172,6 +172,11 @@ void MainWindow::createFileCommands() {
   connect(fileOpenAsSysEx1_, &QAction::triggered, this,
           [this] { core_.openAsSysex(); });
 
+  // The toolbar's Compare button stays hidden as designed; the menu item
+  // reaches the command.
+  compareFiles_ = addCommand("CompareFiles", "Compare files...", "", "Compare|Compare files");
+  connect(compareFiles_, &QAction::triggered, this, &MainWindow::compareFiles);
+
   connect(addCommand("FileClose1", "&Close", "", "Close|Close current file"), &QAction::triggered,
           this, &MainWindow::closeActiveWindow);
 
@@ -269,6 +274,7 @@ void MainWindow::createMenus() {
   addMenuItem(file, "FileNewItem", command("FileNew1"));
   addMenuItem(file, "FileOpenItem", fileOpen1_);
   addMenuItem(file, "FileOpenAsSysExItem", fileOpenAsSysEx1_);
+  addMenuItem(file, "CompareFilesItem", compareFiles_);
   addMenuItem(file, "FileCloseItem", command("FileClose1"));
   addMenuItem(file, "FileSaveItem", command("FileSave1"));
   addMenuItem(file, "FileSavePcgItem", command("FileSavePcgItem"));
@@ -326,6 +332,7 @@ void MainWindow::createToolBar() {
   compare->setText("Compare");
   compare->setToolTip("Compare files");
   compare->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  connect(compare, &QToolButton::clicked, compareFiles_, &QAction::trigger);
 
   // Its own caption rather than the action's, so no default action.
   QAction* bankManager = command("BankManager");

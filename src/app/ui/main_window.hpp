@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   QAction* command(const char* name) const;
 
   void checkFile();
+  void compareFiles();
   void closeActiveWindow();
   void showAbout();
   void openBankManager();
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
 
   QAction* fileOpen1_ = nullptr;
   QAction* fileOpenAsSysEx1_ = nullptr;
+  QAction* compareFiles_ = nullptr;
   QListWidget* view_ = nullptr;
   QLabel* msgView_ = nullptr;
   patchlore::Table files_;  // the rows of OpenList, one per loaded file

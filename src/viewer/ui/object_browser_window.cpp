@@ -32,6 +32,12 @@ QFont Bold(QFont font) {
 // asked for: a SysEx file of millions of messages holds no line texts.
 class DescriptorLineModel : public QAbstractListModel {
  public:
+  // The catalogue has more rows than the list was told of.
+  void grow() {
+    beginResetModel();
+    endResetModel();
+  }
+
   DescriptorLineModel(const patchlore::Catalogue& catalogue, QObject* parent)
       : QAbstractListModel(parent), catalogue_(catalogue) {}
 
@@ -111,6 +117,12 @@ void ObjectBrowserWindow::createList() {
   layout()->addWidget(listView1_);
   // Tab goes from the list to "View" and back.
   setTabOrder(listView1_, viewSelected_);
+}
+
+void ObjectBrowserWindow::showAddedRows(const std::string* msg) {
+  model_->refresh();
+  static_cast<DescriptorLineModel*>(offsetBox_->model())->grow();
+  if (msg) msg_->setText(toQString(*msg));
 }
 
 // Enter (or Return) in the list opens the viewers of the selected rows, as a

@@ -32,6 +32,9 @@ class ObjectBrowserWindow : public QWidget {
   void viewDoubleClicked();
   void viewSelected();
   void selectAllRows();
+  // Rows were added to the catalogue's computed rows (a running comparison);
+  // msg, when given, is the new text of Msg.
+  void showAddedRows(const std::string* msg);
 
  signals:
   // The viewers to open, in the order they are to be started. Emitted

@@ -1,0 +1,80 @@
+#include "cli/compare_command.hpp"
+
+#include <deque>
+
+#include "common/bytes.hpp"
+#include "tools/compare_command.hpp"
+
+namespace patchlore::cli {
+
+namespace {
+
+// Answers the two open dialogs with the two files.
+class TwoFileDialogs : public Dialogs {
+ public:
+  TwoFileDialogs(std::string first, std::string second) : answers_{std::move(first), std::move(second)} {}
+  std::optional<std::string> openFile(const std::string&) override {
+    if (answers_.empty()) return std::nullopt;
+    std::string answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+  }
+  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+  bool askYesNo(const std::string&) override { return false; }
+
+ private:
+  std::deque<std::string> answers_;
+};
+
+// No window: the comparison runs to its end.
+class HeadlessHost : public CompareHost {
+ public:
+  void pump() override {}
+  int nextWindowNumber() override { return 1; }
+  void openWindow(Catalogue) override {}
+  bool windowOpen() const override { return true; }
+  void rowsAdded(const std::string*) override {}
+  void setProgress(const ProgressBar&) override {}
+};
+
+void PrintRows(const FileComparison& comparison, const Output& output) {
+  for (std::size_t row = 0; row < comparison.count(); ++row) {
+    std::string line = "Row: " + comparison.text(row, 0);
+    for (std::size_t column = 1; column < ComparisonColumns().size(); ++column)
+      line += "\t" + comparison.text(row, column);
+    output.line(line);
+  }
+  if (const auto msg = comparison.msg()) output.line("Msg: " + *msg);
+}
+
+void PrintSummary(const FileComparison& comparison, const Output& output) {
+  output.line("Files: " + comparison.text(0, 0) + "\t" + comparison.text(0, 3) + "\t" + comparison.text(1, 0) +
+              "\t" + comparison.text(1, 4));
+  const std::int64_t count = comparison.differenceCount();
+  output.line("Compared: " + std::to_string(comparison.commonSize()) + "; notEQ:" + std::to_string(count));
+  if (count > 0)
+    output.line("First: " + Hex8(comparison.difference(0)) + "; Last: " + Hex8(comparison.difference(count - 1)));
+}
+
+}  // namespace
+
+int RunCompare(const CompareOptions& options, const Output& output) {
+  TwoFileDialogs dialogs(options.first, options.second);
+  HeadlessHost host;
+  const auto comparison = RunCompareCommand(dialogs, host);
+  if (!comparison) {
+    output.err << "patchlore-cli: no such file: " << options.first << "\n";
+    return 2;
+  }
+  if (options.summary) {
+    PrintSummary(*comparison, output);
+  } else {
+    PrintRows(*comparison, output);
+  }
+  if (comparison->count() < 2) output.err << "patchlore-cli: no such file: " << options.second << "\n";
+  if (!comparison->comparable()) return 2;
+  return comparison->differenceCount() == 0 ? 0 : 1;
+}
+
+}  // namespace patchlore::cli
