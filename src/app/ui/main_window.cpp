@@ -36,6 +36,7 @@
 #include "app/ui/window_arrangement.hpp"
 #include "banks/ui/bank_manager_window.hpp"
 #include "banks/ui/name_editor_window.hpp"
+#include "sysex/import_midi_file.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -172,6 +173,11 @@ void MainWindow::createFileCommands() {
   connect(fileOpenAsSysEx1_, &QAction::triggered, this,
           [this] { core_.openAsSysex(); });
 
+  fileImportSmf1_ = addCommand("FileImportSmf1", "&Import SysEx from MIDI File...", "",
+                               "Import SysEx from MIDI File|Load the SysEx messages of a MIDI file");
+  connect(fileImportSmf1_, &QAction::triggered, this,
+          [this] { patchlore::ImportSysexFromMidiFile(core_); });
+
   connect(addCommand("FileClose1", "&Close", "", "Close|Close current file"), &QAction::triggered,
           this, &MainWindow::closeActiveWindow);
 
@@ -269,6 +275,7 @@ void MainWindow::createMenus() {
   addMenuItem(file, "FileNewItem", command("FileNew1"));
   addMenuItem(file, "FileOpenItem", fileOpen1_);
   addMenuItem(file, "FileOpenAsSysExItem", fileOpenAsSysEx1_);
+  addMenuItem(file, "FileImportSmfItem", fileImportSmf1_);
   addMenuItem(file, "FileCloseItem", command("FileClose1"));
   addMenuItem(file, "FileSaveItem", command("FileSave1"));
   addMenuItem(file, "FileSavePcgItem", command("FileSavePcgItem"));
@@ -577,11 +584,12 @@ void MainWindow::showProgress() {
 }
 
 // No second load may start while one runs, from any menu item, shortcut or
-// button: they all follow these two actions.
+// button: they all follow these actions.
 void MainWindow::showCommands() {
   const bool idle = !core_.state().loadRunning;
   fileOpen1_->setEnabled(idle);
   fileOpenAsSysEx1_->setEnabled(idle);
+  fileImportSmf1_->setEnabled(idle);
 }
 
 // Rows are only ever appended, so the list shows the registry's first rows.

@@ -103,6 +103,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
 
   QAction* fileOpen1_ = nullptr;
   QAction* fileOpenAsSysEx1_ = nullptr;
+  QAction* fileImportSmf1_ = nullptr;
   QListWidget* view_ = nullptr;
   QLabel* msgView_ = nullptr;
   patchlore::Table files_;  // the rows of OpenList, one per loaded file
