@@ -67,7 +67,7 @@ class MainWindowCore {
   // none was.
   Result<int> openAsSysex();
   // Messages that did not come from the Open As SysEx dialog (received from
-  // a MIDI input, taken out of a MIDI file) become a registry entry as if a
+  // a MIDI input, say) become a registry entry as if a
   // file holding them had been loaded with Open As SysEx: the type text
   // «SysEx  ; Count:N», the same ActionMsg and MsgView texts. path names the
   // entry (its file name and folder); no file is read or written. The index

@@ -14,6 +14,11 @@
 // - A message still open at the end of its track, or when the next F0 event
 //   comes, makes the file damaged.
 //
+// Chunks of other kinds than "MTrk" are passed over by their length, and so
+// is whatever follows a track's End of Track event; a track without one ends
+// with its chunk. A file holding fewer tracks than its header announces was
+// cut; more are read as well.
+//
 // The messages are put back to back in the order they come: track by track,
 // in each track in event order. Scanning that image for SysEx messages finds
 // them again; data holding an $F7 before their end split as a scan of a .syx
