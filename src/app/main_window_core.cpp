@@ -12,17 +12,17 @@ namespace patchlore {
 MainWindowCore::MainWindowCore(Dialogs& dialogs, MainWindowReporter& reporter)
     : dialogs_(dialogs), reporter_(reporter) {}
 
-std::optional<std::string> MainWindowCore::chooseFileToOpen() {
-  auto chosen = dialogs_.openFile(std::string(kAllFilesFilter));
+std::optional<std::string> MainWindowCore::chooseFileToOpen(std::string_view filter) {
+  auto chosen = dialogs_.openFile(std::string(filter));
   if (chosen) lastOpenDialogFile_ = *chosen;
   return chosen;
 }
 
-Result<std::string> MainWindowCore::startLoad() {
+Result<std::string> MainWindowCore::startLoad(std::string_view filter) {
   if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
   setActionMsg("OpenDialog");
   reporter_.pump();
-  auto path = chooseFileToOpen();
+  auto path = chooseFileToOpen(filter);
   if (!path) return Failure{"No file chosen"};
   setLoadRunning(true);
   return std::move(*path);

@@ -3,12 +3,14 @@
 // command-line tool prints it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/catalogue.hpp"
 #include "app/registry.hpp"
+#include "common/file_io.hpp"
 #include "common/result.hpp"
 #include "common/services.hpp"
 
@@ -65,12 +67,24 @@ class MainWindowCore {
   // none was.
   Result<int> openAsSysex();
   // Messages that did not come from the Open As SysEx dialog (received from
-  // a MIDI input, taken out of a MIDI file) become a registry entry as if a
+  // a MIDI input, say) become a registry entry as if a
   // file holding them had been loaded with Open As SysEx: the type text
   // «SysEx  ; Count:N», the same ActionMsg and MsgView texts. path names the
   // entry (its file name and folder); no file is read or written. The index
   // added, or why none was (no complete message, or a load is running).
   Result<int> addSysexImage(ByteBuffer bytes, const std::string& path);
+  // Takes the SysEx messages out of the file at path, telling progress while
+  // it reads: the messages back to back, or why none can be taken, in the
+  // words ActionMsg shows.
+  using SysexFileReader =
+      std::function<Result<ByteBuffer>(const std::string& path, const ReadProgress& progress)>;
+  // A load of the SysEx messages held in a file of another kind (a MIDI
+  // file): the open dialog offers filter, reader takes the messages out of
+  // the chosen file, and they become a registry entry as addSysexImage makes
+  // one, named by that file; when reader fails, ActionMsg shows its text.
+  // Like the other loads, it does not start while one runs, and none starts
+  // while it runs. The index added, or why none was.
+  Result<int> loadSysexWith(const std::string& filter, const SysexFileReader& reader);
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
   // when the file is refused.
   std::optional<ChunkListingContent> checkFile();
@@ -101,10 +115,12 @@ class MainWindowCore {
   class OpenCommand;
   class OpenAsSysexCommand;
 
-  std::optional<std::string> chooseFileToOpen();
-  // What both load commands do around their work: refuse while a load runs,
+  std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);
+  // What every load command does around its work: refuse while a load runs,
   // ask for the file and mark the load running; the path, or why not.
-  Result<std::string> startLoad();
+  Result<std::string> startLoad(std::string_view filter = kAllFilesFilter);
+  // The SysEx entry of addSysexImage and loadSysexWith, made while their load runs.
+  Result<int> addSysexWhileLoading(ByteBuffer bytes, const std::string& path);
   // Hides the progress bar (a failed read may have shown it) and ends the load.
   void endLoad();
   bool saveImage(int index, const std::string& path);  // false when it failed

@@ -98,9 +98,29 @@ Result<int> MainWindowCore::openAsSysex() {
 Result<int> MainWindowCore::addSysexImage(ByteBuffer bytes, const std::string& path) {
   if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
   setLoadRunning(true);
+  Result<int> added = addSysexWhileLoading(std::move(bytes), path);
+  endLoad();
+  return added;
+}
+
+Result<int> MainWindowCore::loadSysexWith(const std::string& filter, const SysexFileReader& reader) {
+  const Result<std::string> path = startLoad(filter);
+  if (!path) return path.failure();
+  setActionMsg(std::string(kSysex) + " Read file  <" + Utf8ToCp1251(NameOf(*path)) + ">");
+  reporter_.pump();
+  Result<ByteBuffer> bytes = reader(*path, [this](std::int64_t done, std::int64_t total) {
+    setProgress({true, total, done});
+    reporter_.pump();
+  });
+  Result<int> added = bytes ? addSysexWhileLoading(std::move(*bytes), *path) : Result<int>(bytes.failure());
+  if (!bytes) setActionMsg(bytes.failure().text);
+  endLoad();
+  return added;
+}
+
+Result<int> MainWindowCore::addSysexWhileLoading(ByteBuffer bytes, const std::string& path) {
   OpenAsSysexCommand command(*this, path);
   command.addImage(std::move(bytes));
-  endLoad();
   if (!command.added()) return Failure{state_.actionMsg};
   return registry_.count() - 1;
 }

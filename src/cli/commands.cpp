@@ -10,6 +10,7 @@
 #include "formats/chunk_listing.hpp"
 #include "formats/verify.hpp"
 #include "common/cp1251.hpp"
+#include "sysex/import_midi_file.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/table_export.hpp"
 #include "viewer/viewer_core.hpp"
@@ -38,6 +39,15 @@ class CommandLineDialogs : public Dialogs {
   std::optional<std::string> next_;
 };
 
+Result<int> Load(MainWindowCore& window, LoadCommand command) {
+  switch (command) {
+    case LoadCommand::OpenAsSysex: return window.openAsSysex();
+    case LoadCommand::ImportSysexFromMidiFile: return ImportSysexFromMidiFile(window);
+    case LoadCommand::Open: break;
+  }
+  return window.openFile();
+}
+
 std::string JoinRow(const FileRow& row) {
   return row.index + "\t" + row.fileName + "\t" + row.bytes + "\t" + row.type + "\t" + row.filePath;
 }
@@ -64,14 +74,14 @@ void Output::line(const std::string& text) const {
   out << (raw ? text : Cp1251ToUtf8(text)) << '\n';
 }
 
-int RunInfo(const std::vector<std::string>& files, bool sysex, const Output& output) {
+int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
   MainWindowCore window(dialogs, reporter);
   bool everyFileAdded = true;
   for (const auto& file : files) {
     dialogs.answerNextOpenWith(file);
-    const bool added = (sysex ? window.openAsSysex() : window.openFile()).ok();
+    const bool added = Load(window, command).ok();
     everyFileAdded = everyFileAdded && added;
     const auto& state = window.state();
     output.line("ActionMsg: " + state.actionMsg);

@@ -16,9 +16,12 @@ struct Output {
   void line(const std::string& text) const;
 };
 
-// Runs the Open command (Open As SysEx when sysex) on each file in turn on
-// one registry; 0 when every file was added, 1 otherwise.
-int RunInfo(const std::vector<std::string>& files, bool sysex, const Output& output);
+// The load command that `info` runs on each file.
+enum class LoadCommand { Open, OpenAsSysex, ImportSysexFromMidiFile };
+
+// Runs the load command on each file in turn on one registry; 0 when every
+// file was added, 1 otherwise.
+int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Output& output);
 
 // Prints the "Check PCG" listing of a file; 2 when it cannot be read.
 int RunCheck(const std::string& file, const Output& output);

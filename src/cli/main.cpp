@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
       "info", "Run the Open command on each FILE in turn and print the main window's texts");
   info->add_option("FILE", infoFiles, "Files to open, in order")->required();
   bool infoSysex = false;
-  info->add_flag("--sysex", infoSysex, "Run the Open As SysEx command instead of Open");
+  auto* sysexFlag = info->add_flag("--sysex", infoSysex, "Run the Open As SysEx command instead of Open");
+  bool infoSmf = false;
+  info->add_flag("--smf", infoSmf, "Run the Import SysEx from MIDI File command instead of Open")
+      ->excludes(sysexFlag);
 
   std::string checkFile;
   auto* check = app.add_subcommand("check", "Print the \"Check PCG\" listing of FILE");
@@ -89,7 +92,11 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
-  if (*info) return patchlore::cli::RunInfo(infoFiles, infoSysex, output);
+  using patchlore::cli::LoadCommand;
+  if (*info)
+    return patchlore::cli::RunInfo(
+        infoFiles, infoSmf ? LoadCommand::ImportSysexFromMidiFile : infoSysex ? LoadCommand::OpenAsSysex : LoadCommand::Open,
+        output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*verify) return patchlore::cli::RunVerify(verifyFile, output);
   if (*list) return patchlore::cli::RunList(listFile, listSysex, output);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 
+#include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
 #include "support/cli_runner.hpp"
@@ -69,6 +70,23 @@ TEST_F(Cli, InfoSysexRunsOpenAsSysEx) {
             "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
             "Caption: Patchlore Open file <A.PCG> Bytes:52\n"
             "Row: 0\tM1.SYX\t8\tSysEx  ; Count:2\t" + dir.path().string() + "/\n"
+            "LinkedPcgIndex: -1\n");
+}
+
+TEST_F(Cli, InfoSmfImportsTheSysexOfMidiFiles) {
+  const auto mid = dir.write("DUMP.MID", test::MidiFileBuilder(0).track().sysex(0, {0x42, 0xF7}).endOfTrack().build());
+  const auto bad = dir.write("BAD.MID", test::MidiFileBuilder(0).track().event(0, {0x3C}).build());
+  const CliRun run = RunCli("info --smf " + quoted(mid) + " " + quoted(bad));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "ActionMsg: SysEx  load from file<DUMP.MID>\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore \n"
+            "ActionMsg: ERROR: MIDI file <BAD.MID>: Track 1 at offset $00000017: running status with no status byte "
+            "before it\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore \n"
+            "Row: 0\tDUMP.MID\t3\tSysEx  ; Count:1\t" + dir.path().string() + "/\n"
             "LinkedPcgIndex: -1\n");
 }
 

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -19,6 +20,7 @@
 #include "app/ui/chunk_listing_window.hpp"
 #include "app/ui/main_window.hpp"
 #include "support/fakes.hpp"
+#include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "ui_support.hpp"
@@ -49,6 +51,7 @@ class ProbingForm : public MainWindow {
   using MainWindow::MainWindow;
   QList<bool> openEnabledWhenPumped;
   QList<bool> sysExEnabledWhenPumped;
+  QList<bool> importEnabledWhenPumped;
   QList<bool> buttonEnabledWhenPumped;
   QList<bool> itemEnabledWhenPumped;
 
@@ -56,6 +59,7 @@ class ProbingForm : public MainWindow {
     if (core().state().loadRunning) {
       openEnabledWhenPumped << action("FileOpen1")->isEnabled();
       sysExEnabledWhenPumped << action("FileOpenAsSysEx1")->isEnabled();
+      importEnabledWhenPumped << action("FileImportSmfItem")->isEnabled();
       itemEnabledWhenPumped << action("FileOpenItem")->isEnabled();
       buttonEnabledWhenPumped << findChild<QToolButton*>("ToolButton1")->isEnabled();
       action("FileOpen1")->trigger();
@@ -239,6 +243,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!form.openEnabledWhenPumped.isEmpty());
     QVERIFY(!form.openEnabledWhenPumped.contains(true));
     QVERIFY(!form.sysExEnabledWhenPumped.contains(true));
+    QVERIFY(!form.importEnabledWhenPumped.contains(true));
     QVERIFY(!form.itemEnabledWhenPumped.contains(true));
     QVERIFY(!form.buttonEnabledWhenPumped.contains(true));
     QCOMPARE(dialogs_.openAnswers.size(), std::size_t{1});  // never asked for a second file
@@ -346,6 +351,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(openList()->model()->index(0, 3).data().toString(), QString("SysEx  ; Count:1"));
     QCOMPARE(child<QListWidget>("View")->count(), 0);
     QVERIFY(action("FileOpenAsSysEx1")->isEnabled());
+  }
+
+  // The File menu's item runs the import, during which no other load starts.
+  void importSysexFromMidiFileItemLoadsItsMessages() {
+    ProbingForm form(dialogs_);
+    QVERIFY(form.findChild<QMenu*>("File1")->actions().contains(form.action("FileImportSmfItem")));
+    dialogs_.openAnswers.push_back(
+        dir_->write("dump.mid", patchlore::test::MidiFileBuilder(0).track().sysex(0, {0x42, 0xF7}).endOfTrack().build()));
+    dialogs_.openAnswers.push_back(smallestPcg("never.pcg"));
+    form.action("FileImportSmfItem")->trigger();
+
+    QVERIFY(!form.openEnabledWhenPumped.isEmpty());
+    QVERIFY(!form.openEnabledWhenPumped.contains(true));
+    QVERIFY(!form.sysExEnabledWhenPumped.contains(true));
+    QCOMPARE(dialogs_.openAnswers.size(), std::size_t{1});
+    QTreeView* list = form.findChild<QTreeView*>("OpenList");
+    QCOMPARE(TableRowTexts(list, 0), (QStringList{"0", "dump.mid", "3", "SysEx  ; Count:1",
+                                                  QString::fromStdString(dir_->path().string() + "/")}));
+    QCOMPARE(form.findChild<QLabel*>("ActionMsg")->text(), QString("SysEx  load from file<dump.mid>"));
+    QVERIFY(form.action("FileImportSmf1")->isEnabled());
   }
 
   void savePcgWritesTheSelectedRowsImage() {

@@ -36,6 +36,7 @@
 #include "app/ui/window_arrangement.hpp"
 #include "banks/ui/bank_manager_window.hpp"
 #include "banks/ui/name_editor_window.hpp"
+#include "sysex/import_midi_file.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -172,6 +173,11 @@ void MainWindow::createFileCommands() {
   connect(fileOpenAsSysEx1_, &QAction::triggered, this,
           [this] { core_.openAsSysex(); });
 
+  fileImportSmf1_ = addCommand("FileImportSmf1", "&Import SysEx from MIDI File...", "",
+                               "Import SysEx from MIDI File|Load the SysEx messages of a MIDI file");
+  connect(fileImportSmf1_, &QAction::triggered, this,
+          [this] { patchlore::ImportSysexFromMidiFile(core_); });
+
   // The toolbar's Compare button stays hidden as designed; the menu item
   // reaches the command.
   compareFiles_ = addCommand("CompareFiles", "Compare files...", "", "Compare|Compare files");
@@ -274,6 +280,7 @@ void MainWindow::createMenus() {
   addMenuItem(file, "FileNewItem", command("FileNew1"));
   addMenuItem(file, "FileOpenItem", fileOpen1_);
   addMenuItem(file, "FileOpenAsSysExItem", fileOpenAsSysEx1_);
+  addMenuItem(file, "FileImportSmfItem", fileImportSmf1_);
   addMenuItem(file, "CompareFilesItem", compareFiles_);
   addMenuItem(file, "FileCloseItem", command("FileClose1"));
   addMenuItem(file, "FileSaveItem", command("FileSave1"));
@@ -584,11 +591,12 @@ void MainWindow::showProgress() {
 }
 
 // No second load may start while one runs, from any menu item, shortcut or
-// button: they all follow these two actions.
+// button: they all follow these actions.
 void MainWindow::showCommands() {
   const bool idle = !core_.state().loadRunning;
   fileOpen1_->setEnabled(idle);
   fileOpenAsSysEx1_->setEnabled(idle);
+  fileImportSmf1_->setEnabled(idle);
 }
 
 // Rows are only ever appended, so the list shows the registry's first rows.

@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
 
   QAction* fileOpen1_ = nullptr;
   QAction* fileOpenAsSysEx1_ = nullptr;
+  QAction* fileImportSmf1_ = nullptr;
   QAction* compareFiles_ = nullptr;
   QListWidget* view_ = nullptr;
   QLabel* msgView_ = nullptr;

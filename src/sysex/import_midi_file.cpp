@@ -1,0 +1,25 @@
+#include "sysex/import_midi_file.hpp"
+
+#include "common/bytes.hpp"
+#include "common/cp1251.hpp"
+#include "sysex/midi_file.hpp"
+
+namespace patchlore {
+
+Result<ByteBuffer> ReadMidiFileSysex(const std::string& path, const ReadProgress& progress) {
+  const std::string name = "<" + Utf8ToCp1251(NameOf(path)) + ">";
+  const ReadResult read = ReadWholeFile(path, progress);
+  if (!read && read.failure().problem == ReadProblem::TooLarge)
+    return Failure{"ERROR: File too large " + name + " Bytes:" + std::to_string(read.failure().fileSize) +
+                   "; at most " + std::to_string(kLargestLoadableFile) + " bytes can be loaded"};
+  if (!read) return Failure{"ERROR: Cannot read " + name};
+  Result<ByteBuffer> messages = SysexOfMidiFile(read->bytes());
+  if (!messages) return Failure{"ERROR: MIDI file " + name + ": " + messages.failure().text};
+  return messages;
+}
+
+Result<int> ImportSysexFromMidiFile(MainWindowCore& window) {
+  return window.loadSysexWith(std::string(kMidiFileFilter), ReadMidiFileSysex);
+}
+
+}  // namespace patchlore
