@@ -18,8 +18,13 @@ constexpr std::string_view kSysex = "SysEx ";
 
 class MainWindowCore::OpenAsSysexCommand {
  public:
-  OpenAsSysexCommand(MainWindowCore& window, std::string path)
-      : w_(window), path_(std::move(path)), name_(Utf8ToCp1251(NameOf(path_))) {}
+  // The texts name the file at path; the registry entry is named entryPath
+  // (the same, unless the messages were taken out of a file of another kind).
+  OpenAsSysexCommand(MainWindowCore& window, std::string path, std::string entryPath = {})
+      : w_(window),
+        path_(std::move(path)),
+        entryPath_(entryPath.empty() ? path_ : std::move(entryPath)),
+        name_(Utf8ToCp1251(NameOf(path_))) {}
 
   void run() {
     say(" Read file  " + bracketed());
@@ -66,7 +71,7 @@ class MainWindowCore::OpenAsSysexCommand {
     say(" Alloc in Memory " + bracketed());
     w_.setActionMsg("Copy Buffer to PCList.Items[" + std::to_string(w_.registry_.count()) + "]");
     w_.setProgress({true, n, 0});
-    w_.registry_.add(std::move(buffer), path_, std::string(kSysex) + " ; Count:" + std::to_string(count));
+    w_.registry_.add(std::move(buffer), entryPath_, std::string(kSysex) + " ; Count:" + std::to_string(count));
     w_.reporter_.changed(MainWindowPart::Rows);
     w_.setProgress({false, n, n});
     say(" load from file" + bracketed());
@@ -81,6 +86,7 @@ class MainWindowCore::OpenAsSysexCommand {
 
   MainWindowCore& w_;
   std::string path_;
+  std::string entryPath_;
   std::string name_;
   bool added_ = false;
 };
@@ -98,7 +104,7 @@ Result<int> MainWindowCore::openAsSysex() {
 Result<int> MainWindowCore::addSysexImage(ByteBuffer bytes, const std::string& path) {
   if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
   setLoadRunning(true);
-  Result<int> added = addSysexWhileLoading(std::move(bytes), path);
+  Result<int> added = addSysexWhileLoading(std::move(bytes), path, path);
   endLoad();
   return added;
 }
@@ -112,14 +118,16 @@ Result<int> MainWindowCore::loadSysexWith(const std::string& filter, const Sysex
     setProgress({true, total, done});
     reporter_.pump();
   });
-  Result<int> added = bytes ? addSysexWhileLoading(std::move(*bytes), *path) : Result<int>(bytes.failure());
+  Result<int> added = bytes ? addSysexWhileLoading(std::move(*bytes), *path, ChangeFileExt(*path, ".syx"))
+                             : Result<int>(bytes.failure());
   if (!bytes) setActionMsg(bytes.failure().text);
   endLoad();
   return added;
 }
 
-Result<int> MainWindowCore::addSysexWhileLoading(ByteBuffer bytes, const std::string& path) {
-  OpenAsSysexCommand command(*this, path);
+Result<int> MainWindowCore::addSysexWhileLoading(ByteBuffer bytes, const std::string& path,
+                                                 const std::string& entryPath) {
+  OpenAsSysexCommand command(*this, path, entryPath);
   command.addImage(std::move(bytes));
   if (!command.added()) return Failure{state_.actionMsg};
   return registry_.count() - 1;
