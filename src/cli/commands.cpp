@@ -12,6 +12,7 @@
 #include "common/cp1251.hpp"
 #include "sysex/import_midi_file.hpp"
 #include "viewer/object_browser.hpp"
+#include "viewer/script_export.hpp"
 #include "viewer/table_export.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -204,6 +205,30 @@ bool Configure(ViewerCore& viewer, const ShowOptions& options, const Output& out
 
 }  // namespace
 
+namespace {
+
+// The table of a viewer in a format for scripts: printed, or written to the
+// output folder under the name "Save As CVS" proposes with the format's
+// extension. False when the file was not written.
+bool PrintTableForScripts(const ViewerState& state, const ShowOptions& options, bool first, const Output& output) {
+  const bool csv = options.format == "csv";
+  const std::vector<std::string> lines = csv ? CsvRecords(state.table) : JsonRows(state.table);
+  const std::string end = csv ? "\r\n" : "\n";
+  std::string text;
+  for (const auto& line : lines) text += line + end;
+  if (options.outputDir) {
+    const std::string name = ChangeFileExt(Cp1251ToUtf8(ProposedCvsName(state.caption, state.msg)), csv ? ".csv" : ".json");
+    const Status written = WriteFileSafely(*options.outputDir + "/" + name, text.data(), text.size());
+    if (!written) output.err << "patchlore-cli: " << name << " not written: " << written.failure().text << "\n";
+    return written.ok();
+  }
+  if (csv && !first) output.out << end;
+  output.out << text;
+  return true;
+}
+
+}  // namespace
+
 int RunShow(const ShowOptions& options, const Output& output) {
   ShowDialogs dialogs(options.outputDir.value_or("."));
   MainWindowReporter reporter;
@@ -239,8 +264,12 @@ int RunShow(const ShowOptions& options, const Output& output) {
       viewer->setByObject(false);
       viewer->pressShow();
     }
-    if (options.outputDir && !viewer->exportTable(dialogs)) result = 1;  // Msg says why
     const ViewerState& state = viewer->state();
+    if (options.format != "cvs") {
+      if (!PrintTableForScripts(state, options, viewer == viewers.front(), output)) result = 1;
+      continue;
+    }
+    if (options.outputDir && !viewer->exportTable(dialogs)) result = 1;  // Msg says why
     output.line("Caption: " + state.caption);
     output.line("Msg: " + state.msg);
     output.line("Info: " + state.info);

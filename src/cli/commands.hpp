@@ -56,12 +56,17 @@ struct ShowOptions {
   bool byProg = false;
   std::optional<int> separator;
   std::optional<std::string> outputDir;  // write each table here as "Save As CVS" would
+  std::string format = "cvs";            // "cvs" (the windows' export), "csv" (RFC 4180) or "json"
 };
 
 // Opens the file(s), builds the file's catalogue, opens the viewers of the
 // chosen rows as the object browser does and lets each Show run. Prints each
 // viewer's Caption, Msg, Info and LinkMsg, then its table as ".CVS" lines
-// (or writes it to outputDir). The clock reads PATCHLORE_FIXED_TIME when set.
+// (or writes it to outputDir). With format "csv" or "json" only the tables
+// are printed, in UTF-8: RFC 4180 records ended by CRLF (a blank record
+// between two viewers' tables), or one JSON object per row and line; with
+// outputDir each goes to the proposed name with ".csv" or ".json".
+// The clock reads PATCHLORE_FIXED_TIME when set.
 // 1 when a file is not loaded or a table not saved, 2 for a bad argument.
 int RunShow(const ShowOptions& options, const Output& output);
 

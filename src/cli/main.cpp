@@ -30,6 +30,8 @@ CLI::App* AddShowCommand(CLI::App& app, patchlore::cli::ShowOptions& options) {
   show->add_flag("--by-prog", options.byProg, "Songs: untick SW1 and show again");
   show->add_option("--sep", options.separator, "Separator position 0-5 (; : , . blank tab)");
   show->add_option("-o", options.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
+  show->add_option("--format", options.format, "cvs (as Save As CVS), csv (RFC 4180, UTF-8) or json (an object per row)")
+      ->check(CLI::IsMember({"cvs", "csv", "json"}));
   return show;
 }
 

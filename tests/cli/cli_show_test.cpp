@@ -61,6 +61,17 @@ TEST_F(CliShow, PrintsTheStatusTextsAndTheTableOfEachViewer) {
             "U-A; [HD-1]; 000; Prog U-A 000            ; Single;  OSC1:+00; \n");
 }
 
+TEST_F(CliShow, FormatCsvAndJsonPrintOnlyTheTables) {
+  const auto path = dir.write("A.PCG", QuietPcg());
+  EXPECT_EQ(RunShow("--format csv " + quoted(path) + " 1").out,
+            "Prog Bank,Index,P.Name,OSC Mode,Transpose\r\n"
+            "U-A; [HD-1],000,Prog U-A 000            ,Single, OSC1:+00\r\n");
+  const ShowRun json = RunShow("--format json -o " + quoted(dir.path().string()) + " " + quoted(path) + " 1");
+  EXPECT_EQ(json.status, 0);
+  EXPECT_EQ(json.out, "");
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "A.PCG.Prog Banks_1_ Lines_1_ Time_ 11_22_33 - 11_22_33.json"));
+}
+
 // An OASYS file: the EXi offsets move, and EXi transposes are not known.
 TEST_F(CliShow, OasysExiBankWholeTable) {
   const std::int64_t exi2Type =
