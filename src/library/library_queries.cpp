@@ -1,0 +1,79 @@
+// The library's questions over many files: duplicates and counts.
+#include <filesystem>
+
+#include "library/library_store.hpp"
+
+namespace patchlore {
+
+namespace {
+
+constexpr const char* kKinds = "PCDWTS";
+
+// The same sound: one kind, one sound hash, more than one patch.
+const char* const kSameSound =
+    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.sound_hash FROM patches p "
+    "JOIN files f ON f.id = p.file_id WHERE (p.kind, p.sound_hash) IN "
+    "(SELECT kind, sound_hash FROM patches WHERE ?1 = '' OR kind = ?1 GROUP BY kind, sound_hash "
+    "HAVING COUNT(*) > 1) ORDER BY p.kind, p.sound_hash, f.path, p.key";
+
+// The same name, more than one sound.
+const char* const kSameName =
+    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.name FROM patches p "
+    "JOIN files f ON f.id = p.file_id WHERE (p.kind, p.name) IN "
+    "(SELECT kind, name FROM patches WHERE ?1 = '' OR kind = ?1 GROUP BY kind, name "
+    "HAVING COUNT(DISTINCT sound_hash) > 1) ORDER BY p.kind, p.name, f.path, p.key";
+
+Result<std::int64_t> Count(const sql::Connection& db, const std::string& sql, const std::string& kind = {}) {
+  Result<sql::Statement> query = db.prepare(sql);
+  if (!query) return query.failure();
+  if (!kind.empty()) query->bind(1, kind);
+  const Result<bool> row = query->step();
+  if (!row) return row.failure();
+  return *row ? query->integer(0) : 0;
+}
+
+std::int64_t FileSize(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  return error ? 0 : static_cast<std::int64_t>(size);
+}
+
+}  // namespace
+
+Result<std::vector<std::vector<FoundPatch>>> LibraryStore::dupes(char kind, bool byName) const {
+  Result<sql::Statement> query = db_.prepare(byName ? kSameName : kSameSound);
+  if (!query) return query.failure();
+  query->bind(1, kind ? std::string(1, kind) : std::string());
+  std::vector<std::vector<FoundPatch>> groups;
+  std::string group;
+  for (;;) {
+    const Result<bool> row = query->step();
+    if (!row) return row.failure();
+    if (!*row) return groups;
+    const std::string key = query->text(4);
+    if (groups.empty() || key != group) groups.emplace_back();
+    group = key;
+    const std::string found = query->text(1);
+    groups.back().push_back({query->text(0), found.empty() ? '?' : found[0], query->text(2), query->text(3)});
+  }
+}
+
+Result<LibraryStats> LibraryStore::stats() const {
+  LibraryStats stats;
+  const Result<std::int64_t> files = Count(db_, "SELECT COUNT(*) FROM files");
+  if (!files) return files.failure();
+  stats.files = *files;
+  for (const char* kind = kKinds; *kind; ++kind) {
+    const Result<std::int64_t> n = Count(db_, "SELECT COUNT(*) FROM patches WHERE kind = ?1", std::string(1, *kind));
+    if (!n) return n.failure();
+    stats.patchesPerKind.emplace_back(*kind, *n);
+  }
+  const Result<std::int64_t> groups = Count(
+      db_, "SELECT COUNT(*) FROM (SELECT 1 FROM patches GROUP BY kind, sound_hash HAVING COUNT(*) > 1)");
+  if (!groups) return groups.failure();
+  stats.duplicateGroups = *groups;
+  stats.bytes = FileSize(path_) + FileSize(path_ + "-wal");
+  return stats;
+}
+
+}  // namespace patchlore

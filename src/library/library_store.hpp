@@ -1,0 +1,91 @@
+// The library: one SQLite file holding, for every indexed PCG and SNG file,
+// its identity and a row per patch. The only place that speaks SQL. A
+// database written by a newer Patchlore, or a damaged one, is refused and
+// never changed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/result.hpp"
+#include "library/sqlite.hpp"
+
+namespace patchlore {
+
+// The schema this program writes; older ones are brought up to it.
+constexpr int kLibrarySchemaVersion = 1;
+
+struct LibraryFile {
+  std::string path;
+  std::int64_t size = 0;
+  std::int64_t modified = 0;  // seconds since the epoch
+  std::string sha256;         // lowercase hex
+  std::string model;          // "KRONOS", "OASYS"
+  std::string version;        // the file's version, as its type text tells it
+};
+
+struct LibraryPatch {
+  char kind = 'P';      // P C D W T S
+  std::string bank;     // bank name, e.g. "U-A"
+  int number = 0;       // within its bank, from 0
+  std::string key;      // as the viewers write it, e.g. "U-A012"
+  std::string name;     // trimmed, UTF-8
+  std::int64_t size = 0;
+  std::uint64_t hash = 0;       // of the whole patch
+  std::uint64_t soundHash = 0;  // of the patch without its name
+};
+
+struct FoundPatch {
+  std::string path;
+  char kind = 'P';
+  std::string key;
+  std::string name;
+  bool operator==(const FoundPatch&) const = default;
+};
+
+struct LibraryStats {
+  std::int64_t files = 0;
+  std::vector<std::pair<char, std::int64_t>> patchesPerKind;  // in the order P C D W T S
+  std::int64_t duplicateGroups = 0;  // sounds held more than once
+  std::int64_t bytes = 0;            // the database file's size
+};
+
+class LibraryStore {
+ public:
+  // Opens the library at path, creating it (and its folder) when missing.
+  static Result<LibraryStore> Open(const std::string& path);
+
+  // The identity stored for a file, when it is indexed.
+  Result<std::optional<LibraryFile>> file(const std::string& path) const;
+  // Replaces everything stored for the file by these facts, in one
+  // transaction: an interrupted run leaves the file as it was before.
+  Status replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches);
+  // False when the file was not indexed.
+  Result<bool> removeFile(const std::string& path);
+  Result<std::vector<std::string>> filePaths() const;
+
+  // Names containing text in any letter case, by file and key; kind 0 for
+  // every kind, fileGlob empty for every file.
+  Result<std::vector<FoundPatch>> find(const std::string& text, char kind, const std::string& fileGlob) const;
+  // Groups of patches of one kind with the same sound (byName: with the same
+  // name but different sounds), each group by file and key.
+  Result<std::vector<std::vector<FoundPatch>>> dupes(char kind, bool byName) const;
+  Result<LibraryStats> stats() const;
+
+ private:
+  LibraryStore(sql::Connection connection, std::string path)
+      : db_(std::move(connection)), path_(std::move(path)) {}
+  Status migrate();
+  Result<std::vector<FoundPatch>> patches(sql::Statement& query) const;
+
+  sql::Connection db_;
+  std::string path_;
+};
+
+// The library's default place: $XDG_DATA_HOME/patchlore/library.sqlite, or
+// ~/.local/share/patchlore/library.sqlite.
+std::string DefaultLibraryPath();
+
+}  // namespace patchlore

@@ -1,0 +1,105 @@
+#include "library/sqlite.hpp"
+
+#include <sqlite3.h>
+
+namespace patchlore::sql {
+
+namespace {
+
+Failure SqlFailure(sqlite3* db, int code) {
+  return Failure{std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(code))};
+}
+
+}  // namespace
+
+Statement::Statement(Statement&& other) noexcept : db_(other.db_), statement_(other.statement_) {
+  other.statement_ = nullptr;
+}
+
+Statement::~Statement() { sqlite3_finalize(statement_); }
+
+Statement& Statement::bind(int index, std::int64_t value) {
+  sqlite3_bind_int64(statement_, index, value);
+  return *this;
+}
+
+Statement& Statement::bind(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
+Result<bool> Statement::step() {
+  const int code = sqlite3_step(statement_);
+  if (code == SQLITE_ROW) return true;
+  if (code == SQLITE_DONE) return false;
+  return SqlFailure(db_, code);
+}
+
+Status Statement::run() {
+  for (;;) {
+    const Result<bool> row = step();
+    if (!row) return row.failure();
+    if (!*row) return Success();
+  }
+}
+
+void Statement::reset() {
+  sqlite3_reset(statement_);
+  sqlite3_clear_bindings(statement_);
+}
+
+std::int64_t Statement::integer(int column) const { return sqlite3_column_int64(statement_, column); }
+
+std::string Statement::text(int column) const {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+  return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))) : std::string();
+}
+
+void Connection::Close::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+
+Result<Connection> Connection::Open(const std::string& path, bool create, int busyMilliseconds) {
+  sqlite3* db = nullptr;
+  const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+  const int code = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+  Connection connection(db);
+  if (code != SQLITE_OK) return SqlFailure(db, code);
+  sqlite3_busy_timeout(db, busyMilliseconds);
+  sqlite3_extended_result_codes(db, 1);
+  return connection;
+}
+
+Result<Statement> Connection::prepare(std::string_view sql) const {
+  sqlite3_stmt* statement = nullptr;
+  const int code = sqlite3_prepare_v2(db_.get(), sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+  if (code != SQLITE_OK) return SqlFailure(db_.get(), code);
+  return Statement(db_.get(), statement);
+}
+
+Status Connection::execute(const std::string& sql) const {
+  char* message = nullptr;
+  const int code = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, &message);
+  if (code == SQLITE_OK) return Success();
+  Failure failure{message ? std::string(message) : std::string(sqlite3_errstr(code))};
+  sqlite3_free(message);
+  return failure;
+}
+
+std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
+
+Result<Transaction> Transaction::Begin(const Connection& connection) {
+  const Status begun = connection.execute("BEGIN IMMEDIATE");
+  if (!begun) return begun.failure();
+  return Transaction(connection);
+}
+
+Transaction::~Transaction() {
+  if (connection_) (void)connection_->execute("ROLLBACK");
+}
+
+Status Transaction::commit() {
+  const Status committed = connection_->execute("COMMIT");
+  if (committed) connection_ = nullptr;
+  return committed;
+}
+
+}  // namespace patchlore::sql

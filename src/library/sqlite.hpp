@@ -1,0 +1,78 @@
+// A thin layer over SQLite: a connection and prepared statements whose
+// failures are values with SQLite's own text. Values are bound as
+// parameters, never written into the SQL text.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/result.hpp"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace patchlore::sql {
+
+class Statement {
+ public:
+  Statement(sqlite3* db, sqlite3_stmt* statement) : db_(db), statement_(statement) {}
+  Statement(Statement&&) noexcept;
+  Statement& operator=(Statement&&) = delete;
+  ~Statement();
+
+  // Parameters count from 1.
+  Statement& bind(int index, std::int64_t value);
+  Statement& bind(int index, std::string_view text);
+  // Steps once: true while a row is there, false when done; a failure as its text.
+  Result<bool> step();
+  // Steps to the end, for statements that return no rows.
+  Status run();
+  // Ready to run again with new parameters.
+  void reset();
+
+  std::int64_t integer(int column) const;
+  std::string text(int column) const;
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* statement_;
+};
+
+class Connection {
+ public:
+  // Opens (creating when allowed) the database file, waiting up to
+  // busyMilliseconds for a lock another process holds.
+  static Result<Connection> Open(const std::string& path, bool create, int busyMilliseconds = 2000);
+  Connection(Connection&&) noexcept = default;
+  Connection& operator=(Connection&&) noexcept = default;
+
+  Result<Statement> prepare(std::string_view sql) const;
+  // Runs statements that take no parameters.
+  Status execute(const std::string& sql) const;
+  std::int64_t lastInsertId() const;
+
+ private:
+  struct Close {
+    void operator()(sqlite3* db) const;
+  };
+  explicit Connection(sqlite3* db) : db_(db) {}
+  std::unique_ptr<sqlite3, Close> db_;
+};
+
+// A transaction that rolls back unless committed.
+class Transaction {
+ public:
+  static Result<Transaction> Begin(const Connection& connection);
+  Transaction(Transaction&& other) noexcept : connection_(other.connection_) { other.connection_ = nullptr; }
+  Transaction& operator=(Transaction&&) = delete;
+  ~Transaction();
+  Status commit();
+
+ private:
+  explicit Transaction(const Connection& connection) : connection_(&connection) {}
+  const Connection* connection_;
+};
+
+}  // namespace patchlore::sql
