@@ -42,6 +42,11 @@ inline constexpr std::string_view kLongZoneVersion = "0202";
 inline constexpr VersionConstants kLongZoneConstants{.osc2Delta = 466, .zoneSize = 22, .zoneDataShift = 16};
 inline constexpr VersionConstants kShortZoneConstants{.osc2Delta = 338, .zoneSize = 6, .zoneDataShift = 0};
 
+// The system version that wrote a file: two bytes of its header, read as
+// their hex text, e.g. "0202".
+inline constexpr std::int64_t kFileVersion = 6;
+inline constexpr std::int64_t kFileVersionWidth = 2;
+
 // fileVersion is the hex text of header bytes 6 and 7, e.g. "0202".
 inline VersionConstants VersionConstantsFor(const std::string& fileVersion) {
   return fileVersion == kLongZoneVersion ? kLongZoneConstants : kShortZoneConstants;

@@ -1,8 +1,7 @@
 #include "viewer/script_export.hpp"
 
-#include <cstdio>
-
 #include "common/cp1251.hpp"
+#include "common/json_text.hpp"
 
 namespace patchlore {
 
@@ -19,23 +18,7 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : Cp1251ToUtf8(text)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+std::string JsonString(const std::string& text) { return JsonQuoted(Cp1251ToUtf8(text)); }
 
 }  // namespace
 

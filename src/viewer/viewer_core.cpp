@@ -1,5 +1,7 @@
 #include "viewer/viewer_core.hpp"
 
+#include "formats/model_layout.hpp"
+
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
@@ -19,9 +21,6 @@ namespace patchlore {
 
 namespace {
 
-// The system version that wrote a file: two bytes of its header.
-constexpr std::int64_t kFileVersion = 6;
-constexpr std::int64_t kFileVersionWidth = 2;
 constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
 
 bool ContainsPcg(const std::string& typeText) {
