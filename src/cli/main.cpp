@@ -5,6 +5,7 @@
 
 #include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
+#include "cli/midi_commands.hpp"
 #include "cli/rename_command.hpp"
 
 namespace {
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
   patchlore::cli::AddBankCommands(app, bankOptions);
   patchlore::cli::RenameOptions renameOptions;
   auto* rename = AddRenameCommand(app, renameOptions);
+  patchlore::cli::MidiCommandOptions midiOptions;
+  patchlore::cli::AddMidiCommands(app, midiOptions);
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
@@ -87,5 +90,6 @@ int main(int argc, char** argv) {
   if (*show) return patchlore::cli::RunShow(showOptions, output);
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);
+  if (midiOptions.chosen()) return patchlore::cli::RunMidiCommand(midiOptions, output);
   return 0;
 }

@@ -30,11 +30,6 @@ std::string NameAt(const std::vector<std::string>& names, int device) {
   return device >= 0 && device < std::ssize(names) ? names[static_cast<std::size_t>(device)] : std::string();
 }
 
-std::string OpenText(const char* kind, int device, const std::string& name, const MidiResult& result) {
-  return std::string("Open ") + kind + " " + std::to_string(device) + " : " + Utf8ToCp1251(name) + " = " +
-         std::to_string(static_cast<int>(result.code)) + "; " + result.text;
-}
-
 // Why a selection is not one whole System Exclusive message; empty when it is.
 std::string SendRefusal(Image message) {
   if (message.empty()) return "Not sent: no message is selected.";
@@ -74,6 +69,12 @@ int SysexSourceIndex(const Registry& registry, const std::vector<int>& selectedR
   return -1;
 }
 
+std::string MidiPortsCore::OpenText(const char* kind, int device, const std::string& name,
+                                    const MidiResult& result) {
+  return std::string("Open ") + kind + " " + std::to_string(device) + " : " + Utf8ToCp1251(name) + " = " +
+         std::to_string(static_cast<int>(result.code)) + "; " + result.text;
+}
+
 void MidiPortsCore::formCreate() {
   inputNames_ = service_.inputNames();
   outputNames_ = service_.outputNames();
@@ -103,14 +104,15 @@ bool MidiPortsCore::stillListed(bool output, int device) {
   return false;
 }
 
-void MidiPortsCore::listMidiOutClick(int itemIndex) {
-  if (itemIndex < 0 || itemIndex >= std::ssize(state_.outputLines)) return;
+bool MidiPortsCore::listMidiOutClick(int itemIndex) {
+  if (itemIndex < 0 || itemIndex >= std::ssize(state_.outputLines)) return false;
   const int port = itemIndex - 1;
   state_.infoOut = "Selected " + state_.outputLines[static_cast<std::size_t>(itemIndex)] +
                    "; MidiOutPort=" + std::to_string(port);
-  if (!stillListed(true, port)) return;
+  if (!stillListed(true, port)) return false;
   const MidiResult result = service_.openOutput(port);
   state_.info = OpenText("MidiOutPort", port, outputNames_[static_cast<std::size_t>(itemIndex)], result);
+  return result.ok();
 }
 
 void MidiPortsCore::setSource(Image image) {
@@ -148,12 +150,14 @@ void MidiPortsCore::selectLine(std::string_view line, std::int64_t itemIndex) {
   state_.sendLabel = "sysexSend: length=" + std::to_string(selected_.size()) + "; ItemIndex=" + std::to_string(itemIndex);
 }
 
-void MidiPortsCore::sendSysexClick() {
+bool MidiPortsCore::sendSysexClick() {
   if (std::string refusal = SendRefusal(selected_); !refusal.empty()) {
     state_.sendLabel = std::move(refusal);
-    return;
+    return false;
   }
-  state_.sendLabel = service_.sendSysex(selected_).text;
+  const MidiResult result = service_.sendSysex(selected_);
+  state_.sendLabel = result.text;
+  return result.ok();
 }
 
 }  // namespace patchlore

@@ -54,7 +54,8 @@ class MidiPortsCore {
   // Opens the output of line itemIndex (device itemIndex - 1); a click
   // beside the lines (-1) does nothing. When the device at that position is
   // no longer the one listed, nothing is opened and the lists are read again.
-  void listMidiOutClick(int itemIndex);
+  // True when the output opened.
+  bool listMidiOutClick(int itemIndex);
 
   // The image whose messages ListSysex lists and from which a selection
   // takes its bytes; it must outlive its use here.
@@ -71,8 +72,9 @@ class MidiPortsCore {
   void selectLine(std::string_view line, std::int64_t itemIndex);
   Image selectedMessage() const { return selected_; }
   // Sends the selected message when it is one whole System Exclusive
-  // message; SendLabel says why not, or what the output said.
-  void sendSysexClick();
+  // message; SendLabel says why not, or what the output said. True when the
+  // output took it.
+  bool sendSysexClick();
 
   // Starts collecting SysEx messages from the input of line itemIndex of
   // ListMidi_In; receiving stops by itself after quietMs with nothing new.
@@ -88,6 +90,8 @@ class MidiPortsCore {
   Status saveReceived(const std::string& path);
 
  private:
+  // «Open MidiOutPort 0 : name = 0; text»: what opening a device gave.
+  static std::string OpenText(const char* kind, int device, const std::string& name, const MidiResult& result);
   bool stillListed(bool output, int device);
   void showReceiving();
   void finishReceive(const std::string& why);

@@ -10,9 +10,7 @@ void MidiPortsCore::startReceive(int itemIndex, std::int64_t nowMs, std::int64_t
   if (state_.receiving || itemIndex < 0 || itemIndex >= std::ssize(state_.inputLines)) return;
   if (!stillListed(false, itemIndex)) return;
   const MidiResult result = service_.openInput(itemIndex);
-  state_.info = "Open MidiInPort " + std::to_string(itemIndex) + " : " +
-                Utf8ToCp1251(inputNames_[static_cast<std::size_t>(itemIndex)]) + " = " +
-                std::to_string(static_cast<int>(result.code)) + "; " + result.text;
+  state_.info = OpenText("MidiInPort", itemIndex, inputNames_[static_cast<std::size_t>(itemIndex)], result);
   if (!result.ok()) return;
   collector_ = {};
   state_.receiving = true;
