@@ -94,19 +94,27 @@ void QuietenMidiLibraries() {
 #endif
 }
 
-// RtMidi's constructors write warnings to std::cerr before an error
-// callback can be installed; they are reported again on use.
-class SilencedCerr {
+// RtMidi's constructors write to std::cerr what went wrong, before an error
+// callback can be installed: a warning when a system cannot be reached (no
+// JACK server running), an error when it is missing (no ALSA sequencer).
+// This keeps the first line of it instead.
+class CapturedCerr {
  public:
-  SilencedCerr() : old_(std::cerr.rdbuf(sink_.rdbuf())) {}
-  ~SilencedCerr() { std::cerr.rdbuf(old_); }
+  explicit CapturedCerr(std::string& firstLine) : firstLine_(firstLine), old_(std::cerr.rdbuf(sink_.rdbuf())) {}
+  ~CapturedCerr() {
+    std::cerr.rdbuf(old_);
+    std::istringstream lines(sink_.str());
+    for (std::string line; firstLine_.empty() && std::getline(lines, line);) firstLine_ = line;
+  }
 
  private:
+  std::string& firstLine_;
   std::ostringstream sink_;
   std::streambuf* old_;
 };
 
-// One MIDI system: an RtMidi input and output object, or why there are none.
+// One MIDI system: an RtMidi input and output object while it can be
+// reached, or why it cannot.
 struct MidiSystem {
   RtMidi::Api api = RtMidi::UNSPECIFIED;
   std::string label;
@@ -126,14 +134,15 @@ struct Port {
 }  // namespace
 
 struct RtMidiService::Impl {
+  // Before the systems, whose input threads add to them, so they go after.
+  std::mutex receivedMutex;
+  std::vector<std::uint8_t> received;
   std::vector<std::unique_ptr<MidiSystem>> systems;
   MidiSystem* openOut = nullptr;
   MidiSystem* openIn = nullptr;
-  std::mutex receivedMutex;
-  std::vector<std::uint8_t> received;
 
   Impl();
-  void addSystem(RtMidi::Api api);
+  bool reach(MidiSystem& system);
   std::vector<Port> list(bool inputs);
   static void OnInput(double, std::vector<unsigned char>* message, void* self);
 };
@@ -142,30 +151,39 @@ RtMidiService::Impl::Impl() {
   QuietenMidiLibraries();
   std::vector<RtMidi::Api> compiled;
   RtMidi::getCompiledApi(compiled);
-  for (const RtMidi::Api api : compiled)
-    if (api != RtMidi::RTMIDI_DUMMY) addSystem(api);
+  for (const RtMidi::Api api : compiled) {
+    if (api == RtMidi::RTMIDI_DUMMY) continue;
+    systems.push_back(std::make_unique<MidiSystem>());
+    systems.back()->api = api;
+    systems.back()->label = LabelOf(api);
+  }
 }
 
-void RtMidiService::Impl::addSystem(RtMidi::Api api) {
-  auto system = std::make_unique<MidiSystem>();
-  system->api = api;
-  system->label = LabelOf(api);
+// Makes the system's RtMidi objects unless it has them; false, with the
+// problem, when the system cannot be reached now. Objects that could not
+// reach their system are not kept: RtMidi's JACK output would take a new
+// buffer on every later try and never free it.
+bool RtMidiService::Impl::reach(MidiSystem& system) {
+  if (system.in) return true;
+  std::string problem;
   try {
-    const SilencedCerr quiet;
-    system->in = std::make_unique<RtMidiIn>(api, kClientName);
-    system->out = std::make_unique<RtMidiOut>(api, kClientName);
-  } catch (const RtMidiError& error) {  // no such system on this machine
-    system->in.reset();
-    system->out.reset();
-    system->problem = Reports::Plain(error.getMessage());
+    const CapturedCerr capture(problem);
+    system.in = std::make_unique<RtMidiIn>(system.api, kClientName);
+    system.out = std::make_unique<RtMidiOut>(system.api, kClientName);
+  } catch (const RtMidiError& error) {
+    problem = error.getMessage();
   }
-  if (system->in) {
-    system->in->setErrorCallback(&Reports::Receive, &system->inReports);
-    system->out->setErrorCallback(&Reports::Receive, &system->outReports);
-    system->in->ignoreTypes(false, true, true);  // keep SysEx; drop clock and active sensing
-    system->in->setCallback(&Impl::OnInput, this);
+  if (!problem.empty()) {
+    system.in.reset();
+    system.out.reset();
+    system.problem = Reports::Plain(problem);
+    return false;
   }
-  systems.push_back(std::move(system));
+  system.in->setErrorCallback(&Reports::Receive, &system.inReports);
+  system.out->setErrorCallback(&Reports::Receive, &system.outReports);
+  system.in->ignoreTypes(false, true, true);  // keep SysEx; drop clock and active sensing
+  system.in->setCallback(&Impl::OnInput, this);
+  return true;
 }
 
 void RtMidiService::Impl::OnInput(double, std::vector<unsigned char>* message, void* self) {
@@ -178,7 +196,7 @@ std::vector<Port> RtMidiService::Impl::list(bool inputs) {
   std::vector<Port> ports;
   const bool labelled = systems.size() > 1;
   for (const auto& system : systems) {
-    if (!system->in) continue;  // its problem was found when it was made
+    if (!reach(*system)) continue;
     RtMidi& object = inputs ? static_cast<RtMidi&>(*system->in) : *system->out;
     Reports& reports = inputs ? system->inReports : system->outReports;
     std::vector<Port> found;
