@@ -6,6 +6,7 @@
 #include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
 #include "cli/compare_command.hpp"
+#include "cli/midi_commands.hpp"
 #include "cli/rename_command.hpp"
 
 namespace {
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
   patchlore::cli::AddBankCommands(app, bankOptions);
   patchlore::cli::RenameOptions renameOptions;
   auto* rename = AddRenameCommand(app, renameOptions);
+  patchlore::cli::MidiCommandOptions midiOptions;
+  patchlore::cli::AddMidiCommands(app, midiOptions);
 
   patchlore::cli::CompareOptions compareOptions;
   auto* compare = app.add_subcommand("compare", "Compare FILE1 and FILE2 byte by byte and print the rows of the Compare window");
@@ -106,5 +109,6 @@ int main(int argc, char** argv) {
   if (bankOptions.chosen()) return patchlore::cli::RunBankCommand(bankOptions, output);
   if (*compare) return patchlore::cli::RunCompare(compareOptions, output);
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);
+  if (midiOptions.chosen()) return patchlore::cli::RunMidiCommand(midiOptions, output);
   return 0;
 }

@@ -37,6 +37,9 @@
 #include "banks/ui/bank_manager_window.hpp"
 #include "banks/ui/name_editor_window.hpp"
 #include "sysex/import_midi_file.hpp"
+#include "sysex/midi_ports.hpp"
+#include "sysex/rtmidi_service.hpp"
+#include "sysex/ui/midi_ports_window.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
@@ -122,8 +125,12 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   });
 }
 
-// The list's model reads files_, which goes before the model does.
-MainWindow::~MainWindow() { filesModel_->show(nullptr); }
+// The list's model reads files_, which goes before the model does; the MIDI
+// ports window uses the MIDI service, which goes before the children do.
+MainWindow::~MainWindow() {
+  filesModel_->show(nullptr);
+  delete midiPorts_;
+}
 
 void MainWindow::adoptChildWindow(QWidget* window) { children_->adopt(window); }
 
@@ -132,6 +139,21 @@ void MainWindow::adoptChildWindow(QWidget* window) { children_->adopt(window); }
 void MainWindow::openBankManager() {
   if (!bankManager_) bankManager_ = new BankManagerWindow(core_.registry(), this);
   bankManager_->openFromCommand();
+}
+
+// Made at the first MIDI Ports command and kept. It lists the messages of
+// the SysEx file selected in OpenList, or of the one loaded last; what it
+// receives becomes a loaded file as if opened with Open As SysEx.
+void MainWindow::openMidiPorts() {
+  if (!midiPorts_) {
+    midiService_ = std::make_unique<patchlore::RtMidiService>();
+    midiPorts_ = new MidiPortsWindow(
+        *midiService_, dialogs_,
+        [this](patchlore::ByteBuffer bytes, const std::string& name) { core_.addSysexImage(std::move(bytes), name); },
+        this);
+  }
+  const int source = patchlore::SysexSourceIndex(core_.registry(), selectedFileRows());
+  midiPorts_->openWithSource(source >= 0 ? core_.registry().image(source) : patchlore::Image{});
 }
 
 // ---- components ------------------------------------------------------------
@@ -156,6 +178,8 @@ void MainWindow::createCommands() {
       addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
   bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
   connect(bankManager, &QAction::triggered, this, &MainWindow::openBankManager);
+  connect(addCommand("MidiPorts", "&MIDI Ports...", "", "MIDI Ports|Send and receive SysEx messages"),
+          &QAction::triggered, this, &MainWindow::openMidiPorts);
   connect(addCommand("HelpAbout1", "&About...", "", "About|Version of Patchlore and contact"),
           &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -304,6 +328,7 @@ void MainWindow::createMenus() {
   QMenu* options = addMenu("Options1", "Options", "");
   addMenuItem(options, "FontSet", command("FontSet"));
   addMenuItem(options, "BankCopy", command("BankManager"));
+  addMenuItem(options, "MidiPorts", command("MidiPorts"));
 
   QMenu* help = addMenu("Help1", "&Help", "Help topics");
   addMenuItem(help, "HelpAboutItem", command("HelpAbout1"));

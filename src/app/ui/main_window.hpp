@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "ui/event_pump.hpp"
 #include "app/main_window_core.hpp"
 #include "common/table.hpp"
+#include "common/midi_service.hpp"
 #include "common/services.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -25,6 +27,7 @@ class ChildWindows;
 class AboutBox;
 class BankManagerWindow;
 class NameEditorWindow;
+class MidiPortsWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   Q_OBJECT
@@ -74,6 +77,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void closeActiveWindow();
   void showAbout();
   void openBankManager();
+  void openMidiPorts();
   void selectAllFiles();
   std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
@@ -100,6 +104,8 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   AboutBox* aboutBox_;
   BankManagerWindow* bankManager_ = nullptr;
   NameEditorWindow* nameEditor_;  // created hidden, reused for every patch
+  std::unique_ptr<patchlore::MidiService> midiService_;  // made with the MIDI ports window
+  MidiPortsWindow* midiPorts_ = nullptr;
   EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;

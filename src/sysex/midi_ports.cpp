@@ -1,0 +1,163 @@
+#include "sysex/midi_ports.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+#include "common/cp1251.hpp"
+#include "common/file_io.hpp"
+#include "formats/sysex_text.hpp"
+
+namespace patchlore {
+
+namespace {
+
+constexpr std::uint8_t kSysexStart = 0xF0;
+constexpr std::uint8_t kSysexEnd = 0xF7;
+constexpr std::uint8_t kFirstStatus = 0x80;
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string DeviceLine(int device, const std::string& name) {
+  return std::to_string(device) + " : " + Utf8ToCp1251(name);
+}
+
+std::string NameAt(const std::vector<std::string>& names, int device) {
+  return device >= 0 && device < std::ssize(names) ? names[static_cast<std::size_t>(device)] : std::string();
+}
+
+// Why a selection is not one whole System Exclusive message; empty when it is.
+std::string SendRefusal(Image message) {
+  if (message.empty()) return "Not sent: no message is selected.";
+  if (message.front() != kSysexStart || message.back() != kSysexEnd)
+    return "Not sent: the selection does not start with F0 and end with F7.";
+  for (std::size_t i = 1; i + 1 < message.size(); ++i)
+    if (message[i] >= kFirstStatus)
+      return "Not sent: byte " + std::to_string(i) + " of the selection is " +
+             HexPad(message[i], 2) + "; inside a SysEx message every byte is below 80.";
+  return {};
+}
+
+}  // namespace
+
+std::int64_t KeyValueInt(std::string_view line, std::string_view key) {
+  const std::string pattern = Upper(key) + "=";
+  const std::size_t at = Upper(line).find(pattern);
+  if (at == std::string::npos) return -1;
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+  std::int64_t value = -1;
+  for (std::size_t i = at + pattern.size(); i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    const int digit = line[i] - '0';
+    if (value < 0) value = 0;
+    if (value > (kLargest - digit) / 10) return -1;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
+int SysexSourceIndex(const Registry& registry, const std::vector<int>& selectedRows) {
+  std::vector<int> rows = selectedRows;
+  std::sort(rows.begin(), rows.end());
+  for (const int row : rows)
+    if (row >= 0 && row < registry.count() && KindOfType(registry.type(row)) == FileKind::SysEx) return row;
+  for (int index = registry.count() - 1; index >= 0; --index)
+    if (KindOfType(registry.type(index)) == FileKind::SysEx) return index;
+  return -1;
+}
+
+std::string MidiPortsCore::OpenText(const char* kind, int device, const std::string& name,
+                                    const MidiResult& result) {
+  return std::string("Open ") + kind + " " + std::to_string(device) + " : " + Utf8ToCp1251(name) + " = " +
+         std::to_string(static_cast<int>(result.code)) + "; " + result.text;
+}
+
+void MidiPortsCore::formCreate() {
+  inputNames_ = service_.inputNames();
+  outputNames_ = service_.outputNames();
+  outputNames_.insert(outputNames_.begin(), service_.defaultOutputName());
+  state_.info = "In: " + std::to_string(inputNames_.size()) + "; Out: " + std::to_string(outputNames_.size() - 1);
+  if (const std::string reason = service_.unavailableReason(); !reason.empty())
+    state_.info += "; " + Utf8ToCp1251(reason);
+  state_.inputLines.clear();
+  for (int d = 0; d < std::ssize(inputNames_); ++d)
+    state_.inputLines.push_back(DeviceLine(d, inputNames_[static_cast<std::size_t>(d)]));
+  state_.outputLines.clear();
+  for (int d = -1; d + 1 < std::ssize(outputNames_); ++d)
+    state_.outputLines.push_back(DeviceLine(d, outputNames_[static_cast<std::size_t>(d + 1)]));
+}
+
+// Device numbers are positions in the system's list, which a device plugged
+// in or out shifts: a click must reach the device the user saw.
+bool MidiPortsCore::stillListed(bool output, int device) {
+  const std::string listed = output ? NameAt(outputNames_, device + 1) : NameAt(inputNames_, device);
+  const std::string now = output ? (device < 0 ? service_.defaultOutputName() : NameAt(service_.outputNames(), device))
+                                 : NameAt(service_.inputNames(), device);
+  if (now == listed) return true;
+  formCreate();
+  state_.info = std::string("The MIDI devices have changed: ") + (output ? "output " : "input ") +
+                std::to_string(device) + " is no longer " + Utf8ToCp1251(listed) +
+                "; the lists were read again. " + state_.info;
+  return false;
+}
+
+bool MidiPortsCore::listMidiOutClick(int itemIndex) {
+  if (itemIndex < 0 || itemIndex >= std::ssize(state_.outputLines)) return false;
+  const int port = itemIndex - 1;
+  state_.infoOut = "Selected " + state_.outputLines[static_cast<std::size_t>(itemIndex)] +
+                   "; MidiOutPort=" + std::to_string(port);
+  if (!stillListed(true, port)) return false;
+  const MidiResult result = service_.openOutput(port);
+  state_.info = OpenText("MidiOutPort", port, outputNames_[static_cast<std::size_t>(itemIndex)], result);
+  return result.ok();
+}
+
+void MidiPortsCore::setSource(Image image) {
+  source_ = image;
+  scan_.emplace(image);
+  selected_.clear();
+}
+
+void MidiPortsCore::clearSource() {
+  source_ = {};
+  scan_.reset();
+  selected_.clear();
+}
+
+std::string MidiPortsCore::sysexLine(std::int64_t k) const {
+  if (!scan_ || k < 0 || k >= scan_->count()) return {};
+  const SysexMessage m = scan_->message(k);
+  return "offsetF0=" + std::to_string(m.offset) + " offsetF7=" + std::to_string(m.offset + m.length - 1) +
+         " length=" + std::to_string(m.length) + " " + SysexText(scan_->bytes(k));
+}
+
+void MidiPortsCore::listSysexClick(std::int64_t itemIndex) {
+  selectLine(itemIndex >= 0 ? sysexLine(itemIndex) : std::string(), itemIndex);
+}
+
+void MidiPortsCore::selectLine(std::string_view line, std::int64_t itemIndex) {
+  const std::int64_t offset = KeyValueInt(line, "offsetF0");
+  const std::int64_t length = KeyValueInt(line, "length");
+  const auto size = static_cast<std::int64_t>(source_.size());
+  selected_.clear();
+  if (scan_ && offset >= 0 && length >= 1 && offset <= size && length <= size - offset) {
+    const Image bytes = source_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+    selected_.assign(bytes.begin(), bytes.end());
+  }
+  state_.sendLabel = "sysexSend: length=" + std::to_string(selected_.size()) + "; ItemIndex=" + std::to_string(itemIndex);
+}
+
+bool MidiPortsCore::sendSysexClick() {
+  if (std::string refusal = SendRefusal(selected_); !refusal.empty()) {
+    state_.sendLabel = std::move(refusal);
+    return false;
+  }
+  const MidiResult result = service_.sendSysex(selected_);
+  state_.sendLabel = result.text;
+  return result.ok();
+}
+
+}  // namespace patchlore

@@ -1,0 +1,76 @@
+// The MIDI ports window (TFormMidiPorts): device lists, the output the user
+// clicks, the messages of a loaded SysEx file to pick and send, and
+// receiving SysEx messages from an input. MidiPortsCore holds its texts;
+// this window forwards clicks and copies the state onto its widgets.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "common/byte_buffer.hpp"
+#include "common/bytes.hpp"
+#include "common/midi_service.hpp"
+#include "common/services.hpp"
+#include "sysex/midi_ports.hpp"
+
+class QLabel;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class SysexLineModel;
+
+class MidiPortsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDesignWidth = 544;
+  static constexpr int kDesignHeight = 410;
+  // Receiving stops by itself after this long with nothing new.
+  static constexpr qint64 kQuietMs = 60000;
+
+  // Received messages are handed to addReceived (the bytes and a name for
+  // them), which makes them a loaded file. service and dialogs outlive the
+  // window.
+  using ReceivedSink = std::function<void(patchlore::ByteBuffer, const std::string& name)>;
+  MidiPortsWindow(patchlore::MidiService& service, patchlore::Dialogs& dialogs, ReceivedSink addReceived,
+                  QWidget* parent = nullptr);
+  ~MidiPortsWindow() override;
+
+  patchlore::MidiPortsCore& core() { return core_; }
+
+  // Reads the device lists again, lists the messages of image (none when it
+  // is empty) and shows the window.
+  void openWithSource(patchlore::Image image);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createButtons();
+  void createDeviceLists();
+  void createSysexList();
+  void toggleReceive();
+  void pollReceive();
+  void receiveEnded();
+  void saveReceived();
+  void showState();
+
+  patchlore::MidiPortsCore core_;
+  patchlore::Dialogs& dialogs_;
+  ReceivedSink addReceived_;
+  QElapsedTimer clock_;
+  QTimer* receiveTimer_ = nullptr;
+  QPushButton* receive_ = nullptr;
+  QPushButton* saveReceived_ = nullptr;
+  QLabel* sendLabel_ = nullptr;
+  QLabel* info_ = nullptr;
+  QLabel* infoOut_ = nullptr;
+  QLabel* receiveLabel_ = nullptr;
+  QListWidget* listIn_ = nullptr;
+  QListWidget* listOut_ = nullptr;
+  QListView* listSysex_ = nullptr;
+  SysexLineModel* sysexLines_ = nullptr;
+};
