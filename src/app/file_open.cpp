@@ -153,7 +153,17 @@ class MainWindowCore::OpenCommand {
 Result<int> MainWindowCore::openFile() {
   const Result<std::string> path = startLoad();
   if (!path) return path.failure();
-  OpenCommand command(*this, *path);
+  return openChosenFile(*path);
+}
+
+Result<int> MainWindowCore::openFileAt(const std::string& path) {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setLoadRunning(true);
+  return openChosenFile(path);
+}
+
+Result<int> MainWindowCore::openChosenFile(const std::string& path) {
+  OpenCommand command(*this, path);
   command.run();
   endLoad();
   setActionMsg(command.closing());

@@ -61,6 +61,9 @@ class MainWindowCore {
   // Open: load a PCG or SNG file chosen in the open dialog. The registry
   // index of the file added, or why none was (the closing ActionMsg).
   Result<int> openFile();
+  // The same with the file already chosen (picked in the library, named on
+  // the command line): no dialog.
+  Result<int> openFileAt(const std::string& path);
   // Open As SysEx: load any chosen file holding at least one System
   // Exclusive message. Reports only through ActionMsg, MsgView and the
   // caption, never the log. The registry index of the file added, or why
@@ -117,6 +120,8 @@ class MainWindowCore {
   class OpenCommand;
   class OpenAsSysexCommand;
 
+  // Open's work once the file is chosen and the load marked running.
+  Result<int> openChosenFile(const std::string& path);
   std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);
   // What every load command does around its work: refuse while a load runs,
   // ask for the file and mark the load running; the path, or why not.

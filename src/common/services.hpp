@@ -27,6 +27,8 @@ class Dialogs {
                                               const std::string& filter) = 0;
   virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
   virtual bool askYesNo(const std::string& question) = 0;
+  // A folder (a path of the file system), or nothing when cancelled.
+  virtual std::optional<std::string> chooseFolder() { return std::nullopt; }
 };
 
 class Reporter {

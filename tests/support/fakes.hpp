@@ -17,6 +17,7 @@ class FakeDialogs : public Dialogs {
  public:
   std::deque<std::optional<std::string>> openAnswers;  // nothing = cancelled
   std::deque<std::optional<std::string>> saveAnswers;
+  std::deque<std::optional<std::string>> folderAnswers;
   std::optional<FontChoice> fontAnswer;
   bool yesNoAnswer = false;
   std::vector<std::string> saveProposals;
@@ -38,6 +39,7 @@ class FakeDialogs : public Dialogs {
     questions.push_back(question);
     return yesNoAnswer;
   }
+  std::optional<std::string> chooseFolder() override { return take(folderAnswers); }
 
  private:
   static std::optional<std::string> take(std::deque<std::optional<std::string>>& answers) {

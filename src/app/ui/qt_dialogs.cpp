@@ -65,3 +65,9 @@ bool QtDialogs::askYesNo(const std::string& question) {
   return QMessageBox::question(parent_, "Confirm", toQString(question),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
+
+std::optional<std::string> QtDialogs::chooseFolder() {
+  const QString folder = QFileDialog::getExistingDirectory(parent_, "Add Folder");
+  if (folder.isEmpty()) return std::nullopt;
+  return folder.toStdString();
+}
