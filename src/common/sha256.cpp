@@ -46,6 +46,7 @@ void Sha256::compress(const std::uint8_t* block) {
 }
 
 void Sha256::add(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return;  // an empty span may have no data pointer at all
   length_ += bytes.size();
   std::size_t at = 0;
   if (used_ > 0) {
