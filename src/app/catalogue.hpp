@@ -87,6 +87,11 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight,
 // "Object" 80, "Index", "Name" 100, "Type", "Count".
 std::vector<TableColumn> DefaultCatalogueColumns();
 
+// The "SNG1" chunk whose songs an SNG image lists, once it is found where the
+// preamble points and its length agrees with the image; else the failure
+// text for the status label, naming the file.
+Result<std::int64_t> SongsChunk(Image image, const std::string& fileNameForErrors);
+
 // The rows of an SNG image, one per song chunk, with the song columns. A
 // check that stops the build fails with its text for the status label and
 // adds no row; the file name is the one those texts name.

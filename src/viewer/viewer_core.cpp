@@ -62,12 +62,6 @@ std::string LocalTimeText() {
   return text;
 }
 
-std::string ModelOfFileType(const std::string& type) {
-  if (type.find("KORG OASYS") != std::string::npos) return "OASYS";
-  if (type.find("KORG KRONOS") != std::string::npos) return "KRONOS";
-  return "";
-}
-
 std::vector<TableColumn> InitialViewerColumns() {
   return {{"Object", kDefaultColumnWidth},
           {"Index", kDefaultColumnWidth},

@@ -75,10 +75,6 @@ struct ViewerShared {
   bool showBusy() const { return showsRunning > 0; }
 };
 
-// The model of a file by its type text: "OASYS" when it names "KORG OASYS",
-// else "KRONOS" when it names "KORG KRONOS", else "".
-std::string ModelOfFileType(const std::string& type);
-
 // What Show works out at its start and every display uses.
 struct ShowContext {
   std::string patch;          // the request's kind word, "?" when empty
