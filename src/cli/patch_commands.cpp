@@ -1,6 +1,7 @@
 #include "cli/patch_commands.hpp"
 
 #include "app/main_window_core.hpp"
+#include "common/cp1251.hpp"
 #include "library/patch_diff.hpp"
 #include "library/patch_walk.hpp"
 #include "library/program_usage.hpp"
@@ -10,6 +11,11 @@ namespace patchlore::cli {
 namespace {
 
 constexpr int kNotRead = 2;
+
+// Texts of the core on the error stream, in UTF-8 unless --raw.
+void PrintError(const Output& output, const std::string& text) {
+  output.err << (output.raw ? text : Cp1251ToUtf8(text)) << '\n';
+}
 
 // Loads the files with the Open command, one registry for all; a file that
 // is not loaded has its ActionMsg printed on the error stream.
@@ -21,7 +27,7 @@ class Loader {
     dialogs_.answerNextOpenWith(path);
     const Result<int> opened = window_.openFile();
     if (!opened) {
-      output.err << "ActionMsg: " << window_.state().actionMsg << '\n';
+      PrintError(output, "ActionMsg: " + window_.state().actionMsg);
       return std::nullopt;
     }
     return *opened;
@@ -43,7 +49,7 @@ int RunUsage(const PatchCommandOptions& options, const Output& output) {
   if (options.sng && !(sng = loader.open(*options.sng, output))) return kNotRead;
   const auto uses = ProgramUsage(loader.registry(), *pcg, sng, options.key);
   if (!uses) {
-    output.err << "patchlore-cli: " << uses.failure().text << '\n';
+    PrintError(output, "patchlore-cli: " + uses.failure().text);
     return kNotRead;
   }
   for (const ProgramUse& use : *uses) output.line(UseLine(use));
@@ -59,7 +65,7 @@ int RunDiff(const PatchCommandOptions& options, const Output& output) {
   const auto patchesB = WalkPatches(loader.registry(), *b);
   for (const auto* walk : {&patchesA, &patchesB})
     if (!*walk) {
-      output.err << "patchlore-cli: " << walk->failure().text << '\n';
+      PrintError(output, "patchlore-cli: " + walk->failure().text);
       return kNotRead;
     }
   const PatchDiff diff =
