@@ -21,6 +21,13 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight, i
   return {placedLeft, std::max(0, placedTop)};
 }
 
+std::optional<std::size_t> Catalogue::rowOfObject(std::int64_t offset) const {
+  constexpr int kOffsetDigits = 8;  // a descriptor line ends with the object's offset
+  for (std::size_t row = 0; row < offsetBox.size(); ++row)
+    if (HexValue(offsetBox[row], kOffsetDigits) == offset) return row;
+  return std::nullopt;
+}
+
 std::vector<TableColumn> DefaultCatalogueColumns() {
   return {{"Object", 80}, {"Index", kDefaultColumnWidth}, {"Name", 100},
           {"Type", kDefaultColumnWidth}, {"Count", kDefaultColumnWidth}};

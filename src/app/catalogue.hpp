@@ -65,6 +65,9 @@ struct Catalogue : RowSource {
   std::string text(std::size_t row, std::size_t column) const override;
   // The OffsetBox line of a row; empty past the last.
   std::string descriptorLine(std::size_t row) const;
+  // The first row whose object lies at offset (a bank, a set list chunk, a
+  // song); nothing when no row lists it.
+  std::optional<std::size_t> rowOfObject(std::int64_t offset) const;
 };
 
 // The browser's designed position and size.

@@ -57,7 +57,7 @@ class PatchCollector {
   void song(std::int64_t chunk, std::int64_t number) {
     const SongFacts facts = DecodeSong(image_, chunk);
     const std::int64_t size = kChunkHeaderSize + ReadClippedS32BE(image_, chunk + kChunkSizeField);
-    add({PatchKind::Song, "Song", number, SongLabel(facts), TrimRight(facts.name), chunk,
+    add({PatchKind::Song, "Song", number, SongLabel(facts), TrimRight(facts.name), chunk, chunk,
          SizeInside(image_, chunk, size), facts.nameOffset < 0 ? -1 : facts.nameOffset - chunk});
   }
 
@@ -71,7 +71,8 @@ class PatchCollector {
     for (std::int64_t j = 0; j < header.patchCount; ++j) {
       const std::int64_t start = header.patchOffset(j);
       if (start >= static_cast<std::int64_t>(image_.size())) break;
-      add({kind, bankName, j, PatchKey(bankName, j), nameAt(start), start, SizeInside(image_, start, header.patchSize), 0});
+      add({kind, bankName, j, PatchKey(bankName, j), nameAt(start), offset, start,
+           SizeInside(image_, start, header.patchSize), 0});
     }
   }
 
@@ -80,8 +81,8 @@ class PatchCollector {
     const std::int64_t listable = bank.listable(image_);  // bounded by the image
     for (std::int64_t j = 0; j < listable; ++j) {
       const std::int64_t start = bank.setListOffset(j);
-      add({PatchKind::SetList, "SetList", j, ZeroPad(j, 3), nameAt(start), start, SizeInside(image_, start, bank.size),
-           0});
+      add({PatchKind::SetList, "SetList", j, ZeroPad(j, 3), nameAt(start), sls1, start,
+           SizeInside(image_, start, bank.size), 0});
     }
   }
 

@@ -37,6 +37,9 @@ struct PatchEntry {
   std::int64_t number = 0;   // from 0: in its bank, among the set lists, among the file's songs
   std::string key;           // "U-A012", "007", "S001"
   std::string name;          // trailing blanks removed; Windows-1251 bytes
+  // What the catalogue lists the patch under: its bank chunk; for a set list
+  // the "SLS1" chunk, for a song its own chunk.
+  std::int64_t catalogueObject = 0;
   std::int64_t offset = 0;   // the patch's first byte in the image
   std::int64_t size = 0;     // its bytes that lie inside the image
   // A song's name lies inside its chunk, after the chunk's first part;

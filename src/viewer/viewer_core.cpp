@@ -115,6 +115,12 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   return RowPatch{file, *bank, (offset - header.patchOffset(0)) / header.patchSize};
 }
 
+std::optional<std::size_t> ViewerCore::firstRowOfPatchAt(std::int64_t offset) const {
+  for (std::size_t line = 0; line < state_.offsetLines.size() && line < state_.offsetLineRows.size(); ++line)
+    if (HexValue(state_.offsetLines[line], 8) == offset) return state_.offsetLineRows[line];
+  return std::nullopt;
+}
+
 void ViewerCore::Open(const ViewerRequest& request) {
   create();
   request_ = request;

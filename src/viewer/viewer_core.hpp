@@ -183,6 +183,9 @@ class ViewerCore : private ShowFrame {
   // The program or combination whose rows include table row `row`; nothing
   // for other kinds and for rows of no patch.
   std::optional<RowPatch> patchOfRow(std::size_t row) const;
+  // The table row where the patch at offset begins, when the table lists it
+  // with an offset line (programs and combinations).
+  std::optional<std::size_t> firstRowOfPatchAt(std::int64_t offset) const;
 
   // --- Window events ----------------------------------------------------------
   // FormClose: false (refused) while any Show runs.
