@@ -66,7 +66,8 @@ Status WalkPcgBanks(Image image, const std::function<void(const PcgBank&)>& visi
   if (BytesText(image, kPcg1Offset, kChunkIdWidth) != "PCG1") return Success();
   if (Status length = CheckPcgLength(image); !length) return length;
   BankWalk walk(image, visit);
-  for (ChunkWalker chunks(image, kFirstPcgChild); chunks.atChunk(); chunks.next()) walk.chunk(chunks.offset(), chunks.id());
+  for (ChunkWalker chunks(image, kFirstPcgChild); chunks.atChunk(); chunks.next())
+    walk.chunk(chunks.offset(), chunks.id());
   return Success();
 }
 

@@ -84,7 +84,8 @@ void AddPatchCommands(CLI::App& app, PatchCommandOptions& options) {
   options.usage->add_option("KEY", options.key, "Program key, e.g. U-A012")->required();
   options.usage->add_option("--sng", options.sng, "SNG file whose song tracks are searched too");
 
-  options.diff = app.add_subcommand("diff", "List the patches that differ between A and B: renamed, moved, changed, added, removed");
+  options.diff = app.add_subcommand(
+      "diff", "List the patches that differ between A and B: renamed, moved, changed, added, removed");
   options.diff->add_option("A", options.first, "The older file")->required();
   options.diff->add_option("B", options.second, "The newer file")->required();
 }

@@ -57,8 +57,15 @@ class PatchCollector {
   void song(std::int64_t chunk, std::int64_t number) {
     const SongFacts facts = DecodeSong(image_, chunk);
     const std::int64_t size = kChunkHeaderSize + ReadClippedS32BE(image_, chunk + kChunkSizeField);
-    add({PatchKind::Song, "Song", number, SongLabel(facts), TrimRight(facts.name), chunk, chunk,
-         SizeInside(image_, chunk, size), facts.nameOffset < 0 ? -1 : facts.nameOffset - chunk});
+    add({.kind = PatchKind::Song,
+         .bank = "Song",
+         .number = number,
+         .key = SongLabel(facts),
+         .name = TrimRight(facts.name),
+         .catalogueObject = chunk,
+         .offset = chunk,
+         .size = SizeInside(image_, chunk, size),
+         .nameOffset = facts.nameOffset < 0 ? -1 : facts.nameOffset - chunk});
   }
 
   std::vector<PatchEntry> take() { return std::move(patches_); }
@@ -67,12 +74,19 @@ class PatchCollector {
   // The patches of a bank whose first bytes lie inside the image.
   void patches(std::int64_t offset, PatchKind kind) {
     const BankHeader header = ReadBankHeader(image_, offset);
-    const std::string bankName = kind == PatchKind::Program ? ProgramBankKeyName(header) : CombiBankName(header.typeCode);
+    const std::string bankName =
+        kind == PatchKind::Program ? ProgramBankKeyName(header) : CombiBankName(header.typeCode);
     for (std::int64_t j = 0; j < header.patchCount; ++j) {
       const std::int64_t start = header.patchOffset(j);
       if (start >= static_cast<std::int64_t>(image_.size())) break;
-      add({kind, bankName, j, PatchKey(bankName, j), nameAt(start), offset, start,
-           SizeInside(image_, start, header.patchSize), 0});
+      add({.kind = kind,
+           .bank = bankName,
+           .number = j,
+           .key = PatchKey(bankName, j),
+           .name = nameAt(start),
+           .catalogueObject = offset,
+           .offset = start,
+           .size = SizeInside(image_, start, header.patchSize)});
     }
   }
 
@@ -81,8 +95,14 @@ class PatchCollector {
     const std::int64_t listable = bank.listable(image_);  // bounded by the image
     for (std::int64_t j = 0; j < listable; ++j) {
       const std::int64_t start = bank.setListOffset(j);
-      add({PatchKind::SetList, "SetList", j, ZeroPad(j, 3), nameAt(start), sls1, start,
-           SizeInside(image_, start, bank.size), 0});
+      add({.kind = PatchKind::SetList,
+           .bank = "SetList",
+           .number = j,
+           .key = ZeroPad(j, 3),
+           .name = nameAt(start),
+           .catalogueObject = sls1,
+           .offset = start,
+           .size = SizeInside(image_, start, bank.size)});
     }
   }
 

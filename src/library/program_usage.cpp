@@ -115,7 +115,8 @@ Result<std::vector<ProgramUse>> ProgramUsage(const Registry& registry, int pcg, 
   if (!uses || !sng) return uses;
   if (KindOfType(registry.type(*sng)) != FileKind::Sng) return Failure{registry.name(*sng) + " is not an SNG file"};
   const auto songs =
-      SongsUsing(registry.image(*sng), ModelConstantsFor(ModelOfFileType(registry.type(*sng))), key, registry.name(*sng));
+      SongsUsing(registry.image(*sng), ModelConstantsFor(ModelOfFileType(registry.type(*sng))), key,
+                 registry.name(*sng));
   if (!songs) return songs.failure();
   uses->insert(uses->end(), songs->begin(), songs->end());
   return uses;
@@ -125,7 +126,8 @@ Table UsageTable(const std::vector<ProgramUse>& uses) {
   Table table;
   table.columns = {{"Used by", 60}, {"Key", 60}, {"Part", 50}, {"Name", 150}};
   table.rows.reserve(uses.size());
-  for (const ProgramUse& use : uses) table.rows.push_back({std::string(UseKindText(use.kind)), {use.key, use.part, use.name}});
+  for (const ProgramUse& use : uses)
+    table.rows.push_back({std::string(UseKindText(use.kind)), {use.key, use.part, use.name}});
   return table;
 }
 

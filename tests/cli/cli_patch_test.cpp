@@ -12,7 +12,9 @@ namespace {
 
 using test::Bytes;
 
-test::CliRun RunCli(const std::string& arguments) { return test::RunCommand(std::string(PATCHLORE_CLI) + " " + arguments); }
+test::CliRun RunCli(const std::string& arguments) {
+  return test::RunCommand(std::string(PATCHLORE_CLI) + " " + arguments);
+}
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 

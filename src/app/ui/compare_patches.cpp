@@ -28,7 +28,8 @@ void MainWindow::openPatchViewer(int fileIndex, qint64 catalogueObject, qint64 o
   const patchlore::Catalogue catalogue = core_.buildCatalogue(fileIndex, 0);
   const auto row = catalogue.rowOfObject(catalogueObject);
   if (!row) return;
-  for (const QPointer<ViewerWindow>& viewer : openViewers(patchlore::ViewerRequestsFor(catalogue, {static_cast<int>(*row)})))
+  const auto requests = patchlore::ViewerRequestsFor(catalogue, {static_cast<int>(*row)});
+  for (const QPointer<ViewerWindow>& viewer : openViewers(requests))
     if (viewer) viewer->selectPatchAt(offset);
 }
 
