@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/pcg_banks.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "formats/sng.hpp"
@@ -20,6 +21,13 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight, i
   return {placedLeft, std::max(0, placedTop)};
 }
 
+std::optional<std::size_t> Catalogue::rowOfObject(std::int64_t offset) const {
+  constexpr int kOffsetDigits = 8;  // a descriptor line ends with the object's offset
+  for (std::size_t row = 0; row < offsetBox.size(); ++row)
+    if (HexValue(offsetBox[row], kOffsetDigits) == offset) return row;
+  return std::nullopt;
+}
+
 std::vector<TableColumn> DefaultCatalogueColumns() {
   return {{"Object", 80}, {"Index", kDefaultColumnWidth}, {"Name", 100},
           {"Type", kDefaultColumnWidth}, {"Count", kDefaultColumnWidth}};
@@ -34,96 +42,63 @@ void AddRow(Catalogue& catalogue, TableRow row, std::string label, std::int64_t 
 
 std::string CountText(const BankHeader& bank) { return std::to_string(bank.patchCount); }
 
-// The label of a drum kit or wave sequence bank by the first letter of its
-// ID; any other letter keeps the label before it.
-std::string BankLabelOf(const std::string& id, const std::string& previous) {
-  switch (id.empty() ? '\0' : id[0]) {
-    case 'P': return "Prog [HD-1]";
-    case 'M': return "Prog [EXi]";
-    case 'C': return "Combi";
-    case 'D': return "Drum Kit";
-    case 'W': return "Wave Sequence";
-    default: return previous;
-  }
-}
-
+// One row per bank, as the bank walk finds them.
 class BankRows {
  public:
   BankRows(Image image, Catalogue& catalogue, Reporter& reporter)
       : image_(image), catalogue_(catalogue), reporter_(reporter) {}
 
-  void add(std::int64_t chunk, const std::string& id) {
-    if (id == "SLS1") addSetList(chunk);
-    if (id == "PRG1") addPrograms(chunk);
-    if (id == "CMB1") addCombinations(chunk);
-    if (id == "DKT1") addKitsOrSequences(chunk, "Drum Kit");
-    if (id == "WSQ1") addKitsOrSequences(chunk, "Wave Sequence");
+  void add(const PcgBank& bank) {
+    reporter_.pump();
+    switch (bank.run) {
+      case PcgBankRun::SetLists: return addSetList(bank.offset);
+      case PcgBankRun::Programs: return addProgram(bank.offset, bank.numberInRun + 1);
+      case PcgBankRun::Combinations: return addCombination(bank.offset, bank.numberInRun + 1);
+      case PcgBankRun::KitsOrSequences: return addKitOrSequence(bank.offset, bank.numberInRun + 1, bank.label);
+    }
   }
 
  private:
   void addSetList(std::int64_t sls1) {
-    const std::int64_t bank = SetListBankOffset(image_, sls1);
-    if (bank < 0) return;
-    reporter_.pump();
     // The set list bank keeps its count and size as full 32-bit numbers.
-    const BankHeader header = ReadBankHeader(image_, bank);
+    const BankHeader header = ReadBankHeader(image_, SetListBankOffset(image_, sls1));
     AddRow(catalogue_,
            {"SetList Bank",
             {"", "", "Size=$" + HexPad(header.patchSizeField, 2), std::to_string(header.patchCountField)}},
            "SetList Bank", sls1);
   }
 
-  void addPrograms(std::int64_t prg1) {
-    int j = 0;
-    for (const std::int64_t b : BankRun(image_, prg1, BankRunKind::Programs)) {
-      reporter_.pump();
-      const BankHeader bank = ReadBankHeader(image_, b);
-      const std::string name = ProgBankName(bank.typeCode);
-      AddRow(catalogue_, {"Prog Bank", {ZeroPad(++j, 2), name, BankEngine(bank.id), CountText(bank)}},
-             "Prog Bank " + name, b);
-    }
+  void addProgram(std::int64_t b, int number) {
+    const BankHeader bank = ReadBankHeader(image_, b);
+    const std::string name = ProgBankName(bank.typeCode);
+    AddRow(catalogue_, {"Prog Bank", {ZeroPad(number, 2), name, BankEngine(bank.id), CountText(bank)}},
+           "Prog Bank " + name, b);
   }
 
-  void addCombinations(std::int64_t cmb1) {
-    int j = 0;
-    for (const std::int64_t b : BankRun(image_, cmb1, BankRunKind::Combinations)) {
-      reporter_.pump();
-      const BankHeader bank = ReadBankHeader(image_, b);
-      const std::string name = CombiBankName(bank.typeCode);
-      AddRow(catalogue_, {"Combi Bank", {ZeroPad(++j, 2), name, "", CountText(bank)}},
-             "Combi Bank " + name, b);
-    }
+  void addCombination(std::int64_t b, int number) {
+    const BankHeader bank = ReadBankHeader(image_, b);
+    const std::string name = CombiBankName(bank.typeCode);
+    AddRow(catalogue_, {"Combi Bank", {ZeroPad(number, 2), name, "", CountText(bank)}},
+           "Combi Bank " + name, b);
   }
 
   // The fifth sub-item, the bank offset, is kept in the row but no column
   // shows it.
-  void addKitsOrSequences(std::int64_t parent, const std::string& parentLabel) {
-    if (label_.empty()) label_ = parentLabel;
-    int j = 0;
-    for (const std::int64_t b : BankRun(image_, parent, BankRunKind::DrumKitsOrWaveSequences)) {
-      reporter_.pump();
-      const BankHeader bank = ReadBankHeader(image_, b);
-      label_ = BankLabelOf(bank.id, label_);
-      const std::string name = CombiBankName(bank.typeCode);
-      AddRow(catalogue_,
-             {label_ + " Bank", {ZeroPad(++j, 2), name, "", CountText(bank), Hex8(b)}},
-             label_ + " Bank " + name, b);
-    }
+  void addKitOrSequence(std::int64_t b, int number, const std::string& label) {
+    const BankHeader bank = ReadBankHeader(image_, b);
+    const std::string name = CombiBankName(bank.typeCode);
+    AddRow(catalogue_, {label + " Bank", {ZeroPad(number, 2), name, "", CountText(bank), Hex8(b)}},
+           label + " Bank " + name, b);
   }
 
   Image image_;
   Catalogue& catalogue_;
   Reporter& reporter_;
-  std::string label_;  // the label of the last drum kit or wave sequence bank
 };
 
 }  // namespace
 
-Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNameForErrors) {
-  auto& columns = catalogue.list.columns;
-  columns[2].caption = "Song Name";
-  columns[3] = {"Mute tracks", 80};
-  columns[4] = {"Play tracks", 80};
+Result<std::int64_t> SongsChunk(Image image, const std::string& fileNameForErrors) {
   const std::int64_t o = SngPosition(image);
   if (BytesText(image, o, kChunkIdWidth) != "SNG1")
     return Failure{"Format ERROR  : SNG1 missing " + fileNameForErrors};
@@ -131,6 +106,17 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
   // "SNG1" earlier in the preamble would otherwise refuse a sound file.
   if (!SngLengthMatches(image, o))
     return Failure{"Format ERROR  Invalid length of SNG1_Data:" + fileNameForErrors};
+  return o;
+}
+
+Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNameForErrors) {
+  auto& columns = catalogue.list.columns;
+  columns[2].caption = "Song Name";
+  columns[3] = {"Mute tracks", 80};
+  columns[4] = {"Play tracks", 80};
+  const Result<std::int64_t> songs = SongsChunk(image, fileNameForErrors);
+  if (!songs) return songs.failure();
+  const std::int64_t o = *songs;
   int k = 0;
   for (const std::int64_t p : SongChunkOffsets(image, o)) {
     const std::string caption = "Song S" + ZeroPad(SongNumber(image, k), 3);
@@ -150,9 +136,7 @@ Status AddBankRows(Image image, Catalogue& catalogue, Reporter& reporter) {
   if (Status length = CheckPcgLength(image); !length) return length;
   catalogue.list.columns[0].width = 90;
   BankRows rows(image, catalogue, reporter);
-  for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next())
-    rows.add(walk.offset(), walk.id());
-  return Success();
+  return WalkPcgBanks(image, [&rows](const PcgBank& bank) { rows.add(bank); });
 }
 
 }  // namespace patchlore

@@ -65,6 +65,9 @@ struct Catalogue : RowSource {
   std::string text(std::size_t row, std::size_t column) const override;
   // The OffsetBox line of a row; empty past the last.
   std::string descriptorLine(std::size_t row) const;
+  // The first row whose object lies at offset (a bank, a set list chunk, a
+  // song); nothing when no row lists it.
+  std::optional<std::size_t> rowOfObject(std::int64_t offset) const;
 };
 
 // The browser's designed position and size.
@@ -86,6 +89,11 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight,
 
 // "Object" 80, "Index", "Name" 100, "Type", "Count".
 std::vector<TableColumn> DefaultCatalogueColumns();
+
+// The "SNG1" chunk whose songs an SNG image lists, once it is found where the
+// preamble points and its length agrees with the image; else the failure
+// text for the status label, naming the file.
+Result<std::int64_t> SongsChunk(Image image, const std::string& fileNameForErrors);
 
 // The rows of an SNG image, one per song chunk, with the song columns. A
 // check that stops the build fails with its text for the status label and

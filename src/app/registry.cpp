@@ -23,6 +23,12 @@ FileKind KindOfType(const std::string& typeText) {
   return FileKind::Other;
 }
 
+std::string ModelOfFileType(const std::string& type) {
+  if (type.find("KORG OASYS") != std::string::npos) return "OASYS";
+  if (type.find("KORG KRONOS") != std::string::npos) return "KRONOS";
+  return "";
+}
+
 int Registry::add(ByteBuffer image, const std::string& path, const std::string& typeText) {
   const int index = count();
   FileRow row{std::to_string(index), Utf8ToCp1251(NameOf(path)), std::to_string(image.size()),

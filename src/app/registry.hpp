@@ -34,6 +34,10 @@ enum class FileKind { Pcg, Sng, SysEx, Other };
 // Classifies a type text by its first three characters, upper-cased.
 FileKind KindOfType(const std::string& typeText);
 
+// The model of a file by its type text: "OASYS" when it names "KORG OASYS",
+// else "KRONOS" when it names "KORG KRONOS", else "".
+std::string ModelOfFileType(const std::string& type);
+
 class Registry {
  public:
   // Appends the image and its row together; returns the new index. path is

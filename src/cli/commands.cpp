@@ -20,26 +20,6 @@ namespace patchlore::cli {
 
 namespace {
 
-// Answers each open dialog with the next file of the command line; every
-// other dialog is cancelled.
-class CommandLineDialogs : public Dialogs {
- public:
-  void answerNextOpenWith(const std::string& path) { next_ = path; }
-  std::optional<std::string> openFile(const std::string&) override {
-    auto answer = next_;
-    next_.reset();
-    return answer;
-  }
-  std::optional<std::string> saveFile(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-  bool askYesNo(const std::string&) override { return false; }
-
- private:
-  std::optional<std::string> next_;
-};
-
 Result<int> Load(MainWindowCore& window, LoadCommand command) {
   switch (command) {
     case LoadCommand::OpenAsSysex: return window.openAsSysex();
@@ -70,6 +50,12 @@ void PrintCatalogueRows(const Catalogue& catalogue, const Output& output) {
 }
 
 }  // namespace
+
+std::optional<std::string> CommandLineDialogs::openFile(const std::string&) {
+  auto answer = next_;
+  next_.reset();
+  return answer;
+}
 
 void Output::line(const std::string& text) const {
   out << (raw ? text : Cp1251ToUtf8(text)) << '\n';

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/services.hpp"
+
 namespace patchlore::cli {
 
 struct Output {
@@ -14,6 +16,20 @@ struct Output {
   std::ostream& err;
   bool raw = false;  // write the program's 8-bit texts unchanged instead of UTF-8
   void line(const std::string& text) const;
+};
+
+// Answers each open dialog with the next file of the command line; every
+// other dialog is cancelled.
+class CommandLineDialogs : public Dialogs {
+ public:
+  void answerNextOpenWith(const std::string& path) { next_ = path; }
+  std::optional<std::string> openFile(const std::string&) override;
+  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+  bool askYesNo(const std::string&) override { return false; }
+
+ private:
+  std::optional<std::string> next_;
 };
 
 // The load command that `info` runs on each file.

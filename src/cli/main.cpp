@@ -7,6 +7,7 @@
 #include "cli/commands.hpp"
 #include "cli/compare_command.hpp"
 #include "cli/midi_commands.hpp"
+#include "cli/patch_commands.hpp"
 #include "cli/rename_command.hpp"
 
 namespace {
@@ -95,6 +96,9 @@ int main(int argc, char** argv) {
   compare->add_option("FILE2", compareOptions.second, "Second file")->required();
   compare->add_flag("--summary", compareOptions.summary, "Print only the sizes, the counts and the first and last differing offsets");
 
+  patchlore::cli::PatchCommandOptions patchOptions;
+  patchlore::cli::AddPatchCommands(app, patchOptions);
+
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
   using patchlore::cli::LoadCommand;
@@ -110,5 +114,6 @@ int main(int argc, char** argv) {
   if (*compare) return patchlore::cli::RunCompare(compareOptions, output);
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);
   if (midiOptions.chosen()) return patchlore::cli::RunMidiCommand(midiOptions, output);
+  if (patchOptions.chosen()) return patchlore::cli::RunPatchCommand(patchOptions, output);
   return 0;
 }

@@ -6,6 +6,10 @@
 
 namespace patchlore {
 
+// The status is the high 4 bits of the status-and-channel byte; 0 is off.
+inline constexpr int kStatusShift = 4;
+inline constexpr int kStatusOff = 0;
+
 struct MixerLayout {
   std::int64_t programNumber;      // 0 to 127
   std::int64_t programBank;        // bank number, a key of the bank number table

@@ -21,6 +21,10 @@ struct MixerFacts {
   std::optional<std::uint8_t> keyZoneSecond;
   std::optional<std::uint8_t> velocityZoneFirst;
   std::optional<std::uint8_t> velocityZoneSecond;
+
+  // The timbre or track is off: its status is 0. Not so when the byte lies
+  // outside the image.
+  bool off() const { return statusChannel && (*statusChannel >> kStatusShift) == kStatusOff; }
 };
 
 MixerFacts DecodeMixer(Image image, std::int64_t record, const MixerLayout& layout);

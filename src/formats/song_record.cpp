@@ -13,9 +13,14 @@ SongFacts DecodeSong(Image image, std::int64_t song) {
   // The name lies after the first inner chunk, whose size is stored; a size
   // that sends it before the image leaves the name empty.
   const std::int64_t name = song + kSongNameAfterHeader + ReadClippedS32BE(image, song + kHeaderChunkSize);
-  if (name >= 0) facts.name = ReadClippedBytes(image, name, kNameWidth);
+  if (name >= 0) {
+    facts.name = ReadClippedBytes(image, name, kNameWidth);
+    facts.nameOffset = name;
+  }
   return facts;
 }
+
+std::string SongLabel(const SongFacts& song) { return song.number ? "S" + ZeroPad(*song.number, 3) : "S???"; }
 
 TrackFacts DecodeTrack(Image image, std::int64_t song, int k, const ModelConstants& model) {
   TrackFacts facts;

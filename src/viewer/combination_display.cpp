@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "formats/program_keys.hpp"
 #include "viewer/linked_names.hpp"
 #include "viewer/mixer_texts.hpp"
 #include "viewer/text_helpers.hpp"
@@ -121,15 +122,6 @@ std::string_view TrimmedRight(std::string_view text) {
   return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-// The program key of a timbre, e.g. "U-A007"; a byte outside the image
-// leaves its part empty.
-std::string ProgramKey(const TimbreFacts& timbre, const std::array<std::string, 256>& bankNames) {
-  std::string key;
-  if (timbre.mixer.programBank) key += bankNames[*timbre.mixer.programBank];
-  if (timbre.mixer.programNumber) key += ZeroPad(*timbre.mixer.programNumber, 3);
-  return key;
-}
-
 std::string_view ProgramName(const LinkedNames* names, const std::string& key) {
   if (!names) return "PCG not linked";
   const std::string* name = names->find(key);
@@ -148,10 +140,7 @@ void DisableTimbreNames(std::vector<CheckBox>& boxes) {
 }  // namespace
 
 CombinationDisplay::CombinationDisplay(Image image, const ModelConstants& model, CombinationDisplayOptions options)
-    : image_(image), model_(model), options_(std::move(options)) {
-  for (std::size_t b = 0; b < bankNames_.size(); ++b)
-    bankNames_[b] = BankNameOfNumber(HexPad(static_cast<std::int64_t>(b), 2));
-}
+    : image_(image), model_(model), options_(std::move(options)) {}
 
 void CombinationDisplay::prepareColumns(ShowFrame& frame) {
   ViewerState& state = frame.viewerState();
@@ -206,7 +195,7 @@ bool CombinationDisplay::showCombination(ShowFrame& frame, std::int64_t j, const
   for (int t = 0; t < combination_layout::kTimbreCount; ++t) {
     if (frame.pumpAndTestCancel()) return false;
     const TimbreFacts& timbre = combination_.timbres[static_cast<std::size_t>(t)];
-    const std::string key = ProgramKey(timbre, bankNames_);
+    const std::string key = ProgramReferenceKey(timbre.mixer.programBank, timbre.mixer.programNumber);
     const std::string_view name = ProgramName(names, key);
     const std::size_t known = filters.boxExist().size();
     filters.addExistOnce(key + "=");

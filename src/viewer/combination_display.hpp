@@ -5,7 +5,6 @@
 // the first row shown for it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -51,7 +50,6 @@ class CombinationDisplay : public Display {
   Image image_;
   ModelConstants model_;
   CombinationDisplayOptions options_;
-  std::array<std::string, 256> bankNames_;  // program bank name by bank byte
   std::vector<CombinationColumn> shown_;    // the shown columns after the caption column
   BankHeader bank_;
   std::string bankName_;

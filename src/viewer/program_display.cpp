@@ -4,6 +4,7 @@
 #include <charconv>
 #include <span>
 
+#include "formats/program_keys.hpp"
 #include "viewer/name_tables.hpp"
 #include "viewer/text_helpers.hpp"
 #include "viewer/viewer_core.hpp"
@@ -275,7 +276,7 @@ std::int64_t ProgramDisplay::openBank(std::int64_t offset) {
   bank_.header = ReadBankHeader(image_, offset);
   const std::string& id = bank_.header.id;
   bank_.number = BankNumberOfCode(bank_.header.typeCodeHex());
-  bank_.name = BankNameOfNumber(bank_.number);
+  bank_.name = ProgramBankKeyName(bank_.header);
   bank_.engineName = BankEngine(id);
   bank_.firstIdCharacter = id.substr(0, id.empty() ? 0 : 1);
   bank_.engine = EngineOf(bank_.firstIdCharacter);
@@ -285,7 +286,7 @@ std::int64_t ProgramDisplay::openBank(std::int64_t offset) {
 
 DisplayPatch ProgramDisplay::patch(std::int64_t j) {
   program_ = DecodeProgram(image_, bank_.header.patchOffset(j), layout_);
-  return {bank_.name + ZeroPad(j, 3), TrimmedName(program_.name), program_.offset};
+  return {PatchKey(bank_.name, j), TrimmedName(program_.name), program_.offset};
 }
 
 void ProgramDisplay::writeBankCaption(std::string& out) const {

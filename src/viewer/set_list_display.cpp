@@ -18,7 +18,6 @@ using namespace set_list_layout;
 
 // The version whose slot types the display names.
 constexpr std::string_view kNamedTypesVersion = "0200";
-constexpr int kSlotTypeMask = 0x0F;
 constexpr CodeName kSlotTypeNames[] = {{0, "Combi"}, {1, "Prog"}, {2, "Song"}};
 
 void AppendNumber(std::string& out, std::int64_t value) {

@@ -17,10 +17,6 @@ namespace patchlore {
 
 namespace {
 
-std::string SongLabel(const SongFacts& song) {
-  return song.number ? "S" + ZeroPad(*song.number, 3) : "S???";
-}
-
 // What every cell of one track row reads.
 struct TrackCell {
   const TrackFacts& track;

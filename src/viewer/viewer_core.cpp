@@ -61,12 +61,6 @@ std::string LocalTimeText() {
   return text;
 }
 
-std::string ModelOfFileType(const std::string& type) {
-  if (type.find("KORG OASYS") != std::string::npos) return "OASYS";
-  if (type.find("KORG KRONOS") != std::string::npos) return "KRONOS";
-  return "";
-}
-
 std::vector<TableColumn> InitialViewerColumns() {
   return {{"Object", kDefaultColumnWidth},
           {"Index", kDefaultColumnWidth},
@@ -118,6 +112,12 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   const BankHeader header = ReadBankHeader(registry_.image(file), *bank);
   if (header.patchSize <= 0) return std::nullopt;
   return RowPatch{file, *bank, (offset - header.patchOffset(0)) / header.patchSize};
+}
+
+std::optional<std::size_t> ViewerCore::firstRowOfPatchAt(std::int64_t offset) const {
+  for (std::size_t line = 0; line < state_.offsetLines.size() && line < state_.offsetLineRows.size(); ++line)
+    if (HexValue(state_.offsetLines[line], 8) == offset) return state_.offsetLineRows[line];
+  return std::nullopt;
 }
 
 void ViewerCore::Open(const ViewerRequest& request) {

@@ -75,10 +75,6 @@ struct ViewerShared {
   bool showBusy() const { return showsRunning > 0; }
 };
 
-// The model of a file by its type text: "OASYS" when it names "KORG OASYS",
-// else "KRONOS" when it names "KORG KRONOS", else "".
-std::string ModelOfFileType(const std::string& type);
-
 // What Show works out at its start and every display uses.
 struct ShowContext {
   std::string patch;          // the request's kind word, "?" when empty
@@ -187,6 +183,9 @@ class ViewerCore : private ShowFrame {
   // The program or combination whose rows include table row `row`; nothing
   // for other kinds and for rows of no patch.
   std::optional<RowPatch> patchOfRow(std::size_t row) const;
+  // The table row where the patch at offset begins, when the table lists it
+  // with an offset line (programs and combinations).
+  std::optional<std::size_t> firstRowOfPatchAt(std::int64_t offset) const;
 
   // --- Window events ----------------------------------------------------------
   // FormClose: false (refused) while any Show runs.

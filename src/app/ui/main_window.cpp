@@ -207,6 +207,10 @@ void MainWindow::createFileCommands() {
   compareFiles_ = addCommand("CompareFiles", "Compare files...", "", "Compare|Compare files");
   connect(compareFiles_, &QAction::triggered, this, &MainWindow::compareFiles);
 
+  comparePatches_ = addCommand("ComparePatches", "Compare Patches...", "",
+                               "Compare Patches|List the patches that differ between two files");
+  connect(comparePatches_, &QAction::triggered, this, &MainWindow::comparePatches);
+
   connect(addCommand("FileClose1", "&Close", "", "Close|Close current file"), &QAction::triggered,
           this, &MainWindow::closeActiveWindow);
 
@@ -306,6 +310,7 @@ void MainWindow::createMenus() {
   addMenuItem(file, "FileOpenAsSysExItem", fileOpenAsSysEx1_);
   addMenuItem(file, "FileImportSmfItem", fileImportSmf1_);
   addMenuItem(file, "CompareFilesItem", compareFiles_);
+  addMenuItem(file, "ComparePatchesItem", comparePatches_);
   addMenuItem(file, "FileCloseItem", command("FileClose1"));
   addMenuItem(file, "FileSaveItem", command("FileSave1"));
   addMenuItem(file, "FileSavePcgItem", command("FileSavePcgItem"));
@@ -498,18 +503,20 @@ void MainWindow::openSelectedCatalogues() {
 
 // Every viewer of the command exists and shows its caption before the first
 // Show starts; each Show runs to its end before the next one.
-void MainWindow::openViewers(const std::vector<patchlore::ViewerRequest>& requests) {
+QList<QPointer<ViewerWindow>> MainWindow::openViewers(const std::vector<patchlore::ViewerRequest>& requests) {
   QList<QPointer<ViewerWindow>> viewers;
   for (const patchlore::ViewerRequest& request : requests) {
     auto* viewer = new ViewerWindow(core_.registry(), viewerShared_, dialogs_);
     viewer->Open(request);
     connect(viewer, &ViewerWindow::nameEditRequested, this, &MainWindow::openNameEditor);
+    connect(viewer, &ViewerWindow::usedByRequested, this, &MainWindow::openUsedBy);
     adoptChildWindow(viewer);
     viewer->show();
     viewers << viewer;
   }
   for (const QPointer<ViewerWindow>& viewer : viewers)
     if (viewer) viewer->core().pressShow();
+  return viewers;
 }
 
 void MainWindow::openNameEditor(int fileIndex, qint64 bankOffset, int patch) {

@@ -4,8 +4,10 @@
 // state onto the widgets.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <memory>
+#include <QPointer>
 
 #include "ui/event_pump.hpp"
 #include "app/main_window_core.hpp"
@@ -28,6 +30,7 @@ class AboutBox;
 class BankManagerWindow;
 class NameEditorWindow;
 class MidiPortsWindow;
+class ViewerWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   Q_OBJECT
@@ -74,6 +77,9 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
 
   void checkFile();
   void compareFiles();
+  void comparePatches();
+  void openPatchViewer(int fileIndex, qint64 catalogueObject, qint64 offset);
+  void openUsedBy(int fileIndex, qint64 bankOffset, int patch);
   void closeActiveWindow();
   void showAbout();
   void openBankManager();
@@ -81,7 +87,8 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void selectAllFiles();
   std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
-  void openViewers(const std::vector<patchlore::ViewerRequest>& requests);
+  // The viewers opened, their Shows run; one that was closed meanwhile is null.
+  QList<QPointer<ViewerWindow>> openViewers(const std::vector<patchlore::ViewerRequest>& requests);
   void openNameEditor(int fileIndex, qint64 bankOffset, int patch);
   QRect arrangementArea() const;
   void cascadeWindows();
@@ -112,6 +119,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   QAction* fileOpenAsSysEx1_ = nullptr;
   QAction* fileImportSmf1_ = nullptr;
   QAction* compareFiles_ = nullptr;
+  QAction* comparePatches_ = nullptr;
   QListWidget* view_ = nullptr;
   QLabel* msgView_ = nullptr;
   patchlore::Table files_;  // the rows of OpenList, one per loaded file

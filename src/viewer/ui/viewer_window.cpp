@@ -468,6 +468,9 @@ void ViewerWindow::createList(QWidget* parent) {
   listView1_->addAction(editName_);
   listView1_->setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(editName_, &QAction::triggered, this, &ViewerWindow::requestNameEdit);
+  usedBy_ = Named(new QAction("Used by...", listView1_), "UsedBy1");
+  listView1_->addAction(usedBy_);
+  connect(usedBy_, &QAction::triggered, this, &ViewerWindow::requestUsedBy);
 }
 
 // The current row's patch, when the row belongs to one.
@@ -476,6 +479,22 @@ void ViewerWindow::requestNameEdit() {
   if (!current.isValid()) return;
   if (const auto patch = core_.patchOfRow(static_cast<std::size_t>(current.row())))
     emit nameEditRequested(patch->fileIndex, patch->bankOffset, static_cast<int>(patch->patch));
+}
+
+void ViewerWindow::requestUsedBy() {
+  const QModelIndex current = listView1_->currentIndex();
+  if (!current.isValid()) return;
+  if (const auto patch = core_.patchOfRow(static_cast<std::size_t>(current.row())))
+    emit usedByRequested(patch->fileIndex, patch->bankOffset, static_cast<int>(patch->patch));
+}
+
+void ViewerWindow::selectPatchAt(std::int64_t offset) {
+  flush();
+  if (const auto row = core_.firstRowOfPatchAt(offset)) {
+    const QModelIndex index = model_->index(static_cast<int>(*row), 0);
+    listView1_->setCurrentIndex(index);
+    listView1_->scrollTo(index, QAbstractItemView::PositionAtTop);
+  }
 }
 
 ViewerWindow::~ViewerWindow() { model_->show(nullptr); }
@@ -487,6 +506,7 @@ void ViewerWindow::Open(const patchlore::ViewerRequest& request) {
   core_.Open(request);
   const patchlore::ViewerKind kind = request.kind();
   editName_->setVisible(kind == patchlore::ViewerKind::Program || kind == patchlore::ViewerKind::Combination);
+  usedBy_->setVisible(kind == patchlore::ViewerKind::Program);
   showHiddenLists();
 }
 

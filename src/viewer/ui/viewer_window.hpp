@@ -51,6 +51,9 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   // The window's creation as the object browser makes it: the first Show,
   // then the request's caption and descriptor lines. Show is pressed later.
   void Open(const patchlore::ViewerRequest& request);
+  // Makes the first row of the patch at offset the current row, when the
+  // table lists it (programs and combinations).
+  void selectPatchAt(std::int64_t offset);
 
   void changed(patchlore::ViewerPart part) override;
   void pump() override;
@@ -59,6 +62,9 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   // "Edit name..." on a row of a program or combination: the patch the row
   // belongs to, for the name editor that the main window opens.
   void nameEditRequested(int fileIndex, qint64 bankOffset, int patch);
+  // "Used by..." on a row of a program: the patch the row belongs to, for the
+  // table of what uses it that the main window opens.
+  void usedByRequested(int fileIndex, qint64 bankOffset, int patch);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -78,6 +84,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   QWidget* createColumns();
   void createList(QWidget* parent);
   void requestNameEdit();
+  void requestUsedBy();
 
   // Parts that a running Show changes row by row are copied when events are
   // processed and when the Show ends, not at every change.
@@ -143,6 +150,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   QListWidget* linkBox_ = nullptr;
   QTableView* listView1_ = nullptr;
   QAction* editName_ = nullptr;  // "Edit name...": programs and combinations only
+  QAction* usedBy_ = nullptr;    // "Used by...": programs only
   TableModel* model_ = nullptr;
   QLabel* info_ = nullptr;
 };
