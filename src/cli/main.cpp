@@ -6,6 +6,7 @@
 #include "cli/bank_commands.hpp"
 #include "cli/commands.hpp"
 #include "cli/compare_command.hpp"
+#include "cli/library_commands.hpp"
 #include "cli/midi_commands.hpp"
 #include "cli/patch_commands.hpp"
 #include "cli/rename_command.hpp"
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
 
   patchlore::cli::PatchCommandOptions patchOptions;
   patchlore::cli::AddPatchCommands(app, patchOptions);
+  patchlore::cli::LibraryOptions libraryOptions;
+  patchlore::cli::AddLibraryCommands(app, libraryOptions);
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
@@ -115,5 +118,6 @@ int main(int argc, char** argv) {
   if (*rename) return patchlore::cli::RunRename(renameOptions, output);
   if (midiOptions.chosen()) return patchlore::cli::RunMidiCommand(midiOptions, output);
   if (patchOptions.chosen()) return patchlore::cli::RunPatchCommand(patchOptions, output);
+  if (libraryOptions.chosen()) return patchlore::cli::RunLibraryCommand(libraryOptions, output);
   return 0;
 }

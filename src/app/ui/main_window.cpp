@@ -116,13 +116,16 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   statusBar()->setObjectName("StatusBar");
   resize(512, 256);
   showAll();
-  connect(this, &MainWindow::catalogueRequested, this, [this](int index, int counter) {
-    auto* window = new ObjectBrowserWindow(core_.buildCatalogue(index, counter));
-    window->placeOnPrimaryScreen();
-    connect(window, &ObjectBrowserWindow::viewersRequested, this, &MainWindow::openViewers);
-    adoptChildWindow(window);
-    window->show();
-  });
+  connect(this, &MainWindow::catalogueRequested, this, &MainWindow::openCatalogue);
+}
+
+ObjectBrowserWindow* MainWindow::openCatalogue(int index, int counter) {
+  auto* window = new ObjectBrowserWindow(core_.buildCatalogue(index, counter));
+  window->placeOnPrimaryScreen();
+  connect(window, &ObjectBrowserWindow::viewersRequested, this, &MainWindow::openViewers);
+  adoptChildWindow(window);
+  window->show();
+  return window;
 }
 
 // The list's model reads files_, which goes before the model does; the MIDI
@@ -178,6 +181,8 @@ void MainWindow::createCommands() {
       addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
   bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
   connect(bankManager, &QAction::triggered, this, &MainWindow::openBankManager);
+  connect(addCommand("LibraryOpen", "&Library...", "Ctrl+L", "Library|Find a patch among all your files"),
+          &QAction::triggered, this, &MainWindow::openLibrary);
   connect(addCommand("MidiPorts", "&MIDI Ports...", "", "MIDI Ports|Send and receive SysEx messages"),
           &QAction::triggered, this, &MainWindow::openMidiPorts);
   connect(addCommand("HelpAbout1", "&About...", "", "About|Version of Patchlore and contact"),
@@ -333,6 +338,7 @@ void MainWindow::createMenus() {
   QMenu* options = addMenu("Options1", "Options", "");
   addMenuItem(options, "FontSet", command("FontSet"));
   addMenuItem(options, "BankCopy", command("BankManager"));
+  addMenuItem(options, "LibraryItem", command("LibraryOpen"));
   addMenuItem(options, "MidiPorts", command("MidiPorts"));
 
   QMenu* help = addMenu("Help1", "&Help", "Help topics");

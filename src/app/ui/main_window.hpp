@@ -30,6 +30,8 @@ class AboutBox;
 class BankManagerWindow;
 class NameEditorWindow;
 class MidiPortsWindow;
+class LibraryWindow;
+class ObjectBrowserWindow;
 class ViewerWindow;
 
 class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
@@ -84,6 +86,11 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void showAbout();
   void openBankManager();
   void openMidiPorts();
+  ObjectBrowserWindow* openCatalogue(int index, int counter);
+  void openLibrary();
+  // A patch found in the library: its file (loaded first when it is not) and
+  // its catalogue with the patch's row selected.
+  void openLibraryPatch(const QString& path, QChar kind, const QString& key);
   void selectAllFiles();
   std::vector<int> selectedFileRows() const;  // rows of OpenList, as selected
   void openSelectedCatalogues();
@@ -113,6 +120,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   NameEditorWindow* nameEditor_;  // created hidden, reused for every patch
   std::unique_ptr<patchlore::MidiService> midiService_;  // made with the MIDI ports window
   MidiPortsWindow* midiPorts_ = nullptr;
+  LibraryWindow* library_ = nullptr;
   EventPump pump_;
 
   QAction* fileOpen1_ = nullptr;

@@ -161,3 +161,9 @@ void ObjectBrowserWindow::viewSelected() {
 }
 
 void ObjectBrowserWindow::selectAllRows() { listView1_->selectAll(); }
+
+void ObjectBrowserWindow::selectRow(int row) {
+  if (row < 0 || row >= model_->rowCount()) return;
+  listView1_->selectRow(row);
+  listView1_->scrollTo(model_->index(row, 0));
+}

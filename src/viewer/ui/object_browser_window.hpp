@@ -32,6 +32,8 @@ class ObjectBrowserWindow : public QWidget {
   void viewDoubleClicked();
   void viewSelected();
   void selectAllRows();
+  // Selects only this row and shows it; nothing for a row that is not there.
+  void selectRow(int row);
   // Rows were added to the catalogue's computed rows (a running comparison);
   // msg, when given, is the new text of Msg.
   void showAddedRows(const std::string* msg);

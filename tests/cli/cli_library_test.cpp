@@ -1,0 +1,37 @@
+// End-to-end runs of "patchlore-cli library" on a library in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/cli_runner.hpp"
+#include "support/pcg_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace patchlore {
+namespace {
+
+TEST(CliLibrary, AddFindDuplicatesCountsAndForget) {
+  test::TempDir dir;
+  const std::string a = dir.write("A.PCG", test::PcgBuilder().programBank(0x00020000, 2).build());
+  const std::string b = dir.write("B.PCG", test::PcgBuilder().programBank(0x00020000, 1).build());
+  const std::string library =
+      std::string(PATCHLORE_CLI) + " library --db '" + (dir.path() / "lib.sqlite").string() + "' ";
+  test::CliRun run = test::RunCommand(library + "add '" + a + "' '" + b + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "Indexed: " + a + "\t2 patches\nIndexed: " + b + "\t1 patches\n");
+  run = test::RunCommand(library + "find 'u-a 001'");
+  EXPECT_EQ(run.out, "Patch: " + a + "\tP\tU-A001\tProg U-A 001\n");
+  EXPECT_EQ(test::RunCommand(library + "--json find 'U-A 001'").out,
+            "[{\"path\":\"" + a + "\",\"kind\":\"P\",\"key\":\"U-A001\",\"name\":\"Prog U-A 001\"}]\n");
+  EXPECT_EQ(test::RunCommand(library + "dupes").out,
+            "Group: 1\nPatch: " + a + "\tP\tU-A000\tProg U-A 000\nPatch: " + b + "\tP\tU-A000\tProg U-A 000\n");
+  run = test::RunCommand(library + "stats");
+  EXPECT_EQ(run.out.substr(0, run.out.find("Bytes:")), "Files: 2\nPatches: P=3 C=0 D=0 W=0 T=0 S=0\nDuplicates: 1\n");
+  std::filesystem::remove(b);
+  EXPECT_EQ(test::RunCommand(library + "prune").out, "Removed: " + b + "\n");
+  EXPECT_EQ(test::RunCommand(library + "find Nothing").status, 1);
+  EXPECT_EQ(test::RunCommand(library + "remove '" + a + "'").out, "Removed: " + a + "\n");
+}
+
+}  // namespace
+}  // namespace patchlore
