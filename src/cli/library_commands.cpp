@@ -111,6 +111,23 @@ int RunStats(const LibraryStore& store, const LibraryOptions& options, const Out
   return 0;
 }
 
+int RunUsage(const LibraryStore& store, const LibraryOptions& options, const Output& output) {
+  const auto uses = store.usage(options.text);
+  if (!uses) {
+    output.err << "patchlore-cli: " << uses.failure().text << "\n";
+    return 2;
+  }
+  std::string json = "[";
+  for (std::size_t i = 0; i < uses->size(); ++i) {
+    const LibraryUse& u = (*uses)[i];
+    json += std::string(i ? "," : "") + "{\"path\":" + JsonQuoted(u.path) + ",\"kind\":" + JsonQuoted(u.kind) +
+            ",\"key\":" + JsonQuoted(u.key) + ",\"part\":" + JsonQuoted(u.part) + ",\"name\":" + JsonQuoted(u.name) + "}";
+    if (!options.json) Print(output, u.kind + ": " + u.path + "\t" + u.key + "\t" + u.part + "\t" + u.name);
+  }
+  if (options.json) Print(output, json + "]");
+  return uses->empty() ? 1 : 0;
+}
+
 int RunRemove(LibraryStore& store, const LibraryOptions& options, const Output& output) {
   int result = 0;
   for (const std::string& path : options.paths) {
@@ -178,6 +195,8 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
   AddKindOption(options.dupes, options);
   options.dupes->add_flag("--by-name", options.byName, "Same name, different sounds");
   options.stats = options.library->add_subcommand("stats", "Files, patches per kind, duplicates, size");
+  options.usage = options.library->add_subcommand("usage", "What uses program KEY in every indexed file");
+  options.usage->add_option("KEY", options.text, "Program key, e.g. U-A012")->required();
 }
 
 int RunLibraryCommand(const LibraryOptions& options, const Output& output) {
@@ -193,6 +212,7 @@ int RunLibraryCommand(const LibraryOptions& options, const Output& output) {
   if (*options.prune) return RunPrune(*store, output);
   if (*options.find) return RunFind(*store, options, output);
   if (*options.dupes) return RunDupes(*store, options, output);
+  if (*options.usage) return RunUsage(*store, options, output);
   return RunStats(*store, options, output);
 }
 

@@ -19,9 +19,10 @@ struct LibraryOptions {
   CLI::App* find = nullptr;
   CLI::App* dupes = nullptr;
   CLI::App* stats = nullptr;
+  CLI::App* usage = nullptr;
   std::string db;                  // empty: the default library
   std::vector<std::string> paths;  // add, remove
-  std::string text;                // find
+  std::string text;                // find; the program key of usage
   std::string kind;                // P C D W T S; empty for all
   std::string fileGlob;            // find
   bool byName = false;             // dupes
@@ -33,7 +34,8 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options);
 
 // add and prune print a line per file; find and dupes one "Patch: PATH<TAB>
 // KIND<TAB>KEY<TAB>NAME" line per patch (dupes a "Group: N" line before each
-// group) and exit 1 when nothing is found; stats prints the counts. --json
+// group) and exit 1 when nothing is found; usage one "Combi: PATH<TAB>KEY<TAB>
+// PART<TAB>NAME" line (or SetList:, Song:) per use; stats prints the counts. --json
 // prints the same as one JSON value. 2 when the library cannot be opened.
 int RunLibraryCommand(const LibraryOptions& options, const Output& output);
 

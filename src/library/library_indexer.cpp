@@ -11,6 +11,7 @@
 #include "common/sha256.hpp"
 #include "formats/model_layout.hpp"
 #include "library/patch_walk.hpp"
+#include "library/program_usage.hpp"
 
 namespace patchlore {
 
@@ -76,6 +77,22 @@ std::vector<LibraryPatch> LibraryPatchesOf(const std::vector<PatchEntry>& entrie
   return patches;
 }
 
+// The combination timbres, set list slots or song tracks of the file that
+// play a program; a file that cannot be listed has none.
+std::vector<LibraryUse> UsesOf(const Registry& registry, int index) {
+  const Image image = registry.image(index);
+  const ModelConstants model = ModelConstantsFor(ModelOfFileType(registry.type(index)));
+  const Result<std::vector<ProgramUse>> uses = KindOfType(registry.type(index)) == FileKind::Sng
+                                                   ? SongsUsing(image, model, kEveryProgram, registry.name(index))
+                                                   : PcgUsesOf(image, model, kEveryProgram);
+  std::vector<LibraryUse> stored;
+  if (!uses) return stored;
+  for (const ProgramUse& use : *uses)
+    stored.push_back({Cp1251ToUtf8(use.program), std::string(UseKindText(use.kind)), Cp1251ToUtf8(use.key),
+                      use.part, Cp1251ToUtf8(use.name), {}});
+  return stored;
+}
+
 }  // namespace
 
 std::vector<std::string> LibraryIndexer::add(const std::vector<std::string>& paths) {
@@ -125,7 +142,7 @@ void LibraryIndexer::addFile(const std::string& path, std::vector<std::string>& 
     lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(walked.failure().text));
     return;
   }
-  const Status saved = store_.replaceFile(identity, LibraryPatchesOf(*walked));
+  const Status saved = store_.replaceFile(identity, LibraryPatchesOf(*walked), UsesOf(registry, *loaded));
   if (!saved) return fail("not stored: " + saved.failure().text);
   counts_.patches += static_cast<std::int64_t>(walked->size());
   lines.push_back("Indexed: " + path + "\t" + std::to_string(walked->size()) + " patches");

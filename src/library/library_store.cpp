@@ -19,6 +19,11 @@ const char* const kMigrations[kLibrarySchemaVersion] = {
        CREATE INDEX patches_by_file ON patches(file_id);
        CREATE INDEX patches_by_sound ON patches(kind, sound_hash);
        CREATE INDEX patches_by_name ON patches(kind, name);
+       CREATE TABLE program_uses(
+         file_id INTEGER NOT NULL REFERENCES files(id) ON DELETE CASCADE, program TEXT NOT NULL,
+         kind TEXT NOT NULL, key TEXT NOT NULL, part TEXT NOT NULL, name TEXT NOT NULL);
+       CREATE INDEX program_uses_by_program ON program_uses(program);
+       CREATE INDEX program_uses_by_file ON program_uses(file_id);
        CREATE VIRTUAL TABLE patch_names USING fts5(name, content='patches', content_rowid='id', tokenize='trigram');
        CREATE TRIGGER patches_named AFTER INSERT ON patches BEGIN
          INSERT INTO patch_names(rowid, name) VALUES (new.id, new.name); END;
@@ -100,7 +105,35 @@ Result<std::optional<LibraryFile>> LibraryStore::file(const std::string& path) c
       LibraryFile{path, query->integer(0), query->integer(1), query->text(2), query->text(3), query->text(4)});
 }
 
-Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches) {
+Status LibraryStore::storeUses(std::int64_t fileId, const std::vector<LibraryUse>& uses) {
+  Result<sql::Statement> use = db_.prepare(
+      "INSERT INTO program_uses(file_id, program, kind, key, part, name) VALUES (?1, upper(?2), ?3, ?4, ?5, ?6)");
+  if (!use) return use.failure();
+  for (const LibraryUse& u : uses) {
+    use->reset();
+    use->bind(1, fileId).bind(2, u.program).bind(3, u.kind).bind(4, u.key).bind(5, u.part).bind(6, u.name);
+    if (Status done = use->run(); !done) return done;
+  }
+  return Success();
+}
+
+Result<std::vector<LibraryUse>> LibraryStore::usage(const std::string& program) const {
+  Result<sql::Statement> query = db_.prepare(
+      "SELECT u.program, u.kind, u.key, u.part, u.name, f.path FROM program_uses u JOIN files f ON f.id = u.file_id "
+      "WHERE u.program = upper(?1) ORDER BY f.path, u.rowid");
+  if (!query) return query.failure();
+  query->bind(1, program);
+  std::vector<LibraryUse> uses;
+  for (;;) {
+    const Result<bool> row = query->step();
+    if (!row) return row.failure();
+    if (!*row) return uses;
+    uses.push_back({query->text(0), query->text(1), query->text(2), query->text(3), query->text(4), query->text(5)});
+  }
+}
+
+Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches,
+                                 const std::vector<LibraryUse>& uses) {
   Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
   if (!transaction) return transaction.failure();
   Result<sql::Statement> forget = db_.prepare("DELETE FROM files WHERE path = ?1");
@@ -123,6 +156,7 @@ Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<Libr
     patch->bind(8, static_cast<std::int64_t>(p.hash)).bind(9, static_cast<std::int64_t>(p.soundHash));
     if (Status done = patch->run(); !done) return done;
   }
+  if (Status stored = storeUses(fileId, uses); !stored) return stored;
   return transaction->commit();
 }
 

@@ -37,6 +37,18 @@ struct LibraryPatch {
   std::uint64_t soundHash = 0;  // of the patch without its name
 };
 
+// A patch of a file that plays a program: a combination timbre, a set list
+// slot, a song track.
+struct LibraryUse {
+  std::string program;  // the key of the program used, e.g. "U-A012"
+  std::string kind;     // "Combi", "SetList", "Song"
+  std::string key;      // of the combination, set list or song
+  std::string part;     // "T01", "5", "MT03"
+  std::string name;     // UTF-8
+  std::string path;     // of the file, when read back
+  bool operator==(const LibraryUse&) const = default;
+};
+
 struct FoundPatch {
   std::string path;
   char kind = 'P';
@@ -61,7 +73,8 @@ class LibraryStore {
   Result<std::optional<LibraryFile>> file(const std::string& path) const;
   // Replaces everything stored for the file by these facts, in one
   // transaction: an interrupted run leaves the file as it was before.
-  Status replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches);
+  Status replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches,
+                     const std::vector<LibraryUse>& uses = {});
   // False when the file was not indexed.
   Result<bool> removeFile(const std::string& path);
   Result<std::vector<std::string>> filePaths() const;
@@ -73,12 +86,15 @@ class LibraryStore {
   // name but different sounds), each group by file and key.
   Result<std::vector<std::vector<FoundPatch>>> dupes(char kind, bool byName) const;
   Result<LibraryStats> stats() const;
+  // Every use of the program key (any letter case) in every file, by file.
+  Result<std::vector<LibraryUse>> usage(const std::string& program) const;
 
  private:
   LibraryStore(sql::Connection connection, std::string path)
       : db_(std::move(connection)), path_(std::move(path)) {}
   Status migrate();
   Result<std::vector<FoundPatch>> patches(sql::Statement& query) const;
+  Status storeUses(std::int64_t fileId, const std::vector<LibraryUse>& uses);
 
   sql::Connection db_;
   std::string path_;

@@ -20,6 +20,7 @@ namespace patchlore {
 namespace {
 
 bool SameKey(std::string_view a, std::string_view b) {
+  if (b == kEveryProgram) return true;
   return std::ranges::equal(a, b, [](char x, char y) {
     return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
   });
@@ -35,9 +36,10 @@ void AddCombinationUses(Image pcg, const ModelConstants& model, std::int64_t off
     const CombinationFacts combination = DecodeCombination(pcg, start, model);
     for (std::size_t t = 0; t < combination.timbres.size(); ++t) {
       const MixerFacts& mixer = combination.timbres[t].mixer;
-      if (mixer.off() || !SameKey(ProgramReferenceKey(mixer.programBank, mixer.programNumber), key)) continue;
+      const std::string program = ProgramReferenceKey(mixer.programBank, mixer.programNumber);
+      if (mixer.off() || !SameKey(program, key)) continue;
       uses.push_back({UseKind::Combination, PatchKey(bankName, j), "T" + ZeroPad(static_cast<std::int64_t>(t) + 1, 2),
-                      TrimRight(combination.name)});
+                      TrimRight(combination.name), program});
     }
   }
 }
@@ -54,9 +56,11 @@ void AddSetListUses(Image pcg, std::int64_t sls1, std::string_view key, std::vec
     for (int i = 0; i < kSlotCount; ++i) {
       const SlotFacts slot = DecodeSlot(pcg, start + kFirstSlot + i * slotSize, slotSize, start + bank.size);
       if (!slot.type || (*slot.type & kSlotTypeMask) != kSlotTypeProgram) continue;
-      if (!slot.bank || !slot.number || !SameKey(ProgramReferenceKey(slot.bank, slot.number), key)) continue;
+      if (!slot.bank || !slot.number) continue;
+      const std::string program = ProgramReferenceKey(slot.bank, slot.number);
+      if (!SameKey(program, key)) continue;
       uses.push_back({UseKind::SetList, ZeroPad(j, 3), std::to_string(i),
-                      TrimRight(ReadClippedBytes(pcg, start + kName, kNameWidth))});
+                      TrimRight(ReadClippedBytes(pcg, start + kName, kNameWidth)), program});
     }
   }
 }
@@ -101,8 +105,9 @@ Result<std::vector<ProgramUse>> SongsUsing(Image sng, const ModelConstants& mode
       const TrackFacts track = DecodeTrack(sng, song, k, model);
       const MixerFacts& mixer = track.mixer;
       if (!track.parametersComplete || !mixer.programBank || !mixer.programNumber || mixer.off()) continue;
-      if (!SameKey(TrackProgramKey(*mixer.programBank, *mixer.programNumber), key)) continue;
-      uses.push_back({UseKind::Song, SongLabel(facts), "MT" + ZeroPad(k + 1, 2), TrimRight(facts.name)});
+      const std::string program = TrackProgramKey(*mixer.programBank, *mixer.programNumber);
+      if (!SameKey(program, key)) continue;
+      uses.push_back({UseKind::Song, SongLabel(facts), "MT" + ZeroPad(k + 1, 2), TrimRight(facts.name), program});
     }
   }
   return uses;

@@ -7,7 +7,8 @@
 //     (all 128 slots, the last one too, which the set list viewer does not list);
 //   a song track whose status is not OFF and that plays the program (as the
 //     song viewer writes it: GM programs are numbered from 1).
-// Keys are compared without regard to letter case ("u-a012" finds "U-A012").
+// Keys are compared without regard to letter case ("u-a012" finds "U-A012");
+// kEveryProgram finds every use.
 #pragma once
 
 #include <optional>
@@ -30,7 +31,11 @@ struct ProgramUse {
   std::string key;   // of the combination "U-A000", the set list "007", the song "S001"
   std::string part;  // the timbre "T01", the slot "5" (from 0), the track "MT01"
   std::string name;  // of the combination, set list or song, trailing blanks removed
+  std::string program;  // the key of the program used, as the viewers write it
 };
+
+// The key that matches every program: the uses of a whole file.
+inline constexpr std::string_view kEveryProgram = "";
 
 // "Combi", "SetList" or "Song".
 std::string_view UseKindText(UseKind kind);
