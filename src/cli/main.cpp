@@ -48,6 +48,34 @@ CLI::App* AddRenameCommand(CLI::App& app, patchlore::cli::RenameOptions& options
   return rename;
 }
 
+struct InfoOptions {
+  std::vector<std::string> files;
+  bool sysex = false;
+  bool smf = false;
+  patchlore::cli::LoadCommand command() const {
+    using patchlore::cli::LoadCommand;
+    return smf ? LoadCommand::ImportSysexFromMidiFile : sysex ? LoadCommand::OpenAsSysex : LoadCommand::Open;
+  }
+};
+
+CLI::App* AddInfoCommand(CLI::App& app, InfoOptions& options) {
+  auto* info = app.add_subcommand(
+      "info", "Run the Open command on each FILE in turn and print the main window's texts");
+  info->add_option("FILE", options.files, "Files to open, in order")->required();
+  auto* sysexFlag = info->add_flag("--sysex", options.sysex, "Run the Open As SysEx command instead of Open");
+  info->add_flag("--smf", options.smf, "Run the Import SysEx from MIDI File command instead of Open")
+      ->excludes(sysexFlag);
+  return info;
+}
+
+CLI::App* AddCompareCommand(CLI::App& app, patchlore::cli::CompareOptions& options) {
+  auto* compare = app.add_subcommand("compare", "Compare FILE1 and FILE2 byte by byte and print the rows of the Compare window");
+  compare->add_option("FILE1", options.first, "First file")->required();
+  compare->add_option("FILE2", options.second, "Second file")->required();
+  compare->add_flag("--summary", options.summary, "Print only the sizes, the counts and the first and last differing offsets");
+  return compare;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,15 +85,8 @@ int main(int argc, char** argv) {
   app.add_flag("--raw", raw, "Write texts as the program's 8-bit bytes instead of UTF-8");
   app.fallthrough();
 
-  std::vector<std::string> infoFiles;
-  auto* info = app.add_subcommand(
-      "info", "Run the Open command on each FILE in turn and print the main window's texts");
-  info->add_option("FILE", infoFiles, "Files to open, in order")->required();
-  bool infoSysex = false;
-  auto* sysexFlag = info->add_flag("--sysex", infoSysex, "Run the Open As SysEx command instead of Open");
-  bool infoSmf = false;
-  info->add_flag("--smf", infoSmf, "Run the Import SysEx from MIDI File command instead of Open")
-      ->excludes(sysexFlag);
+  InfoOptions infoOptions;
+  auto* info = AddInfoCommand(app, infoOptions);
 
   std::string checkFile;
   auto* check = app.add_subcommand("check", "Print the \"Check PCG\" listing of FILE");
@@ -92,10 +113,7 @@ int main(int argc, char** argv) {
   patchlore::cli::AddMidiCommands(app, midiOptions);
 
   patchlore::cli::CompareOptions compareOptions;
-  auto* compare = app.add_subcommand("compare", "Compare FILE1 and FILE2 byte by byte and print the rows of the Compare window");
-  compare->add_option("FILE1", compareOptions.first, "First file")->required();
-  compare->add_option("FILE2", compareOptions.second, "Second file")->required();
-  compare->add_flag("--summary", compareOptions.summary, "Print only the sizes, the counts and the first and last differing offsets");
+  auto* compare = AddCompareCommand(app, compareOptions);
 
   patchlore::cli::PatchCommandOptions patchOptions;
   patchlore::cli::AddPatchCommands(app, patchOptions);
@@ -104,11 +122,7 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   const patchlore::cli::Output output{std::cout, std::cerr, raw};
-  using patchlore::cli::LoadCommand;
-  if (*info)
-    return patchlore::cli::RunInfo(
-        infoFiles, infoSmf ? LoadCommand::ImportSysexFromMidiFile : infoSysex ? LoadCommand::OpenAsSysex : LoadCommand::Open,
-        output);
+  if (*info) return patchlore::cli::RunInfo(infoOptions.files, infoOptions.command(), output);
   if (*check) return patchlore::cli::RunCheck(checkFile, output);
   if (*verify) return patchlore::cli::RunVerify(verifyFile, output);
   if (*list) return patchlore::cli::RunList(listFile, listSysex, output);

@@ -69,7 +69,7 @@ int RunReceive(MidiPortsCore& core, const MidiCommandOptions& options, const Out
     output.err << "patchlore-cli: there is no input " << port << "\n";
     return 2;
   }
-  core.startReceive(port, NowMs(), std::int64_t{options.timeoutS} * 1000);
+  core.startReceive(port, NowMs(), std::chrono::milliseconds(std::chrono::seconds(options.timeoutS)).count());
   output.line("Info: " + core.state().info);
   if (!core.state().receiving) return 1;
   std::signal(SIGINT, OnInterrupt);  // Ctrl+C stops receiving; what came is kept

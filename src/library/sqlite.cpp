@@ -57,13 +57,13 @@ std::string Statement::text(int column) const {
 
 void Connection::Close::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
-Result<Connection> Connection::Open(const std::string& path, bool create, int busyMilliseconds) {
+Result<Connection> Connection::Open(const std::string& path, bool create, std::chrono::milliseconds busy) {
   sqlite3* db = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
   const int code = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   Connection connection(db);
   if (code != SQLITE_OK) return SqlFailure(db, code);
-  sqlite3_busy_timeout(db, busyMilliseconds);
+  sqlite3_busy_timeout(db, static_cast<int>(busy.count()));
   sqlite3_extended_result_codes(db, 1);
   return connection;
 }

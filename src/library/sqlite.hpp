@@ -3,6 +3,7 @@
 // parameters, never written into the SQL text.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,8 +44,9 @@ class Statement {
 class Connection {
  public:
   // Opens (creating when allowed) the database file, waiting up to
-  // busyMilliseconds for a lock another process holds.
-  static Result<Connection> Open(const std::string& path, bool create, int busyMilliseconds = 2000);
+  // `busy` for a lock another process holds.
+  static Result<Connection> Open(const std::string& path, bool create,
+                                 std::chrono::milliseconds busy = std::chrono::seconds(2));
   Connection(Connection&&) noexcept = default;
   Connection& operator=(Connection&&) noexcept = default;
 

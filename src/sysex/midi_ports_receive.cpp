@@ -1,5 +1,7 @@
 // Receiving in the MIDI ports window: SysEx messages from one input are
 // collected until the user stops or nothing new has come for a while.
+#include <chrono>
+
 #include "common/cp1251.hpp"
 #include "common/file_io.hpp"
 #include "sysex/midi_ports.hpp"
@@ -27,7 +29,9 @@ bool MidiPortsCore::pollReceive(std::int64_t nowMs) {
     lastNewMs_ = nowMs;
     showReceiving();
   } else if (nowMs - lastNewMs_ >= quietMs_) {
-    finishReceive("; nothing new for " + std::to_string(quietMs_ / 1000) + " s");
+    finishReceive("; nothing new for " +
+                  std::to_string(std::chrono::duration_cast<std::chrono::seconds>(std::chrono::milliseconds(quietMs_)).count()) +
+                  " s");
   }
   return state_.receiving;
 }

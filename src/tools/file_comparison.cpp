@@ -10,8 +10,8 @@ namespace {
 enum Column : std::size_t { kFileName, kIndex, kOffset, kByte1, kByte2 };
 constexpr std::size_t kFileRows = 2;
 
-// Equal runs are passed over a page at a time by memcmp.
-constexpr std::int64_t kEqualRunStep = 4096;
+// Equal runs are passed over a page (4 KiB) at a time by memcmp.
+constexpr std::int64_t kEqualRunStep = std::int64_t{4} << 10;
 
 // The first offset from `from` below `end` where a and b differ, or end.
 std::int64_t FirstDifference(const std::uint8_t* a, const std::uint8_t* b, std::int64_t from,

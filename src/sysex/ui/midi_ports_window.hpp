@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -29,7 +30,7 @@ class MidiPortsWindow : public QWidget {
   static constexpr int kDesignWidth = 544;
   static constexpr int kDesignHeight = 410;
   // Receiving stops by itself after this long with nothing new.
-  static constexpr qint64 kQuietMs = 60000;
+  static constexpr qint64 kQuietMs = std::chrono::milliseconds(std::chrono::minutes(1)).count();
 
   // Received messages are handed to addReceived (the bytes and a name for
   // them), which makes them a loaded file. service and dialogs outlive the
