@@ -9,12 +9,18 @@ namespace {
 
 constexpr const char* kKinds = "PCDWTS";
 
-// The same sound: one kind, one sound hash, more than one patch.
+// The same sound: one kind, one sound hash, more than one patch. The
+// sounds held more than once are listed ahead, so the question costs the
+// duplicates found, not the size of the library.
 const char* const kSameSound =
-    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.sound_hash FROM patches p "
-    "JOIN files f ON f.id = p.file_id WHERE (p.kind, p.sound_hash) IN "
-    "(SELECT kind, sound_hash FROM patches WHERE ?1 = '' OR kind = ?1 GROUP BY kind, sound_hash "
-    "HAVING COUNT(*) > 1) ORDER BY p.kind, p.sound_hash, f.path, p.key";
+    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.sound_hash FROM shared_sounds s "
+    "CROSS JOIN patches p ON p.kind = s.kind AND p.sound_hash = s.sound_hash JOIN files f ON f.id = p.file_id "
+    "WHERE ?1 = '' OR s.kind = ?1 ORDER BY s.kind, s.sound_hash, f.path, p.key";
+
+const char* const kRelistSharedSounds =
+    "DELETE FROM shared_sounds; INSERT INTO shared_sounds SELECT kind, sound_hash FROM patches "
+    "GROUP BY kind, sound_hash HAVING COUNT(*) > 1; "
+    "UPDATE library_state SET value = 0 WHERE key = 'shared_sounds_stale'";
 
 // The same name, more than one sound.
 const char* const kSameName =
@@ -40,7 +46,19 @@ std::int64_t FileSize(const std::string& path) {
 
 }  // namespace
 
+Status LibraryStore::listSharedSounds() const {
+  const Result<std::int64_t> stale =
+      Count(db_, "SELECT value FROM library_state WHERE key = 'shared_sounds_stale'");
+  if (!stale) return stale.failure();
+  if (*stale == 0) return Success();
+  Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
+  if (!transaction) return transaction.failure();
+  if (Status listed = db_.execute(kRelistSharedSounds); !listed) return listed;
+  return transaction->commit();
+}
+
 Result<std::vector<std::vector<FoundPatch>>> LibraryStore::dupes(char kind, bool byName) const {
+  if (Status listed = listSharedSounds(); !listed) return listed.failure();
   Result<sql::Statement> query = db_.prepare(byName ? kSameName : kSameSound);
   if (!query) return query.failure();
   query->bind(1, kind ? std::string(1, kind) : std::string());
@@ -68,8 +86,8 @@ Result<LibraryStats> LibraryStore::stats() const {
     if (!n) return n.failure();
     stats.patchesPerKind.emplace_back(*kind, *n);
   }
-  const Result<std::int64_t> groups = Count(
-      db_, "SELECT COUNT(*) FROM (SELECT 1 FROM patches GROUP BY kind, sound_hash HAVING COUNT(*) > 1)");
+  if (Status listed = listSharedSounds(); !listed) return listed.failure();
+  const Result<std::int64_t> groups = Count(db_, "SELECT COUNT(*) FROM shared_sounds");
   if (!groups) return groups.failure();
   stats.duplicateGroups = *groups;
   stats.bytes = FileSize(path_) + FileSize(path_ + "-wal");

@@ -25,10 +25,21 @@ const char* const kMigrations[kLibrarySchemaVersion] = {
        CREATE INDEX program_uses_by_program ON program_uses(program);
        CREATE INDEX program_uses_by_file ON program_uses(file_id);
        CREATE VIRTUAL TABLE patch_names USING fts5(name, content='patches', content_rowid='id', tokenize='trigram');
-       CREATE TRIGGER patches_named AFTER INSERT ON patches BEGIN
-         INSERT INTO patch_names(rowid, name) VALUES (new.id, new.name); END;
-       CREATE TRIGGER patches_unnamed AFTER DELETE ON patches BEGIN
-         INSERT INTO patch_names(patch_names, rowid, name) VALUES ('delete', old.id, old.name); END;)"};
+       CREATE TABLE shared_sounds(kind TEXT NOT NULL, sound_hash INTEGER NOT NULL,
+         PRIMARY KEY(kind, sound_hash)) WITHOUT ROWID;
+       CREATE TABLE library_state(key TEXT PRIMARY KEY, value INTEGER NOT NULL) WITHOUT ROWID;
+       INSERT INTO library_state VALUES ('shared_sounds_stale', 1);)"};
+
+// Any change of the patches makes the list of sounds held more than once
+// stale; the next question about duplicates makes it anew.
+const char* const kSoundsChanged = "UPDATE library_state SET value = 1 WHERE key = 'shared_sounds_stale'";
+
+// The name index of a file's patches is written and cleared a file at a
+// time: row by row it would cost more than the rest of the indexing.
+const char* const kNameFile = "INSERT INTO patch_names(rowid, name) SELECT id, name FROM patches WHERE file_id = ?1";
+const char* const kUnnameFile =
+    "INSERT INTO patch_names(patch_names, rowid, name) SELECT 'delete', p.id, p.name FROM patches p "
+    "JOIN files f ON f.id = p.file_id WHERE f.path = ?1";
 
 // The trigram index finds runs of three characters and more; shorter texts
 // are looked for by a plain scan.
@@ -82,7 +93,7 @@ Status LibraryStore::migrate() {
   if (found > kLibrarySchemaVersion)
     return Failure{"written by a newer Patchlore (schema " + std::to_string(found) + ", this one knows " +
                    std::to_string(kLibrarySchemaVersion) + "); it is left as it is"};
-  if (Status wal = db_.execute("PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON"); !wal) return wal;
+  if (Status wal = db_.execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; PRAGMA foreign_keys=ON"); !wal) return wal;
   for (std::int64_t step = found; step < kLibrarySchemaVersion; ++step) {
     Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
     if (!transaction) return transaction.failure();
@@ -136,9 +147,7 @@ Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<Libr
                                  const std::vector<LibraryUse>& uses) {
   Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
   if (!transaction) return transaction.failure();
-  Result<sql::Statement> forget = db_.prepare("DELETE FROM files WHERE path = ?1");
-  if (!forget) return forget.failure();
-  if (Status done = forget->bind(1, file.path).run(); !done) return done;
+  if (Status forgotten = forgetFile(file.path); !forgotten) return forgotten;
   Result<sql::Statement> add = db_.prepare(
       "INSERT INTO files(path, size, modified, sha256, model, version) VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
   if (!add) return add.failure();
@@ -157,16 +166,31 @@ Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<Libr
     if (Status done = patch->run(); !done) return done;
   }
   if (Status stored = storeUses(fileId, uses); !stored) return stored;
+  Result<sql::Statement> name = db_.prepare(kNameFile);
+  if (!name) return name.failure();
+  if (Status named = name->bind(1, fileId).run(); !named) return named;
   return transaction->commit();
 }
 
-Result<bool> LibraryStore::removeFile(const std::string& path) {
-  Result<sql::Statement> forget = db_.prepare("DELETE FROM files WHERE path = ?1 RETURNING id");
+Status LibraryStore::forgetFile(const std::string& path) {
+  if (Status marked = db_.execute(kSoundsChanged); !marked) return marked;
+  Result<sql::Statement> unname = db_.prepare(kUnnameFile);
+  if (!unname) return unname.failure();
+  if (Status done = unname->bind(1, path).run(); !done) return done;
+  Result<sql::Statement> forget = db_.prepare("DELETE FROM files WHERE path = ?1");
   if (!forget) return forget.failure();
-  const Result<bool> row = forget->bind(1, path).step();
-  if (!row) return row.failure();
-  if (Status rest = forget->run(); !rest) return rest.failure();
-  return *row;
+  return forget->bind(1, path).run();
+}
+
+Result<bool> LibraryStore::removeFile(const std::string& path) {
+  const Result<std::optional<LibraryFile>> known = file(path);
+  if (!known) return known.failure();
+  if (!*known) return false;
+  Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
+  if (!transaction) return transaction.failure();
+  if (Status forgotten = forgetFile(path); !forgotten) return forgotten.failure();
+  if (Status committed = transaction->commit(); !committed) return committed.failure();
+  return true;
 }
 
 Result<std::vector<std::string>> LibraryStore::filePaths() const {

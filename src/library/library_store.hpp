@@ -95,6 +95,10 @@ class LibraryStore {
   Status migrate();
   Result<std::vector<FoundPatch>> patches(sql::Statement& query) const;
   Status storeUses(std::int64_t fileId, const std::vector<LibraryUse>& uses);
+  // Makes the list of sounds held more than once anew when patches changed.
+  Status listSharedSounds() const;
+  // Drops the file, its patches, their names and its uses, in the running transaction.
+  Status forgetFile(const std::string& path);
 
   sql::Connection db_;
   std::string path_;
