@@ -1,5 +1,8 @@
 // The library's questions over many files: duplicates and counts.
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
+#include <unordered_map>
 
 #include "library/library_store.hpp"
 
@@ -12,10 +15,12 @@ constexpr const char* kKinds = "PCDWTS";
 // The same sound: one kind, one sound hash, more than one patch. The
 // sounds held more than once are listed ahead, so the question costs the
 // duplicates found, not the size of the library.
+// The index of sounds holds every column asked for, and the groups come in
+// its order; each group is put in file and key order afterwards.
 const char* const kSameSound =
-    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.sound_hash FROM shared_sounds s "
-    "CROSS JOIN patches p ON p.kind = s.kind AND p.sound_hash = s.sound_hash JOIN files f ON f.id = p.file_id "
-    "WHERE ?1 = '' OR s.kind = ?1 ORDER BY s.kind, s.sound_hash, f.path, p.key";
+    "SELECT p.file_id, p.kind, p.key, p.name, p.sound_hash FROM shared_sounds s "
+    "CROSS JOIN patches p INDEXED BY patches_by_sound ON p.kind = s.kind AND p.sound_hash = s.sound_hash "
+    "WHERE ?1 = '' OR s.kind = ?1";
 
 const char* const kRelistSharedSounds =
     "DELETE FROM shared_sounds; INSERT INTO shared_sounds SELECT kind, sound_hash FROM patches "
@@ -24,10 +29,30 @@ const char* const kRelistSharedSounds =
 
 // The same name, more than one sound.
 const char* const kSameName =
-    "SELECT f.path, p.kind, p.key, p.name, p.kind || ':' || p.name FROM patches p "
-    "JOIN files f ON f.id = p.file_id WHERE (p.kind, p.name) IN "
+    "SELECT p.file_id, p.kind, p.key, p.name, p.name FROM patches p WHERE (p.kind, p.name) IN "
     "(SELECT kind, name FROM patches WHERE ?1 = '' OR kind = ?1 GROUP BY kind, name "
-    "HAVING COUNT(DISTINCT sound_hash) > 1) ORDER BY p.kind, p.name, f.path, p.key";
+    "HAVING COUNT(DISTINCT sound_hash) > 1) ORDER BY p.kind, p.name";
+
+// Every file's path by its id: the few files are read once rather than
+// joined to every patch.
+Result<std::unordered_map<std::int64_t, std::string>> FilePaths(const sql::Connection& db) {
+  Result<sql::Statement> query = db.prepare("SELECT id, path FROM files");
+  if (!query) return query.failure();
+  std::unordered_map<std::int64_t, std::string> paths;
+  for (;;) {
+    const Result<bool> row = query->step();
+    if (!row) return row.failure();
+    if (!*row) return paths;
+    paths.emplace(query->integer(0), query->text(1));
+  }
+}
+
+void SortEachGroup(std::vector<std::vector<FoundPatch>>& groups) {
+  for (auto& g : groups)
+    std::sort(g.begin(), g.end(), [](const FoundPatch& a, const FoundPatch& b) {
+      return std::tie(a.path, a.key) < std::tie(b.path, b.key);
+    });
+}
 
 Result<std::int64_t> Count(const sql::Connection& db, const std::string& sql, const std::string& kind = {}) {
   Result<sql::Statement> query = db.prepare(sql);
@@ -59,21 +84,27 @@ Status LibraryStore::listSharedSounds() const {
 
 Result<std::vector<std::vector<FoundPatch>>> LibraryStore::dupes(char kind, bool byName) const {
   if (Status listed = listSharedSounds(); !listed) return listed.failure();
+  const auto paths = FilePaths(db_);
+  if (!paths) return paths.failure();
   Result<sql::Statement> query = db_.prepare(byName ? kSameName : kSameSound);
   if (!query) return query.failure();
   query->bind(1, kind ? std::string(1, kind) : std::string());
   std::vector<std::vector<FoundPatch>> groups;
-  std::string group;
+  std::string group;  // the kind and the sound hash or name the rows share
   for (;;) {
     const Result<bool> row = query->step();
     if (!row) return row.failure();
-    if (!*row) return groups;
-    const std::string key = query->text(4);
-    if (groups.empty() || key != group) groups.emplace_back();
-    group = key;
-    const std::string found = query->text(1);
-    groups.back().push_back({query->text(0), found.empty() ? '?' : found[0], query->text(2), query->text(3)});
+    if (!*row) break;
+    std::string found = query->text(1);
+    found += byName ? query->text(4) : std::to_string(query->integer(4));
+    if (groups.empty() || found != group) groups.emplace_back();
+    group = std::move(found);
+    const auto path = paths->find(query->integer(0));
+    groups.back().push_back({path == paths->end() ? std::string() : path->second, group.empty() ? '?' : group[0],
+                             query->text(2), query->text(3)});
   }
+  SortEachGroup(groups);
+  return groups;
 }
 
 Result<LibraryStats> LibraryStore::stats() const {

@@ -17,8 +17,7 @@ const char* const kMigrations[kLibrarySchemaVersion] = {
          kind TEXT NOT NULL, bank TEXT NOT NULL, number INTEGER NOT NULL, key TEXT NOT NULL,
          name TEXT NOT NULL, size INTEGER NOT NULL, hash INTEGER NOT NULL, sound_hash INTEGER NOT NULL);
        CREATE INDEX patches_by_file ON patches(file_id);
-       CREATE INDEX patches_by_sound ON patches(kind, sound_hash);
-       CREATE INDEX patches_by_name ON patches(kind, name);
+       CREATE INDEX patches_by_sound ON patches(kind, sound_hash, file_id, key, name);
        CREATE TABLE program_uses(
          file_id INTEGER NOT NULL REFERENCES files(id) ON DELETE CASCADE, program TEXT NOT NULL,
          kind TEXT NOT NULL, key TEXT NOT NULL, part TEXT NOT NULL, name TEXT NOT NULL);
