@@ -82,6 +82,48 @@ ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress) 
   return std::move(*bytes);
 }
 
+namespace {
+
+thread_local const WriteFaults* activeWriteFaults = nullptr;
+
+// write(), unless a fault says the disk is full at this point.
+ssize_t WriteSome(int fd, const char* data, std::size_t done, std::size_t size) {
+  std::size_t count = size - done;
+  if (activeWriteFaults && activeWriteFaults->failAfterBytes) {
+    const auto limit = static_cast<std::size_t>(std::max<std::int64_t>(*activeWriteFaults->failAfterBytes, 0));
+    if (done >= limit) {
+      errno = ENOSPC;
+      return -1;
+    }
+    count = std::min(count, limit - done);  // a short write up to the fault
+  }
+  return ::write(fd, data + done, count);
+}
+
+int Flush(int fd) {
+  if (activeWriteFaults && activeWriteFaults->failFlush) {
+    errno = EIO;
+    return -1;
+  }
+  return ::fsync(fd);
+}
+
+int RenameOver(const std::string& from, const std::string& to) {
+  if (activeWriteFaults && activeWriteFaults->failRename) {
+    errno = EACCES;
+    return -1;
+  }
+  return ::rename(from.c_str(), to.c_str());
+}
+
+}  // namespace
+
+ScopedWriteFaults::ScopedWriteFaults(WriteFaults faults) : faults_(faults), previous_(activeWriteFaults) {
+  activeWriteFaults = &faults_;
+}
+
+ScopedWriteFaults::~ScopedWriteFaults() { activeWriteFaults = previous_; }
+
 Status WriteFileSafely(const std::string& path, const char* data, std::size_t size) {
   std::string temp = FolderOf(path) + "." + NameOf(path) + ".XXXXXX";
   FileDescriptor file(::mkstemp(temp.data()));
@@ -89,7 +131,7 @@ Status WriteFileSafely(const std::string& path, const char* data, std::size_t si
   bool written = true;
   int error = 0;
   for (std::size_t done = 0; done < size;) {
-    const ssize_t w = ::write(file.get(), data + done, size - done);
+    const ssize_t w = WriteSome(file.get(), data, done, size);
     if (w < 0 && errno == EINTR) continue;
     if (w <= 0) {
       written = false;
@@ -98,7 +140,7 @@ Status WriteFileSafely(const std::string& path, const char* data, std::size_t si
     }
     done += static_cast<std::size_t>(w);
   }
-  if (written && ::fsync(file.get()) != 0) {
+  if (written && Flush(file.get()) != 0) {
     written = false;
     error = errno;
   }
@@ -111,7 +153,7 @@ Status WriteFileSafely(const std::string& path, const char* data, std::size_t si
     written = false;
     error = errno;
   }
-  if (written && ::rename(temp.c_str(), path.c_str()) != 0) {
+  if (written && RenameOver(temp, path) != 0) {
     written = false;
     error = errno;
   }

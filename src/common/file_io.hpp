@@ -46,6 +46,28 @@ using ReadProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 // fails gives a ReadFailure, never a part of the file taken for the whole.
 ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
 
+// Faults the safe writer can be made to meet, so that tests can show what a
+// failed save leaves: the writing stops with "no space left" once
+// failAfterBytes bytes are written, the flush fails, or the rename fails.
+struct WriteFaults {
+  std::optional<std::int64_t> failAfterBytes;
+  bool failFlush = false;
+  bool failRename = false;
+};
+
+// The faults of every safe write on this thread while it lives.
+class ScopedWriteFaults {
+ public:
+  explicit ScopedWriteFaults(WriteFaults faults);
+  ~ScopedWriteFaults();
+  ScopedWriteFaults(const ScopedWriteFaults&) = delete;
+  ScopedWriteFaults& operator=(const ScopedWriteFaults&) = delete;
+
+ private:
+  WriteFaults faults_;
+  const WriteFaults* previous_;
+};
+
 // Writes to a temporary file beside path and renames it over path only after
 // everything was written and flushed, so a failed save leaves the old file
 // as it was.
