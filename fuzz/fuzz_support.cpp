@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -11,8 +13,19 @@
 
 namespace patchlore::fuzz {
 
+namespace {
+
+std::string& InputFilePath() {
+  static std::string path;
+  return path;
+}
+
+}  // namespace
+
 std::string WriteInputFile(Input input, const std::string& suffix) {
-  const std::string path = "/tmp/patchlore-fuzz-" + std::to_string(getpid()) + suffix;
+  std::string& path = InputFilePath();
+  if (path.empty()) std::atexit([] { std::remove(InputFilePath().c_str()); });
+  path = "/tmp/patchlore-fuzz-" + std::to_string(getpid()) + suffix;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(input.data()), static_cast<std::streamsize>(input.size()));
   return path;
