@@ -1,0 +1,16 @@
+// The Open loader on any file, then its catalogue and every display of it.
+#include "fuzz_support.hpp"
+
+using namespace patchlore;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::Input input(data, size);
+  // The last bytes also make one arbitrary descriptor line for each display.
+  const std::size_t extra = std::min<std::size_t>(size, 24);
+  fuzz::NoDialogs dialogs;
+  MainWindowReporter reporter;
+  MainWindowCore window(dialogs, reporter);
+  const Result<int> opened = window.openFileAt(fuzz::WriteInputFile(input, ".PCG"));
+  if (opened) fuzz::ShowEveryRow(window, *opened, input.last(extra));
+  return 0;
+}
