@@ -45,5 +45,20 @@ TEST(CliLibrary, AddFindDuplicatesCountsAndForget) {
   EXPECT_EQ(test::RunCommand(library + "remove '" + a + "'").out, "Removed: " + a + "\n");
 }
 
+TEST(CliLibrary, ADamagedLibraryIsRefusedUntouchedAndRebuildStartsAFreshOneBesideIt) {
+  test::TempDir dir;
+  const std::string damaged(4096, 'x');
+  const std::string db = dir.write("lib.sqlite", damaged);
+  const std::string library = std::string(PATCHLORE_CLI) + " library --db '" + db + "' ";
+  const test::CliRun refused = test::RunCommand(library + "stats");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "patchlore-cli: Library " + db + ": file is not a database\n");
+  EXPECT_EQ(test::TempDir::read(db), damaged);
+  EXPECT_EQ(test::RunCommand(library + "rebuild").out,
+            "Library: " + db + " (fresh; the one before is kept as " + db + ".old)\n");
+  EXPECT_EQ(test::TempDir::read(db + ".old"), damaged);
+  EXPECT_EQ(test::RunCommand(library + "stats").status, 0);
+}
+
 }  // namespace
 }  // namespace patchlore
