@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "filled_buffer.hpp"
 #include "ratio_reporter.hpp"
 #include "tools/compare_command.hpp"
 #include "tools/file_comparison.hpp"
@@ -13,19 +14,13 @@ namespace {
 
 constexpr std::int64_t kSize = 16 << 20;
 
-patchlore::ByteBuffer Filled(std::uint8_t value) {
-  patchlore::ByteBuffer buffer(kSize);
-  std::memset(buffer.data(), value, kSize);
-  return buffer;
-}
-
 void Compare(benchmark::State& state, std::uint8_t second, std::int64_t expected) {
   std::optional<patchlore::FileComparison> comparison;
   for (auto _ : state) {
     state.PauseTiming();  // making and freeing the buffers is not the comparison
     comparison.emplace();
-    comparison->setFile(1, "A", Filled(0x00));
-    comparison->setFile(2, "B", Filled(second));
+    comparison->setFile(1, "A", patchlore::bench::Filled(kSize, 0x00));
+    comparison->setFile(2, "B", patchlore::bench::Filled(kSize, second));
     state.ResumeTiming();
     while (!comparison->finished()) comparison->compareMore(patchlore::kCompareBlock);
     if (comparison->differenceCount() != expected) state.SkipWithError("wrong count");
@@ -39,7 +34,7 @@ void BM_Compare16MiBAllDifferent(benchmark::State& state) { Compare(state, 0x01,
 BENCHMARK(BM_Compare16MiBAllDifferent)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 
 void BM_Memcmp16MiB(benchmark::State& state) {
-  const patchlore::ByteBuffer a = Filled(0x00), b = Filled(0x00);
+  const patchlore::ByteBuffer a = patchlore::bench::Filled(kSize, 0x00), b = patchlore::bench::Filled(kSize, 0x00);
   for (auto _ : state) benchmark::DoNotOptimize(std::memcmp(a.data(), b.data(), kSize));
 }
 BENCHMARK(BM_Memcmp16MiB)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "filled_buffer.hpp"
 #include "qt_application.hpp"
 #include "tools/compare_command.hpp"
 #include "viewer/ui/object_browser_window.hpp"
@@ -16,19 +17,13 @@ namespace {
 
 constexpr std::int64_t kSize = 16 << 20;
 
-patchlore::ByteBuffer Filled(std::uint8_t value) {
-  patchlore::ByteBuffer buffer(kSize);
-  std::memset(buffer.data(), value, kSize);
-  return buffer;
-}
-
 void BM_CompareWindow16MiBAllDifferent(benchmark::State& state) {
   patchlore::bench::EnsureApplication();
   for (auto _ : state) {
     state.PauseTiming();
     auto comparison = std::make_shared<patchlore::FileComparison>();
-    comparison->setFile(1, "A", Filled(0x00));
-    comparison->setFile(2, "B", Filled(0xFF));
+    comparison->setFile(1, "A", patchlore::bench::Filled(kSize, 0x00));
+    comparison->setFile(2, "B", patchlore::bench::Filled(kSize, 0xFF));
     patchlore::Catalogue catalogue;
     catalogue.caption = "Compare1";
     catalogue.list.columns = patchlore::ComparisonColumns();

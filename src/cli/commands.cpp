@@ -52,8 +52,9 @@ void PrintCatalogueRows(const Catalogue& catalogue, const Output& output) {
 }  // namespace
 
 std::optional<std::string> CommandLineDialogs::openFile(const std::string&) {
-  auto answer = next_;
-  next_.reset();
+  if (answers_.empty()) return std::nullopt;
+  std::string answer = std::move(answers_.front());
+  answers_.pop_front();
   return answer;
 }
 

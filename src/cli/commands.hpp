@@ -2,6 +2,7 @@
 // windows and print the same texts.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,14 +23,16 @@ struct Output {
 // other dialog is cancelled.
 class CommandLineDialogs : public Dialogs {
  public:
-  void answerNextOpenWith(const std::string& path) { next_ = path; }
+  // The open dialogs to come are answered with these files, in turn; once
+  // they are used up, a dialog is cancelled.
+  void answerNextOpenWith(const std::string& path) { answers_.push_back(path); }
   std::optional<std::string> openFile(const std::string&) override;
   std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
   std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
   bool askYesNo(const std::string&) override { return false; }
 
  private:
-  std::optional<std::string> next_;
+  std::deque<std::string> answers_;
 };
 
 // The load command that `info` runs on each file.

@@ -1,31 +1,11 @@
 #include "cli/compare_command.hpp"
 
-#include <deque>
-
 #include "common/bytes.hpp"
 #include "tools/compare_command.hpp"
 
 namespace patchlore::cli {
 
 namespace {
-
-// Answers the two open dialogs with the two files.
-class TwoFileDialogs : public Dialogs {
- public:
-  TwoFileDialogs(std::string first, std::string second) : answers_{std::move(first), std::move(second)} {}
-  std::optional<std::string> openFile(const std::string&) override {
-    if (answers_.empty()) return std::nullopt;
-    std::string answer = std::move(answers_.front());
-    answers_.pop_front();
-    return answer;
-  }
-  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-  bool askYesNo(const std::string&) override { return false; }
-
- private:
-  std::deque<std::string> answers_;
-};
 
 // No window: the comparison runs to its end.
 class HeadlessHost : public CompareHost {
@@ -60,7 +40,9 @@ void PrintSummary(const FileComparison& comparison, const Output& output) {
 }  // namespace
 
 int RunCompare(const CompareOptions& options, const Output& output) {
-  TwoFileDialogs dialogs(options.first, options.second);
+  CommandLineDialogs dialogs;
+  dialogs.answerNextOpenWith(options.first);
+  dialogs.answerNextOpenWith(options.second);
   HeadlessHost host;
   const auto comparison = RunCompareCommand(dialogs, host);
   if (!comparison) {

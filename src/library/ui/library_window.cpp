@@ -64,6 +64,11 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath, patchlore::Dialogs&
 
 void LibraryWindow::search() {
   browser_.search(patchlore::Utf8ToCp1251(searchText_->text().toStdString()), kindFilter_->currentIndex());
+  showResults();
+}
+
+// The found patches were replaced: the table shows them from the top.
+void LibraryWindow::showResults() {
   model_->restart();
   model_->refresh();
   showStatus();
@@ -89,9 +94,7 @@ void LibraryWindow::addFolder() {
   progress_->hide();
   cancelAdd_->setEnabled(false);
   addFolder_->setEnabled(true);
-  model_->restart();
-  model_->refresh();
-  showStatus();
+  showResults();
 }
 
 void LibraryWindow::chooseRow(int row) {

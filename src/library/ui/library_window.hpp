@@ -32,6 +32,7 @@ class LibraryWindow : public QWidget {
  private:
   void search();
   void showStatus();
+  void showResults();
   void chooseRow(int row);
 
   patchlore::Dialogs& dialogs_;
