@@ -95,6 +95,14 @@ int main(int argc, char** argv) {
   Write(folder, "sysex", "messages.syx", SysexFile());
   Write(folder, "sysex", "kronos.pcg", renamed);
   Write(folder, "midi_file", "sysex.mid", MidiFile());
+  for (const std::string target : {"library", "bank_edit"}) {
+    const Bytes choices = target == "bank_edit" ? Bytes{0, 1, 0, 1, 0, 1, 0, 2, 0, 1, 'N', 'e', 'w', ' ', 'P', 'n'} : Bytes{};
+    for (const auto& [name, file] : {std::pair{"kronos.pcg", &kronos}, std::pair{"oasys.pcg", &oasys}, std::pair{"songs.sng", &songs}}) {
+      Bytes seed = choices;
+      seed.insert(seed.end(), file->begin(), file->end());
+      Write(folder, target, name, seed);
+    }
+  }
   Write(folder, "compare", "kronos-oasys", Pair(kronos, oasys));
   Write(folder, "compare", "songs-small", Pair(songs, renamed));
   Write(folder, "compare", "small-kronos", Pair(renamed, kronos));

@@ -39,10 +39,13 @@ std::string PatchLine(Image image, const BankHeader& header, std::int64_t patch)
 }
 
 // The patches whose names lie inside the image: all of them in a whole file.
+// With a patch size of 0 every patch is the same bytes, so one line stands
+// for them all (a damaged count could otherwise ask for two billion).
 std::vector<std::string> PatchLines(Image image, const BankHeader& header) {
   std::vector<std::string> lines;
   const auto size = static_cast<std::int64_t>(image.size());
-  for (std::int64_t k = 0; k < header.patchCountField; ++k) {
+  const std::int64_t count = header.patchSize > 0 ? header.patchCountField : std::min(header.patchCountField, 1);
+  for (std::int64_t k = 0; k < count; ++k) {
     if (header.patchOffset(k) + bank_layout::kPatchNameWidth > size) break;
     lines.push_back(PatchLine(image, header, k));
   }

@@ -223,6 +223,16 @@ TEST_F(BankManagerTest, ABankCutByTheEndOfTheFileIsRefusedAndNothingChanges) {
   EXPECT_TRUE(std::equal(cut.begin(), cut.end(), image(0).begin()));
 }
 
+TEST_F(BankManagerTest, ABankOfEmptyPatchesWithAHugeCountListsOnePatch) {
+  test::Bytes bytes = PcgBuilder().programBank(0, 2, kSize).build();
+  const std::int64_t bank = BankRun(Image(bytes), FindChunk("PRG1", Image(bytes)), BankRunKind::Programs)[0];
+  for (std::int64_t k : {0, 1, 2, 3}) bytes[bank + bank_layout::kPatchCountField + k] = 0x7F;
+  for (std::int64_t k : {0, 1, 2, 3}) bytes[bank + bank_layout::kPatchSizeField + k] = 0;
+  AddPcg(registry, bytes);
+  choose(0, 0, 0, 0);
+  EXPECT_EQ(manager.state().from.patches.size(), 1u);
+}
+
 TEST_F(BankManagerTest, EveryChangedBankHoldsItsSumAfterWritesAndMoves) {
   AddPcg(registry, PcgBuilder().programBank(0, 2, kSize).programBank(1, 2, kSize, "MBK1").programBank(2, 2, kSize)
                        .withIni().build());
