@@ -1,5 +1,7 @@
 // The desktop program: the main window over Qt's dialogs, until it is closed.
+// Files named on the command line are loaded once the window shows.
 #include <QApplication>
+#include <QTimer>
 
 #include "app/ui/main_window.hpp"
 #include "app/ui/qt_dialogs.hpp"
@@ -13,5 +15,7 @@ int main(int argc, char* argv[]) {
   MainWindow mainViewForm(dialogs);
   dialogs.setParentWidget(&mainViewForm);
   mainViewForm.show();
+  const QStringList files = QApplication::arguments().mid(1);
+  if (!files.isEmpty()) QTimer::singleShot(0, &mainViewForm, [&] { mainViewForm.openGivenFiles(files); });
   return QApplication::exec();
 }

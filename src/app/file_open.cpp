@@ -54,11 +54,14 @@ class MainWindowCore::OpenCommand {
 
   const std::string& closing() const { return closing_; }
   bool added() const { return added_; }
+  // Refused with Format ERROR-1: the file does not begin with "KORG".
+  bool unknownHeader() const { return unknownHeader_; }
 
  private:
   bool recognise() {
     const std::string header = BytesText(image(), 0, 4);
-    if (header != "KORG")
+    unknownHeader_ = header != "KORG";
+    if (unknownHeader_)
       return fail(FormatError(-1, " Unknown file_Header'" + TrimRight(header) + "'" +
                                       " - must be '" + "KORG" + "'"));
     if (n() < 5) return fail(FormatError(-2, " Missing Model_ID_Byte"));
@@ -148,6 +151,7 @@ class MainWindowCore::OpenCommand {
   std::string kind_;
   std::string closing_;
   bool added_ = false;
+  bool unknownHeader_ = false;
 };
 
 Result<int> MainWindowCore::openFile() {
@@ -162,9 +166,10 @@ Result<int> MainWindowCore::openFileAt(const std::string& path) {
   return openChosenFile(path);
 }
 
-Result<int> MainWindowCore::openChosenFile(const std::string& path) {
+Result<int> MainWindowCore::openChosenFile(const std::string& path, bool* unknownHeader) {
   OpenCommand command(*this, path);
   command.run();
+  if (unknownHeader) *unknownHeader = command.unknownHeader();
   endLoad();
   setActionMsg(command.closing());
   const std::string please = "  Please, Open and try to Load file.";

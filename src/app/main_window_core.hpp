@@ -3,6 +3,7 @@
 // command-line tool prints it.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,14 @@ class MainWindowCore {
   // The same with the file already chosen (picked in the library, named on
   // the command line): no dialog.
   Result<int> openFileAt(const std::string& path);
+  // Files dropped on the window or named on the command line, loaded one
+  // after the other as if chosen in the Open dialog; a file Open refuses for
+  // its header (Format ERROR-1) that holds at least one complete SysEx
+  // message is loaded with Open As SysEx instead. Files given while a load
+  // runs wait their turn: they are loaded when it ends (openGivenFiles again,
+  // called by the window once the load has ended).
+  void openGivenFiles(const std::vector<std::string>& paths);
+  bool hasGivenFilesWaiting() const { return !givenFiles_.empty(); }
   // Open As SysEx: load any chosen file holding at least one System
   // Exclusive message. Reports only through ActionMsg, MsgView and the
   // caption, never the log. The registry index of the file added, or why
@@ -121,7 +130,11 @@ class MainWindowCore {
   class OpenAsSysexCommand;
 
   // Open's work once the file is chosen and the load marked running.
-  Result<int> openChosenFile(const std::string& path);
+  Result<int> openChosenFile(const std::string& path, bool* unknownHeader = nullptr);
+  // Open As SysEx's work once the file is chosen and the load marked running.
+  Result<int> openAsSysexWhileLoading(const std::string& path);
+  // One given file: Open, else Open As SysEx as openGivenFiles says.
+  void openGivenFile(const std::string& path);
   std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);
   // What every load command does around its work: refuse while a load runs,
   // ask for the file and mark the load running; the path, or why not.
@@ -145,6 +158,8 @@ class MainWindowCore {
   Registry registry_;
   int catalogueCounter_ = 0;
   int comparisonCounter_ = 0;
+  std::deque<std::string> givenFiles_;  // waiting for their turn to load
+  bool openingGivenFiles_ = false;
   std::string lastOpenDialogFile_;  // the save dialog proposes it
 };
 

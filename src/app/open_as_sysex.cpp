@@ -94,7 +94,11 @@ class MainWindowCore::OpenAsSysexCommand {
 Result<int> MainWindowCore::openAsSysex() {
   const Result<std::string> path = startLoad();
   if (!path) return path.failure();
-  OpenAsSysexCommand command(*this, *path);
+  return openAsSysexWhileLoading(*path);
+}
+
+Result<int> MainWindowCore::openAsSysexWhileLoading(const std::string& path) {
+  OpenAsSysexCommand command(*this, path);
   command.run();
   endLoad();
   if (!command.added()) return Failure{state_.actionMsg};

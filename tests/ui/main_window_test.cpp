@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "support/fakes.hpp"
 #include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "ui_support.hpp"
 
@@ -371,6 +373,27 @@ class MainWindowTest : public QObject {
                                                   QString::fromStdString(dir_->path().string() + "/")}));
     QCOMPARE(form.findChild<QLabel*>("ActionMsg")->text(), QString("SysEx  load from file<dump.mid>"));
     QVERIFY(form.action("FileImportSmf1")->isEnabled());
+  }
+
+  // Two files dropped on the list: a PCG as Open loads it and a SysEx file
+  // as Open As SysEx does, one after the other, from the event loop.
+  void droppedFilesAreLoadedInTurn() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(smallestPcg("A.PCG"))),
+                  QUrl::fromLocalFile(QString::fromStdString(dir_->write("M1.SYX", patchlore::test::M1Message(0x21))))});
+    QWidget* target = openList()->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(fileRows(), 2);
+    QCOMPARE(form_->core().registry().type(1), std::string("SysEx  ; Count:1"));
+    QCOMPARE(text("ActionMsg"), QString("SysEx  load from file<M1.SYX>"));
   }
 
   void savePcgWritesTheSelectedRowsImage() {

@@ -115,6 +115,7 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   createCentralArea();
   statusBar()->setObjectName("StatusBar");
   resize(512, 256);
+  setAcceptDrops(true);
   showAll();
   connect(this, &MainWindow::catalogueRequested, this, &MainWindow::openCatalogue);
 }
@@ -635,6 +636,7 @@ void MainWindow::showCommands() {
   fileOpen1_->setEnabled(idle);
   fileOpenAsSysEx1_->setEnabled(idle);
   fileImportSmf1_->setEnabled(idle);
+  openWaitingGivenFiles();
 }
 
 // Rows are only ever appended, so the list shows the registry's first rows.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QMainWindow>
 #include <memory>
 #include <QPointer>
@@ -50,6 +51,10 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   // Window commands reach them and they are closed with the main window.
   void adoptChildWindow(QWidget* window);
 
+  // Files named on the command line or dropped on the window: loaded one
+  // after the other, each as Open (or Open As SysEx) would load it.
+  void openGivenFiles(const QStringList& paths);
+
   void changed(patchlore::MainWindowPart part) override;
   void pump() override;
 
@@ -60,6 +65,8 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   QAction* addCommand(const char* name, const char* caption, const char* shortcut,
@@ -108,6 +115,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void showView();
   void showProgress();
   void showCommands();
+  void openWaitingGivenFiles();
   void appendRows();
   void showViewFont();
 

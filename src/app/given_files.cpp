@@ -1,0 +1,42 @@
+// Files given to the program rather than chosen in its dialogs: dropped on
+// the main window or named on the command line. Each is loaded as Open
+// would load it; one that is not a PCG or SNG but holds SysEx messages is
+// loaded as Open As SysEx would load it.
+#include "app/main_window_core.hpp"
+#include "common/file_io.hpp"
+#include "formats/sysex_scan.hpp"
+
+namespace patchlore {
+
+namespace {
+
+bool HoldsSysex(const std::string& path) {
+  const ReadResult read = ReadWholeFile(path, {});
+  return read && SysexCount(read->bytes()) > 0;
+}
+
+}  // namespace
+
+void MainWindowCore::openGivenFiles(const std::vector<std::string>& paths) {
+  givenFiles_.insert(givenFiles_.end(), paths.begin(), paths.end());
+  // A drop during a load (whose events the load lets in) only queues its
+  // files; the loop below, or the one run when the load ends, takes them.
+  if (openingGivenFiles_ || state_.loadRunning) return;
+  openingGivenFiles_ = true;
+  while (!givenFiles_.empty()) {
+    const std::string path = givenFiles_.front();
+    givenFiles_.pop_front();
+    openGivenFile(path);
+  }
+  openingGivenFiles_ = false;
+}
+
+void MainWindowCore::openGivenFile(const std::string& path) {
+  setLoadRunning(true);
+  bool unknownHeader = false;
+  if (openChosenFile(path, &unknownHeader) || !unknownHeader || !HoldsSysex(path)) return;
+  setLoadRunning(true);
+  (void)openAsSysexWhileLoading(path);
+}
+
+}  // namespace patchlore
