@@ -1,4 +1,5 @@
 #include "app/ui/main_window.hpp"
+#include "app/ui/toolbar_images.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -180,7 +181,7 @@ void MainWindow::createCommands() {
           &QAction::triggered, this, [this] { core_.chooseLogFont(toFontChoice(view_->font())); });
   QAction* bankManager =
       addCommand("BankManager", "&Bank Manager", "Ctrl+B", "Bank Manager|Copy banks between PCG files");
-  bankManager->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+  bankManager->setIcon(ToolbarIcon(ToolbarImage::BankCopy, style()));
   connect(bankManager, &QAction::triggered, this, &MainWindow::openBankManager);
   connect(addCommand("LibraryOpen", "&Library...", "Ctrl+L", "Library|Find a patch among all your files"),
           &QAction::triggered, this, &MainWindow::openLibrary);
@@ -192,11 +193,11 @@ void MainWindow::createCommands() {
 
 void MainWindow::createFileCommands() {
   QAction* fileNew1 = addCommand("FileNew1", "&New", "Ctrl+N", "New|Create a new file");
-  fileNew1->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  fileNew1->setIcon(ToolbarIcon(ToolbarImage::New, style()));
   connect(fileNew1, &QAction::triggered, this, &MainWindow::checkFile);
 
   fileOpen1_ = addCommand("FileOpen1", "&Open", "Ctrl+O", "Open|Open a file");
-  fileOpen1_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  fileOpen1_->setIcon(ToolbarIcon(ToolbarImage::Open, style()));
   connect(fileOpen1_, &QAction::triggered, this, [this] { core_.openFile(); });
 
   fileOpenAsSysEx1_ = addCommand("FileOpenAsSysEx1", "Open As Sys&Ex", "Ctrl+E", "");
@@ -221,7 +222,7 @@ void MainWindow::createFileCommands() {
           this, &MainWindow::closeActiveWindow);
 
   QAction* fileSave1 = addCommand("FileSave1", "&Save", "Ctrl+S", "Save|Save current file");
-  fileSave1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  fileSave1->setIcon(ToolbarIcon(ToolbarImage::Save, style()));
   connect(fileSave1, &QAction::triggered, this, [this] { core_.saveLog(); });
 
   connect(addCommand("FileSavePcgItem", "Save &Pcg", "Ctrl+P", ""), &QAction::triggered, this,
@@ -238,18 +239,18 @@ void MainWindow::createEditCommands() {
     const char* caption;
     const char* shortcut;
     const char* hint;
-    const char* themeIcon;
+    ToolbarImage image;
     const char* editSlot;
   } edits[] = {
-      {"EditCut1", "Cu&t", "Ctrl+X", "Cut|Cut the selection to the clipboard", "edit-cut", "cut"},
-      {"EditCopy1", "&Copy", "Ctrl+C", "Copy|Copy the selection to the clipboard", "edit-copy",
+      {"EditCut1", "Cu&t", "Ctrl+X", "Cut|Cut the selection to the clipboard", ToolbarImage::Cut, "cut"},
+      {"EditCopy1", "&Copy", "Ctrl+C", "Copy|Copy the selection to the clipboard", ToolbarImage::Copy,
        "copy"},
-      {"EditPaste1", "&Paste", "Ctrl+V", "Paste|Insert the clipboard contents", "edit-paste",
+      {"EditPaste1", "&Paste", "Ctrl+V", "Paste|Insert the clipboard contents", ToolbarImage::Paste,
        "paste"},
   };
   for (const auto& edit : edits) {
     QAction* action = addCommand(edit.name, edit.caption, edit.shortcut, edit.hint);
-    action->setIcon(QIcon::fromTheme(edit.themeIcon));
+    action->setIcon(ToolbarIcon(edit.image, style()));
     const char* slot = edit.editSlot;
     connect(action, &QAction::triggered, this, [slot] { OnFocusedEdit(slot); });
   }
@@ -257,17 +258,17 @@ void MainWindow::createEditCommands() {
 
 void MainWindow::createWindowCommands() {
   QAction* cascade = addCommand("WindowCascade1", "&Cascade", "", "Cascade|Cascade the windows");
-  cascade->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
+  cascade->setIcon(ToolbarIcon(ToolbarImage::Cascade, style()));
   connect(cascade, &QAction::triggered, this, &MainWindow::cascadeWindows);
 
   QAction* tileH = addCommand("WindowTileHorizontal1", "Tile &Horizontally", "",
                               "Tile Horizontally|Tile the windows one above the other");
-  tileH->setIcon(style()->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton));
+  tileH->setIcon(ToolbarIcon(ToolbarImage::TileHorizontally, style()));
   connect(tileH, &QAction::triggered, this, [this] { tileWindows(Qt::Horizontal); });
 
   QAction* tileV = addCommand("WindowTileVertical1", "Tile &Vertically", "",
                               "Tile Vertically|Tile the windows side by side");
-  tileV->setIcon(style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton));
+  tileV->setIcon(ToolbarIcon(ToolbarImage::TileVertically, style()));
   connect(tileV, &QAction::triggered, this, [this] { tileWindows(Qt::Vertical); });
 
   connect(addCommand("WindowMinimizeAll1", "&Minimize All", "", "Minimize All|Minimize the windows"),
@@ -375,7 +376,7 @@ void MainWindow::createToolBar() {
   QToolButton* compare = addToolButton(toolBar, "ToolButton12", nullptr, false);
   compare->setText("Compare");
   compare->setToolTip("Compare files");
-  compare->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  compare->setIcon(ToolbarIcon(ToolbarImage::Compare, style()));
   connect(compare, &QToolButton::clicked, compareFiles_, &QAction::trigger);
 
   // Its own caption rather than the action's, so no default action.
