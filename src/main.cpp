@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/ui/app_icon.hpp"
 #include "app/ui/main_window.hpp"
 #include "app/ui/qt_dialogs.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Patchlore");
-  QApplication::setApplicationVersion("0.1.0");
+  QApplication::setApplicationVersion(PATCHLORE_VERSION);
+  QApplication::setWindowIcon(ApplicationIcon());
+  // Lets the desktop match the windows to patchlore.desktop and its icon.
+  QGuiApplication::setDesktopFileName("patchlore");
 
   QtDialogs dialogs;
   MainWindow mainViewForm(dialogs);
