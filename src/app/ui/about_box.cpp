@@ -1,4 +1,5 @@
 #include "app/ui/about_box.hpp"
+#include "app/ui/app_icon.hpp"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,7 +24,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About");
 
   auto* icon = NamedLabel("ProgramIcon", QString(), this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+  icon->setPixmap(ApplicationIcon().pixmap(48, 48));
 
   auto* product = NamedLabel("ProductName", "Patchlore", this);
   QFont bold = product->font();
