@@ -63,16 +63,10 @@ T* Newest() {
   return windows.isEmpty() ? nullptr : windows.last();
 }
 
-void SelectRows(QAbstractItemView* view, const std::vector<int>& rows) {
-  view->clearSelection();
-  for (int row : rows)
-    view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 // The catalogue of loaded file `file`, as a double-click on its row opens it.
 ObjectBrowserWindow* OpenCatalogue(MainWindow& form, int file) {
   auto* files = Child<QTreeView>(&form, "OpenList");
-  SelectRows(files, {file});
+  SelectTableRows(files, {file});
   QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, file));
   return Newest<ObjectBrowserWindow>();
 }
@@ -82,7 +76,7 @@ ViewerWindow* View(ObjectBrowserWindow* browser, const std::string& object) {
   std::vector<int> rows;
   for (std::size_t r = 0; r < browser->catalogue().rowCount(); ++r)
     if (browser->catalogue().text(r, 0).rfind(object, 0) == 0) rows.push_back(static_cast<int>(r));
-  SelectRows(Child<QTableView>(browser, "ListView1"), rows);
+  SelectTableRows(Child<QTableView>(browser, "ListView1"), rows);
   Child<QPushButton>(browser, "ViewSelected")->click();
   return Newest<ViewerWindow>();
 }

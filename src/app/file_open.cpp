@@ -56,6 +56,8 @@ class MainWindowCore::OpenCommand {
   bool added() const { return added_; }
   // Refused with Format ERROR-1: the file does not begin with "KORG".
   bool unknownHeader() const { return unknownHeader_; }
+  // The bytes read, once the command has refused them.
+  ByteBuffer takeRefusedImage() { return added_ ? ByteBuffer() : std::move(buffer_); }
 
  private:
   bool recognise() {
@@ -166,10 +168,10 @@ Result<int> MainWindowCore::openFileAt(const std::string& path) {
   return openChosenFile(path);
 }
 
-Result<int> MainWindowCore::openChosenFile(const std::string& path, bool* unknownHeader) {
+Result<int> MainWindowCore::openChosenFile(const std::string& path, ByteBuffer* unknownHeader) {
   OpenCommand command(*this, path);
   command.run();
-  if (unknownHeader) *unknownHeader = command.unknownHeader();
+  if (unknownHeader && command.unknownHeader()) *unknownHeader = command.takeRefusedImage();
   endLoad();
   setActionMsg(command.closing());
   const std::string please = "  Please, Open and try to Load file.";

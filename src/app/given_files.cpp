@@ -3,19 +3,9 @@
 // would load it; one that is not a PCG or SNG but holds SysEx messages is
 // loaded as Open As SysEx would load it.
 #include "app/main_window_core.hpp"
-#include "common/file_io.hpp"
 #include "formats/sysex_scan.hpp"
 
 namespace patchlore {
-
-namespace {
-
-bool HoldsSysex(const std::string& path) {
-  const ReadResult read = ReadWholeFile(path, {});
-  return read && SysexCount(read->bytes()) > 0;
-}
-
-}  // namespace
 
 void MainWindowCore::openGivenFiles(const std::vector<std::string>& paths) {
   givenFiles_.insert(givenFiles_.end(), paths.begin(), paths.end());
@@ -31,12 +21,14 @@ void MainWindowCore::openGivenFiles(const std::vector<std::string>& paths) {
   openingGivenFiles_ = false;
 }
 
+// The bytes Open read and refused become the SysEx entry: the file is read once.
 void MainWindowCore::openGivenFile(const std::string& path) {
   setLoadRunning(true);
-  bool unknownHeader = false;
-  if (openChosenFile(path, &unknownHeader) || !unknownHeader || !HoldsSysex(path)) return;
+  ByteBuffer unknownHeader;
+  if (openChosenFile(path, &unknownHeader) || SysexCount(unknownHeader.bytes()) == 0) return;
   setLoadRunning(true);
-  (void)openAsSysexWhileLoading(path);
+  (void)addSysexWhileLoading(std::move(unknownHeader), path, path);
+  endLoad();
 }
 
 }  // namespace patchlore

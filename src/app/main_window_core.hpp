@@ -130,9 +130,9 @@ class MainWindowCore {
   class OpenAsSysexCommand;
 
   // Open's work once the file is chosen and the load marked running.
-  Result<int> openChosenFile(const std::string& path, bool* unknownHeader = nullptr);
-  // Open As SysEx's work once the file is chosen and the load marked running.
-  Result<int> openAsSysexWhileLoading(const std::string& path);
+  // When Open refuses the file for its header (Format ERROR-1) and
+  // unknownHeader is given, the bytes read are handed over there.
+  Result<int> openChosenFile(const std::string& path, ByteBuffer* unknownHeader = nullptr);
   // One given file: Open, else Open As SysEx as openGivenFiles says.
   void openGivenFile(const std::string& path);
   std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);

@@ -94,11 +94,7 @@ class MainWindowCore::OpenAsSysexCommand {
 Result<int> MainWindowCore::openAsSysex() {
   const Result<std::string> path = startLoad();
   if (!path) return path.failure();
-  return openAsSysexWhileLoading(*path);
-}
-
-Result<int> MainWindowCore::openAsSysexWhileLoading(const std::string& path) {
-  OpenAsSysexCommand command(*this, path);
+  OpenAsSysexCommand command(*this, *path);
   command.run();
   endLoad();
   if (!command.added()) return Failure{state_.actionMsg};

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <algorithm>
-#include <initializer_list>
+#include <vector>
 
 // Every top-level window of the kind T that exists now.
 template <typename T>
@@ -51,7 +51,7 @@ inline QStringList TableHeaders(const QAbstractItemView* view) {
 }
 
 // Selects exactly these rows, whole.
-inline void SelectTableRows(QAbstractItemView* view, std::initializer_list<int> rows) {
+inline void SelectTableRows(QAbstractItemView* view, const std::vector<int>& rows) {
   view->clearSelection();
   for (const int row : rows)
     view->selectionModel()->select(view->model()->index(row, 0),

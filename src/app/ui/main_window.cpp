@@ -592,7 +592,10 @@ void MainWindow::changed(MainWindowPart part) {
     case MainWindowPart::MsgView: msgView_->setText(toQString(state.msgView)); break;
     case MainWindowPart::View: showView(); break;
     case MainWindowPart::Progress: showProgress(); break;
-    case MainWindowPart::Commands: showCommands(); break;
+    case MainWindowPart::Commands:
+      showCommands();
+      openWaitingGivenFiles();
+      break;
     case MainWindowPart::Rows: appendRows(); break;
     case MainWindowPart::ViewFont: showViewFont(); break;
   }
@@ -637,7 +640,6 @@ void MainWindow::showCommands() {
   fileOpen1_->setEnabled(idle);
   fileOpenAsSysEx1_->setEnabled(idle);
   fileImportSmf1_->setEnabled(idle);
-  openWaitingGivenFiles();
 }
 
 // Rows are only ever appended, so the list shows the registry's first rows.
