@@ -5,7 +5,7 @@
 // 40,960 rows).
 #include <benchmark/benchmark.h>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "formats/model_layout.hpp"
@@ -45,7 +45,7 @@ struct FullCombiPcg {
     const Bytes bytes = builder.build();
     patchlore::ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
     std::copy(bytes.begin(), bytes.end(), buffer.data());
-    index = registry.add(std::move(buffer), "/bench/COMBI.PCG", "PCG KORG KRONOS");
+    index = registry.add(std::move(buffer), "/bench/COMBI.PCG", {patchlore::FileKind::Pcg, patchlore::Model::Kronos, "PCG KORG KRONOS"});
     const auto image = registry.image(index);
     for (const auto offset : patchlore::BankRun(image, patchlore::FindChunk("CMB1", image),
                                                 patchlore::BankRunKind::Combinations))

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "qt_application.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"

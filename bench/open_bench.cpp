@@ -8,7 +8,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/main_window_core.hpp"
+#include "workspace/workspace.hpp"
 #include "ratio_reporter.hpp"
 
 namespace {
@@ -39,18 +39,6 @@ const std::string& BigPcgPath() {
   return path;
 }
 
-class OneFileDialogs : public patchlore::Dialogs {
- public:
-  explicit OneFileDialogs(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> openFile(const std::string&) override { return path_; }
-  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return {}; }
-  std::optional<patchlore::FontChoice> chooseFont(const patchlore::FontChoice&) override { return {}; }
-  bool askYesNo(const std::string&) override { return false; }
-
- private:
-  std::string path_;
-};
-
 void BM_ReadWholeFileIntoVector(benchmark::State& state) {
   const std::string& path = BigPcgPath();
   for (auto _ : state) {
@@ -66,13 +54,10 @@ void BM_ReadWholeFileIntoVector(benchmark::State& state) {
 BENCHMARK(BM_ReadWholeFileIntoVector)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 
 void BM_OpenCommand64MiB(benchmark::State& state) {
-  OneFileDialogs dialogs(BigPcgPath());
-  patchlore::MainWindowReporter quiet;
   for (auto _ : state) {
-    patchlore::MainWindowCore window(dialogs, quiet);
-    window.openFile();
-    if (window.registry().count() != 1) state.SkipWithError("the file was not loaded");
-    benchmark::DoNotOptimize(window.registry().image(0).data());
+    patchlore::Workspace workspace;
+    if (!workspace.openFile(BigPcgPath())) state.SkipWithError("the file was not loaded");
+    benchmark::DoNotOptimize(workspace.registry().image(0).data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFileSize));
 }

@@ -3,7 +3,7 @@
 // (target: well under 100 ms).
 #include <benchmark/benchmark.h>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "formats/chunks.hpp"
 #include "formats/set_list_layout.hpp"
 #include "support/pcg_builder.hpp"
@@ -24,7 +24,7 @@ struct FullSetLists {
         patchlore::test::PcgBuilder().setLists(kSetLists, patchlore::set_list_layout::kSlotSize).build();
     patchlore::ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
     std::copy(bytes.begin(), bytes.end(), buffer.data());
-    index = registry.add(std::move(buffer), "/bench/SETLISTS.PCG", "PCG KORG KRONOS");
+    index = registry.add(std::move(buffer), "/bench/SETLISTS.PCG", {patchlore::FileKind::Pcg, patchlore::Model::Kronos, "PCG KORG KRONOS"});
     line = "SetList Bank=" + patchlore::Hex8(patchlore::FindChunk("SLS1", registry.image(index)));
   }
 };

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "formats/sysex_scan.hpp"
 #include "ratio_reporter.hpp"
 #include "support/sysex_builder.hpp"

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "common/file_io.hpp"
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "formats/program_layout.hpp"
@@ -44,7 +44,7 @@ struct FullPcg {
     const Bytes bytes = builder.build();
     patchlore::ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
     std::copy(bytes.begin(), bytes.end(), buffer.data());
-    index = registry.add(std::move(buffer), "/bench/FULL.PCG", "PCG KORG KRONOS");
+    index = registry.add(std::move(buffer), "/bench/FULL.PCG", {patchlore::FileKind::Pcg, patchlore::Model::Kronos, "PCG KORG KRONOS"});
     const auto image = registry.image(index);
     for (const auto offset : patchlore::BankRun(image, patchlore::FindChunk("PRG1", image),
                                                 patchlore::BankRunKind::Programs))

@@ -18,7 +18,7 @@ constexpr std::size_t kChoices = 16;
 using Choices = std::array<std::int8_t, kChoices>;
 
 void AddCopy(Registry& registry, Image image, const std::string& name) {
-  registry.add(ByteBuffer::CopyOf(image), "/tmp/" + name, "PCG KORG KRONOS");
+  registry.add(ByteBuffer::CopyOf(image), "/tmp/" + name, {FileKind::Pcg, Model::Kronos, "PCG KORG KRONOS"});
 }
 
 void EditBanks(Registry& registry, const Choices& c) {

@@ -31,8 +31,8 @@ std::string WriteInputFile(Input input, const std::string& suffix) {
   return path;
 }
 
-void ShowEveryRow(MainWindowCore& window, int fileIndex, Input extra) {
-  const Catalogue catalogue = window.buildCatalogue(fileIndex, 0);
+void ShowEveryRow(Workspace& workspace, int fileIndex, Input extra) {
+  const Catalogue catalogue = workspace.catalogue(fileIndex).catalogue;
   std::vector<int> rows;
   for (std::size_t r = 0; r < catalogue.rowCount(); ++r) {
     rows.push_back(static_cast<int>(r));
@@ -44,7 +44,7 @@ void ShowEveryRow(MainWindowCore& window, int fileIndex, Input extra) {
   std::vector<std::unique_ptr<ViewerCore>> viewers;
   for (auto request : ViewerRequestsFor(catalogue, rows)) {
     if (!extraLine.empty()) request.addObject(extraLine);
-    viewers.push_back(std::make_unique<ViewerCore>(window.registry(), shared, reporter,
+    viewers.push_back(std::make_unique<ViewerCore>(workspace.registry(), shared, reporter,
                                                    [] { return std::string("00:00:00"); }));
     viewers.back()->Open(request);
   }

@@ -1,6 +1,6 @@
 // The byte-level readers of a PCG or SNG image: the catalogue of each kind,
 // the chunk listing, the checksum check and the patch walk.
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "formats/chunk_listing.hpp"
 #include "formats/verify.hpp"
 #include "fuzz_support.hpp"

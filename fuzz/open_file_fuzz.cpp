@@ -7,10 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fuzz::Input input(data, size);
   // The last bytes also make one arbitrary descriptor line for each display.
   const std::size_t extra = std::min<std::size_t>(size, 24);
-  fuzz::NoDialogs dialogs;
-  MainWindowReporter reporter;
-  MainWindowCore window(dialogs, reporter);
-  const Result<int> opened = window.openFileAt(fuzz::WriteInputFile(input, ".PCG"));
-  if (opened) fuzz::ShowEveryRow(window, *opened, input.last(extra));
+  Workspace workspace;
+  const LoadResult opened = workspace.openFile(fuzz::WriteInputFile(input, ".PCG"));
+  if (opened) fuzz::ShowEveryRow(workspace, opened->index, input.last(extra));
   return 0;
 }

@@ -1,6 +1,6 @@
 // Open As SysEx on any bytes: the scan, the message texts, the catalogue and
 // the SysEx list display; and the receive filter fed the same bytes in pieces.
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "common/byte_buffer.hpp"
 #include "formats/sysex_scan.hpp"
 #include "formats/sysex_text.hpp"
@@ -39,10 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Image image(data, size);
   ScanAndDescribe(image);
   Receive(image);
-  fuzz::NoDialogs dialogs;
-  MainWindowReporter reporter;
-  MainWindowCore window(dialogs, reporter);
-  const Result<int> added = window.addSysexImage(ByteBuffer::CopyOf(image), "/tmp/F.syx");
-  if (added) fuzz::ShowEveryRow(window, *added, image.last(std::min<std::size_t>(size, 24)));
+  Workspace workspace;
+  LoadListener nobody;
+  const LoadResult added = workspace.addSysex(ByteBuffer::CopyOf(image), "/tmp/F.syx", "/tmp/F.syx", nobody);
+  if (added) fuzz::ShowEveryRow(workspace, added->index, image.last(std::min<std::size_t>(size, 24)));
   return 0;
 }

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/ui/app_icon.hpp"
-#include "app/ui/main_window.hpp"
-#include "app/ui/qt_dialogs.hpp"
+#include "main_window/ui/app_icon.hpp"
+#include "main_window/ui/main_window.hpp"
+#include "main_window/ui/qt_dialogs.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -15,8 +15,8 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "app/ui/chunk_listing_window.hpp"
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/chunk_listing_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "banks/ui/bank_manager_window.hpp"
 #include "banks/ui/name_editor_window.hpp"
 #include "library/ui/library_window.hpp"

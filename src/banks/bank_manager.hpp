@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/result.hpp"
 #include "formats/banks.hpp"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/result.hpp"
 
 namespace patchlore {

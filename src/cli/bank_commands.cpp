@@ -3,39 +3,26 @@
 #include <optional>
 #include <utility>
 
-#include "app/main_window_core.hpp"
 #include "banks/bank_manager.hpp"
 #include "common/file_io.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore::cli {
 
 namespace {
 
-// Answers each open dialog with the file given; every other dialog is cancelled.
-class OpenDialogs : public Dialogs {
- public:
-  std::optional<std::string> next;
-  std::optional<std::string> openFile(const std::string&) override { return std::exchange(next, std::nullopt); }
-  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-  bool askYesNo(const std::string&) override { return false; }
-};
-
 // The loaded FROM and TO files (one file when both name the same) and the
 // bank manager working on them, with both files chosen.
 struct Session {
-  OpenDialogs dialogs;
-  MainWindowReporter reporter;
-  MainWindowCore window{dialogs, reporter};
-  BankManager manager{window.registry()};
+  Workspace workspace;
+  BankManager manager{workspace.registry()};
   int toIndex = -1;
 };
 
 std::optional<int> Load(Session& session, const std::string& file, const Output& output) {
-  session.dialogs.next = file;
-  const Result<int> opened = session.window.openFile();
-  if (!opened) output.err << "patchlore-cli: " << file << ": " << session.window.state().actionMsg << '\n';
-  return opened ? std::optional<int>(*opened) : std::nullopt;
+  const LoadResult opened = session.workspace.openFile(file);
+  if (!opened) output.err << "patchlore-cli: " << file << ": " << opened.failure().text << '\n';
+  return opened ? std::optional<int>(opened->index) : std::nullopt;
 }
 
 int FileLine(const BankManager& manager, int index) {
@@ -79,7 +66,7 @@ int Refuse(const std::string& reason, const Output& output) {
 }
 
 int Save(Session& session, const std::string& path, const Output& output) {
-  const auto image = session.window.registry().image(session.toIndex);
+  const auto image = session.workspace.registry().image(session.toIndex);
   const Status written = WriteFileSafely(path, reinterpret_cast<const char*>(image.data()), image.size());
   if (written) return 0;
   output.err << "patchlore-cli: " << written.failure().text << '\n';

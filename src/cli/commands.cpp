@@ -5,12 +5,11 @@
 #include <memory>
 #include <optional>
 
+#include "common/cp1251.hpp"
 #include "common/file_io.hpp"
-#include "app/main_window_core.hpp"
 #include "formats/chunk_listing.hpp"
 #include "formats/verify.hpp"
-#include "common/cp1251.hpp"
-#include "sysex/import_midi_file.hpp"
+#include "main_window/main_window_core.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/script_export.hpp"
 #include "viewer/table_export.hpp"
@@ -23,7 +22,7 @@ namespace {
 Result<int> Load(MainWindowCore& window, LoadCommand command) {
   switch (command) {
     case LoadCommand::OpenAsSysex: return window.openAsSysex();
-    case LoadCommand::ImportSysexFromMidiFile: return ImportSysexFromMidiFile(window);
+    case LoadCommand::ImportSysexFromMidiFile: return window.importSysexFromMidiFile();
     case LoadCommand::Open: break;
   }
   return window.openFile();
@@ -65,7 +64,8 @@ void Output::line(const std::string& text) const {
 int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
-  MainWindowCore window(dialogs, reporter);
+  Workspace workspace;
+  MainWindowCore window(workspace, dialogs, reporter);
   bool everyFileAdded = true;
   for (const auto& file : files) {
     dialogs.answerNextOpenWith(file);
@@ -115,7 +115,8 @@ int RunVerify(const std::string& file, const Output& output) {
 int RunList(const std::string& file, bool sysex, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
-  MainWindowCore window(dialogs, reporter);
+  Workspace workspace;
+  MainWindowCore window(workspace, dialogs, reporter);
   dialogs.answerNextOpenWith(file);
   const Result<int> opened = sysex ? window.openAsSysex() : window.openFile();
   if (!opened) {
@@ -157,12 +158,13 @@ ViewerClock ShowClock() {
   return LocalTimeText;
 }
 
-Result<int> OpenInto(MainWindowCore& window, CommandLineDialogs& dialogs, const std::string& file,
-                     const Output& output) {
-  dialogs.answerNextOpenWith(file);
-  Result<int> opened = window.openFile();
-  if (!opened) output.line("ActionMsg: " + window.state().actionMsg);
-  return opened;
+std::optional<int> OpenInto(Workspace& workspace, const std::string& file, const Output& output) {
+  const LoadResult opened = workspace.openFile(file);
+  if (!opened) {
+    output.line("ActionMsg: " + opened.failure().text);
+    return std::nullopt;
+  }
+  return opened->index;
 }
 
 // Sets a viewer's switches, column boxes, filters and separator; false with
@@ -218,12 +220,11 @@ bool PrintTableForScripts(const ViewerState& state, const ShowOptions& options, 
 
 int RunShow(const ShowOptions& options, const Output& output) {
   ShowDialogs dialogs(options.outputDir.value_or("."));
-  MainWindowReporter reporter;
-  MainWindowCore window(dialogs, reporter);
-  if (options.link && !OpenInto(window, dialogs, *options.link, output)) return 1;
-  const Result<int> opened = OpenInto(window, dialogs, options.file, output);
+  Workspace workspace;
+  if (options.link && !OpenInto(workspace, *options.link, output)) return 1;
+  const std::optional<int> opened = OpenInto(workspace, options.file, output);
   if (!opened) return 1;
-  const Catalogue catalogue = window.buildCatalogue(*opened, 0);
+  const Catalogue catalogue = workspace.catalogue(*opened).catalogue;
 
   std::vector<int> rows = options.rows;
   const int rowCount = static_cast<int>(catalogue.rowCount());
@@ -240,7 +241,7 @@ int RunShow(const ShowOptions& options, const Output& output) {
   const ViewerClock clock = ShowClock();
   std::vector<std::unique_ptr<ViewerCore>> viewers;
   for (const auto& request : ViewerRequestsFor(catalogue, rows)) {
-    viewers.push_back(std::make_unique<ViewerCore>(window.registry(), shared, viewerReporter, clock));
+    viewers.push_back(std::make_unique<ViewerCore>(workspace.registry(), shared, viewerReporter, clock));
     viewers.back()->Open(request);
     if (!Configure(*viewers.back(), options, output)) return 2;
   }

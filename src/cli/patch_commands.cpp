@@ -1,10 +1,10 @@
 #include "cli/patch_commands.hpp"
 
-#include "app/main_window_core.hpp"
 #include "common/cp1251.hpp"
 #include "library/patch_diff.hpp"
 #include "library/patch_walk.hpp"
 #include "library/program_usage.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore::cli {
 
@@ -21,24 +21,19 @@ void PrintError(const Output& output, const std::string& text) {
 // is not loaded has its ActionMsg printed on the error stream.
 class Loader {
  public:
-  Loader() : window_(dialogs_, reporter_) {}
-
   std::optional<int> open(const std::string& path, const Output& output) {
-    dialogs_.answerNextOpenWith(path);
-    const Result<int> opened = window_.openFile();
+    const LoadResult opened = workspace_.openFile(path);
     if (!opened) {
-      PrintError(output, "ActionMsg: " + window_.state().actionMsg);
+      PrintError(output, "ActionMsg: " + opened.failure().text);
       return std::nullopt;
     }
-    return *opened;
+    return opened->index;
   }
 
-  const Registry& registry() const { return window_.registry(); }
+  const Registry& registry() const { return workspace_.registry(); }
 
  private:
-  CommandLineDialogs dialogs_;
-  MainWindowReporter reporter_;
-  MainWindowCore window_;
+  Workspace workspace_;
 };
 
 int RunUsage(const PatchCommandOptions& options, const Output& output) {

@@ -32,6 +32,7 @@ class Result {
   const T* operator->() const { return &value(); }
 
   const E& failure() const { return std::get<1>(content_); }
+  E& failure() { return std::get<1>(content_); }
 
  private:
   std::variant<T, E> content_;

@@ -12,6 +12,12 @@ std::string ModelName(std::uint8_t modelByte) {
   return NameOrCode(kModels, HexText(std::string_view(&byte, 1)));
 }
 
+Model ModelOfByte(std::uint8_t modelByte) {
+  if (modelByte == 0x68) return Model::Kronos;
+  if (modelByte == 0x70) return Model::Oasys;
+  return Model::None;
+}
+
 ChunkWalker::ChunkWalker(Image image, std::int64_t start) : image_(image), offset_(start) {}
 
 void ChunkWalker::next() {

@@ -9,6 +9,7 @@
 #include "common/byte_reader.hpp"
 #include "common/bytes.hpp"
 #include "common/result.hpp"
+#include "formats/model_layout.hpp"
 
 namespace patchlore {
 
@@ -23,6 +24,8 @@ constexpr std::int64_t kFirstPcgChild = 28;
 bool IsKnownModel(std::uint8_t modelByte);
 // "KRONOS", "OASYS", or the byte's two hex digits for an unknown model.
 std::string ModelName(std::uint8_t modelByte);
+// The model a known model byte names; None for any other byte.
+Model ModelOfByte(std::uint8_t modelByte);
 
 // Walks sibling chunks from a start offset. The walk stays on offsets of at
 // least 28 and below n - 1, and ends at a step that does not move forward, so

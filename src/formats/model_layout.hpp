@@ -22,10 +22,26 @@ inline constexpr ModelConstants kKronosConstants{
 inline constexpr ModelConstants kOasysConstants{
     .oasysShift = -12, .exi2Delta = 788, .timbreBase = 4788, .trackBase = 10114, .timbreSize = 186};
 
-// "KRONOS", "OASYS" or "" (all constants 0).
-inline ModelConstants ModelConstantsFor(const std::string& model) {
-  if (model == "KRONOS") return kKronosConstants;
-  if (model == "OASYS") return kOasysConstants;
+// The instrument a file was written by, as its header's model byte says.
+enum class Model { None, Kronos, Oasys };
+
+// "KRONOS", "OASYS", or "" for None.
+inline std::string_view ModelText(Model model) {
+  switch (model) {
+    case Model::Kronos: return "KRONOS";
+    case Model::Oasys: return "OASYS";
+    case Model::None: break;
+  }
+  return "";
+}
+
+// The constants of a model; all 0 for None.
+inline ModelConstants ModelConstantsFor(Model model) {
+  switch (model) {
+    case Model::Kronos: return kKronosConstants;
+    case Model::Oasys: return kOasysConstants;
+    case Model::None: break;
+  }
   return {};
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.hpp"
-#include "app/registry.hpp"
+#include "workspace/catalogue.hpp"
+#include "workspace/registry.hpp"
 #include "common/table.hpp"
 #include "library/library_indexer.hpp"
 #include "library/library_store.hpp"

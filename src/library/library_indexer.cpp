@@ -5,30 +5,17 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/main_window_core.hpp"
 #include "common/byte_reader.hpp"
 #include "common/cp1251.hpp"
 #include "common/sha256.hpp"
 #include "formats/model_layout.hpp"
 #include "library/patch_walk.hpp"
 #include "library/program_usage.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore {
 
 namespace {
-
-// Answers the Open command's dialog with one file.
-class OneFileDialogs : public Dialogs {
- public:
-  explicit OneFileDialogs(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> openFile(const std::string&) override { return path_; }
-  std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-  bool askYesNo(const std::string&) override { return false; }
-
- private:
-  std::string path_;
-};
 
 struct FileStamp {
   std::int64_t size = -1;
@@ -63,11 +50,6 @@ std::vector<std::string> FilesOf(const std::vector<std::string>& paths) {
   return files;
 }
 
-std::string LastWord(const std::string& text) {
-  const auto blank = text.find_last_of(' ');
-  return blank == std::string::npos ? text : text.substr(blank + 1);
-}
-
 std::vector<LibraryPatch> LibraryPatchesOf(const std::vector<PatchEntry>& entries) {
   std::vector<LibraryPatch> patches;
   patches.reserve(entries.size());
@@ -81,8 +63,8 @@ std::vector<LibraryPatch> LibraryPatchesOf(const std::vector<PatchEntry>& entrie
 // play a program; a file that cannot be listed has none.
 std::vector<LibraryUse> UsesOf(const Registry& registry, int index) {
   const Image image = registry.image(index);
-  const ModelConstants model = ModelConstantsFor(ModelOfFileType(registry.type(index)));
-  const Result<std::vector<ProgramUse>> uses = KindOfType(registry.type(index)) == FileKind::Sng
+  const ModelConstants model = ModelConstantsFor(registry.model(index));
+  const Result<std::vector<ProgramUse>> uses = registry.kind(index) == FileKind::Sng
                                                    ? SongsUsing(image, model, kEveryProgram, registry.name(index))
                                                    : PcgUsesOf(image, model, kEveryProgram);
   std::vector<LibraryUse> stored;
@@ -115,20 +97,19 @@ void LibraryIndexer::addFile(const std::string& path, std::vector<std::string>& 
   };
   const FileStamp before = StampOf(path);
   if (before.size < 0) return fail("not a regular file that can be read");
-  OneFileDialogs dialogs(path);
-  MainWindowReporter reporter;
-  MainWindowCore loader(dialogs, reporter);
-  const Result<int> loaded = loader.openFile();
-  if (!loaded) {
-    lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(loader.state().actionMsg));
+  Workspace workspace;
+  const LoadResult opened = workspace.openFile(path);
+  if (!opened) {
+    lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(opened.failure().text));
     return;
   }
   if (StampOf(path) != before) return fail("changed while it was read");
-  const Registry& registry = loader.registry();
-  const Image image = registry.image(*loaded);
+  const int loaded = opened->index;
+  const Registry& registry = workspace.registry();
+  const Image image = registry.image(loaded);
   counts_.bytes += static_cast<std::int64_t>(image.size());
   const LibraryFile identity{path, before.size, before.modified, Sha256Hex(Sha256Of(image)),
-                             LastWord(registry.type(*loaded)),
+                             std::string(ModelText(registry.model(loaded))),
                              HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth))};
   const Result<std::optional<LibraryFile>> stored = store_.file(path);
   if (!stored) return fail(stored.failure().text);
@@ -137,12 +118,12 @@ void LibraryIndexer::addFile(const std::string& path, std::vector<std::string>& 
     lines.push_back("Unchanged: " + path);
     return;
   }
-  const Result<std::vector<PatchEntry>> walked = WalkPatches(registry, *loaded);
+  const Result<std::vector<PatchEntry>> walked = WalkPatches(registry, loaded);
   if (!walked) {
     lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(walked.failure().text));
     return;
   }
-  const Status saved = store_.replaceFile(identity, LibraryPatchesOf(*walked), UsesOf(registry, *loaded));
+  const Status saved = store_.replaceFile(identity, LibraryPatchesOf(*walked), UsesOf(registry, loaded));
   if (!saved) return fail("not stored: " + saved.failure().text);
   counts_.patches += static_cast<std::int64_t>(walked->size());
   lines.push_back("Indexed: " + path + "\t" + std::to_string(walked->size()) + " patches");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/table.hpp"
 #include "library/patch_diff.hpp"
 #include "library/patch_walk.hpp"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/catalogue.hpp"
-#include "app/pcg_banks.hpp"
+#include "workspace/catalogue.hpp"
+#include "workspace/pcg_banks.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
@@ -146,7 +146,7 @@ Result<std::vector<PatchEntry>> WalkPatches(Image image, FileKind kind, const st
 }
 
 Result<std::vector<PatchEntry>> WalkPatches(const Registry& registry, int index) {
-  return WalkPatches(registry.image(index), KindOfType(registry.type(index)), registry.name(index));
+  return WalkPatches(registry.image(index), registry.kind(index), registry.name(index));
 }
 
 }  // namespace patchlore

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/bytes.hpp"
 #include "common/result.hpp"
 

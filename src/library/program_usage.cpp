@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/catalogue.hpp"
-#include "app/pcg_banks.hpp"
+#include "workspace/catalogue.hpp"
+#include "workspace/pcg_banks.hpp"
 #include "common/byte_reader.hpp"
 #include "formats/banks.hpp"
 #include "formats/combination_record.hpp"
@@ -115,12 +115,12 @@ Result<std::vector<ProgramUse>> SongsUsing(Image sng, const ModelConstants& mode
 
 Result<std::vector<ProgramUse>> ProgramUsage(const Registry& registry, int pcg, std::optional<int> sng,
                                              std::string_view key) {
-  if (KindOfType(registry.type(pcg)) != FileKind::Pcg) return Failure{registry.name(pcg) + " is not a PCG file"};
-  auto uses = PcgUsesOf(registry.image(pcg), ModelConstantsFor(ModelOfFileType(registry.type(pcg))), key);
+  if (registry.kind(pcg) != FileKind::Pcg) return Failure{registry.name(pcg) + " is not a PCG file"};
+  auto uses = PcgUsesOf(registry.image(pcg), ModelConstantsFor(registry.model(pcg)), key);
   if (!uses || !sng) return uses;
-  if (KindOfType(registry.type(*sng)) != FileKind::Sng) return Failure{registry.name(*sng) + " is not an SNG file"};
+  if (registry.kind(*sng) != FileKind::Sng) return Failure{registry.name(*sng) + " is not an SNG file"};
   const auto songs =
-      SongsUsing(registry.image(*sng), ModelConstantsFor(ModelOfFileType(registry.type(*sng))), key,
+      SongsUsing(registry.image(*sng), ModelConstantsFor(registry.model(*sng)), key,
                  registry.name(*sng));
   if (!songs) return songs.failure();
   uses->insert(uses->end(), songs->begin(), songs->end());

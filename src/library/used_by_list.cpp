@@ -29,8 +29,8 @@ UsedByList ListUsesOf(const Registry& registry, int fileIndex, std::int64_t bank
   };
   add(ProgramUsage(registry, fileIndex, std::nullopt, list.key), fileIndex);
   for (int file = 0; file < registry.count(); ++file)
-    if (KindOfType(registry.type(file)) == FileKind::Sng)
-      add(SongsUsing(registry.image(file), ModelConstantsFor(ModelOfFileType(registry.type(file))), list.key,
+    if (registry.kind(file) == FileKind::Sng)
+      add(SongsUsing(registry.image(file), ModelConstantsFor(registry.model(file)), list.key,
                      registry.name(file)),
           file);
   const std::size_t count = list.table.rows.size();

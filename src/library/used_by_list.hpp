@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/table.hpp"
 
 namespace patchlore {

@@ -18,8 +18,4 @@ Result<ByteBuffer> ReadMidiFileSysex(const std::string& path, const ReadProgress
   return messages;
 }
 
-Result<int> ImportSysexFromMidiFile(MainWindowCore& window) {
-  return window.loadSysexWith(std::string(kMidiFileFilter), ReadMidiFileSysex);
-}
-
 }  // namespace patchlore

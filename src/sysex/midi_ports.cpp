@@ -63,9 +63,9 @@ int SysexSourceIndex(const Registry& registry, const std::vector<int>& selectedR
   std::vector<int> rows = selectedRows;
   std::sort(rows.begin(), rows.end());
   for (const int row : rows)
-    if (row >= 0 && row < registry.count() && KindOfType(registry.type(row)) == FileKind::SysEx) return row;
+    if (row >= 0 && row < registry.count() && registry.kind(row) == FileKind::SysEx) return row;
   for (int index = registry.count() - 1; index >= 0; --index)
-    if (KindOfType(registry.type(index)) == FileKind::SysEx) return index;
+    if (registry.kind(index) == FileKind::SysEx) return index;
   return -1;
 }
 

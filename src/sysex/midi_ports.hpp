@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/byte_buffer.hpp"
 #include "common/bytes.hpp"
 #include "common/midi_service.hpp"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "common/services.hpp"
 #include "tools/file_comparison.hpp"
 

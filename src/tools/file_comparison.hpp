@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "common/byte_buffer.hpp"
 #include "common/file_io.hpp"
 

@@ -15,7 +15,7 @@ std::unique_ptr<Display> MakeProgramDisplay(ShowFrame& frame) {
   const ShowContext& context = frame.context();
   const ViewerState& state = frame.viewerState();
   const ProgramLayout layout =
-      ProgramLayoutFor(context.modelConstants, context.versionConstants, context.model == "OASYS");
+      ProgramLayoutFor(context.modelConstants, context.versionConstants, context.model == Model::Oasys);
   ProgramDisplayOptions options{context.patch, state.checkOffset.checked, state.sw3.checked,
                                 state.sw2.checked};
   return std::make_unique<ProgramDisplay>(

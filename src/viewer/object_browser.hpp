@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "viewer/viewer_request.hpp"
 
 namespace patchlore {

@@ -23,10 +23,6 @@ namespace {
 
 constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
 
-bool ContainsPcg(const std::string& typeText) {
-  return UpperCase(typeText).find("PCG") != std::string::npos;
-}
-
 std::vector<CheckBox> InitialColumnBoxes() {
   return {
       {"TChannel", "Channel", true, true, true},
@@ -190,9 +186,9 @@ void ViewerCore::chooseFile(ShowContext& context) {
   if (index >= 0 && index < registry_.count()) {
     context.fileIndex = index;
     context.image = registry_.image(index);
-    context.model = ModelOfFileType(registry_.type(index));
+    context.model = registry_.model(index);
     // A viewer of a PCG's own objects takes its program names from that PCG.
-    if (ContainsPcg(registry_.type(index))) registry_.setLinkedPcgIndex(index);
+    if (registry_.kind(index) == FileKind::Pcg) registry_.setLinkedPcgIndex(index);
   }
   context.modelConstants = ModelConstantsFor(context.model);
   if (context.image.size() >= kFileVersionEnd)
@@ -327,7 +323,7 @@ void ViewerCore::listLinkCandidates() {
   state_.linkBox.clear();
   bool anyPcg = false;
   for (int i = 0; i < registry_.count(); ++i) {
-    const bool pcg = ContainsPcg(registry_.type(i));
+    const bool pcg = registry_.kind(i) == FileKind::Pcg;
     anyPcg = anyPcg || pcg;
     state_.linkBox.push_back((pcg ? "" : "not PCG : ") + registry_.name(i));
   }

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/result.hpp"
 #include "common/services.hpp"
 #include "common/bytes.hpp"
@@ -81,7 +81,7 @@ struct ShowContext {
   char patchCode = '?';
   int fileIndex = -1;         // -1 when the request names no loaded file
   Image image;                // empty when the request names no loaded file
-  std::string model;          // "KRONOS", "OASYS" or ""
+  Model model = Model::None;
   std::string fileVersion;    // "0202"; empty for files below 8 bytes
   ModelConstants modelConstants;
   VersionConstants versionConstants;

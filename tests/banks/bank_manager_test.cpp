@@ -6,6 +6,7 @@
 #include "formats/checksums.hpp"
 #include "formats/chunks.hpp"
 #include "formats/ini2_layout.hpp"
+#include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
 
 namespace patchlore {
@@ -16,7 +17,7 @@ using test::PcgBuilder;
 void AddPcg(Registry& registry, const test::Bytes& image, const std::string& name = "TEST.PCG") {
   ByteBuffer buffer(static_cast<std::int64_t>(image.size()));
   std::copy(image.begin(), image.end(), buffer.bytes().begin());
-  registry.add(std::move(buffer), "/tmp/" + name, "PCG KORG KRONOS");
+  registry.add(std::move(buffer), "/tmp/" + name, test::FactsOfType("PCG KORG KRONOS"));
 }
 
 constexpr int kSize = 40;  // bytes per patch of the small banks
@@ -60,7 +61,7 @@ class BankManagerTest : public ::testing::Test {
 
 TEST_F(BankManagerTest, ListsOnlyPcgsAndDescribesBanksAndPatches) {
   AddPcg(registry, PcgBuilder().programBank(0x8000, 2, kSize).combiBank(0x20000, 1, kSize).build(), "A.PCG");
-  registry.add(ByteBuffer(4), "/tmp/B.SNG", "SNG KORG KRONOS");
+  registry.add(ByteBuffer(4), "/tmp/B.SNG", test::FactsOfType("SNG KORG KRONOS"));
   AddPcg(registry, PcgBuilder().programBank(0x123, 1, kSize, "MBK1").build(), "C.PCG");
   choose(0, 0, 1, 0);
   const auto& s = manager.state();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_core.hpp"
+#include "main_window/main_window_core.hpp"
 #include "common/services.hpp"
 
 namespace patchlore::test {
@@ -75,7 +75,8 @@ class RecordingReporter : public MainWindowReporter {
 struct MainWindowFixture {
   FakeDialogs dialogs;
   RecordingReporter reporter;
-  MainWindowCore window{dialogs, reporter};
+  Workspace workspace;
+  MainWindowCore window{workspace, dialogs, reporter};
   MainWindowFixture() { reporter.window = &window; }
 
   // Runs Open on the path as if it had been chosen in the dialog.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/loaded_image.hpp"
 #include "support/fake_midi_service.hpp"
 #include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -83,7 +84,7 @@ TEST(KeyValueInt, ReadsTheDigitsAfterTheKeyInAnyCase) {
 
 TEST(SysexSourceIndex, TakesTheSelectedSysexFileElseTheLastLoaded) {
   Registry registry;
-  const auto add = [&](const std::string& type) { registry.add(ByteBuffer(2), "F", type); };
+  const auto add = [&](const std::string& type) { registry.add(ByteBuffer(2), "F", test::FactsOfType(type)); };
   EXPECT_EQ(SysexSourceIndex(registry, {}), -1);
   add("SysEx  ; Count:1");
   add("PCG KORG KRONOS");

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "banks/ui/bank_manager_window.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/checksums.hpp"

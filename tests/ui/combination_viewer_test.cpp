@@ -11,7 +11,7 @@
 #include <QTableView>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "formats/model_layout.hpp"
 #include "support/combination_builder.hpp"
 #include "support/fakes.hpp"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "library/ui/library_window.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"

@@ -17,9 +17,9 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include "app/ui/about_box.hpp"
-#include "app/ui/chunk_listing_window.hpp"
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/about_box.hpp"
+#include "main_window/ui/chunk_listing_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"

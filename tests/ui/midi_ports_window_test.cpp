@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "support/fake_midi_service.hpp"
 #include "support/fakes.hpp"
 #include "support/sysex_builder.hpp"

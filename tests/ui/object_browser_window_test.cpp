@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "common/bytes.hpp"
 #include "formats/chunks.hpp"
 #include "support/fakes.hpp"

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QTableView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "library/ui/patch_comparison_window.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"

@@ -10,7 +10,7 @@
 #include <QTableView>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"

@@ -11,7 +11,7 @@
 #include <QTableView>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/sng_builder.hpp"
 #include "support/temp_dir.hpp"

@@ -7,9 +7,9 @@
 
 #include "ui/design_font.hpp"
 #include "ui/font_conversion.hpp"
-#include "app/ui/qt_dialogs.hpp"
+#include "main_window/ui/qt_dialogs.hpp"
 #include "ui/qt_text.hpp"
-#include "app/ui/window_arrangement.hpp"
+#include "main_window/ui/window_arrangement.hpp"
 
 class UiHelpersTest : public QObject {
   Q_OBJECT

@@ -8,7 +8,7 @@
 #include <QTableView>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "library/ui/used_by_window.hpp"
 #include "support/combination_builder.hpp"
 #include "support/fakes.hpp"

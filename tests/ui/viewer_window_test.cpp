@@ -21,7 +21,7 @@
 #include <QThread>
 #include <QTreeView>
 
-#include "app/ui/main_window.hpp"
+#include "main_window/ui/main_window.hpp"
 #include "common/bytes.hpp"
 #include "formats/program_layout.hpp"
 #include "support/fakes.hpp"

@@ -210,7 +210,7 @@ TEST_F(CombinationDisplay, ProgramNamesOfTheLinkedPcg) {
     for (int t = 0; t < 16; ++t)
       PutTimbre(r, m, t, {.programNumber = t % 2, .programBank = t < 8 ? 0x00 : 0x11});
   }).build();
-  const int plain = f.add("C.DAT", combis, "DAT KORG KRONOS");  // not a PCG: no self-link
+  const int plain = f.add("C.DAT", combis, "SNG KORG KRONOS");  // not a PCG: no self-link
   auto v = viewer(plain, {"TPName"});
   v->pressShow();
   EXPECT_EQ(v->state().linkMsg, "PCG missing ");

@@ -11,6 +11,7 @@
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "common/bytes.hpp"
+#include "support/loaded_image.hpp"
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -52,7 +53,7 @@ struct ViewerFixture {
   int add(const std::string& name, const Bytes& bytes, const std::string& type) {
     ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
     std::copy(bytes.begin(), bytes.end(), buffer.data());
-    return registry().add(std::move(buffer), dir.write(name, bytes), type);
+    return registry().add(std::move(buffer), dir.write(name, bytes), FactsOfType(type));
   }
 
   // The descriptor line of the bank at offset.

@@ -55,12 +55,9 @@ TEST_F(ViewerFrame, ColumnBoxesKeepTheirRules) {
 }
 
 TEST_F(ViewerFrame, ModelAndVersionConstants) {
-  EXPECT_EQ(ModelOfFileType("PCG KORG KRONOS"), "KRONOS");
-  EXPECT_EQ(ModelOfFileType("SNG KORG OASYS"), "OASYS");
-  EXPECT_EQ(ModelOfFileType("SYSEX messages:3"), "");
-  EXPECT_EQ(ModelConstantsFor("KRONOS"), kKronosConstants);
-  EXPECT_EQ(ModelConstantsFor("OASYS"), kOasysConstants);
-  EXPECT_EQ(ModelConstantsFor(""), ModelConstants{});
+  EXPECT_EQ(ModelConstantsFor(Model::Kronos), kKronosConstants);
+  EXPECT_EQ(ModelConstantsFor(Model::Oasys), kOasysConstants);
+  EXPECT_EQ(ModelConstantsFor(Model::None), ModelConstants{});
   EXPECT_EQ(VersionConstantsFor("0202"), kLongZoneConstants);  // the long zone records start here
   EXPECT_EQ(VersionConstantsFor("0200"), kShortZoneConstants);
   EXPECT_EQ(VersionConstantsFor(""), kShortZoneConstants);

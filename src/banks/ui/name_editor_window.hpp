@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "banks/name_editor.hpp"
 
 class QLabel;

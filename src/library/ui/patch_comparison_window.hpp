@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "library/patch_comparison.hpp"
 
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/catalogue.hpp"
+#include "workspace/catalogue.hpp"
 #include "viewer/object_browser.hpp"
 
 class QLabel;

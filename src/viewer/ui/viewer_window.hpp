@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ui/event_pump.hpp"
-#include "app/registry.hpp"
+#include "workspace/registry.hpp"
 #include "common/services.hpp"
 #include "viewer/viewer_core.hpp"
 

@@ -1,0 +1,44 @@
+// The Save Pcg command of the main window: the image of each selected loaded
+// file, changed or not, written to a file chosen in the save dialog.
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "main_window/main_window_core.hpp"
+#include "common/bytes.hpp"
+#include "common/cp1251.hpp"
+#include "common/file_io.hpp"
+
+namespace patchlore {
+
+void MainWindowCore::savePcg(std::vector<int> selectedRows) {
+  std::sort(selectedRows.begin(), selectedRows.end());
+  selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
+  std::optional<std::string> failure;
+  for (const int row : selectedRows) {
+    if (!registry().contains(row)) continue;
+    const auto chosen = dialogs_.saveFile(NameOf(registry().path(row)), "");
+    if (!chosen) continue;  // this row only
+    std::error_code ignored;
+    if (std::filesystem::exists(*chosen, ignored) &&
+        !dialogs_.askYesNo("File exist!!! Do you really want to rewrite <" + Utf8ToCp1251(NameOf(*chosen)) +
+                           "> ?"))
+      break;  // nor any later row
+    if (!saveImage(row, *chosen)) failure = state_.actionMsg;
+  }
+  // A later save that worked must not hide one that failed.
+  if (failure && state_.actionMsg != *failure) setActionMsg(*failure);
+}
+
+bool MainWindowCore::saveImage(int index, const std::string& path) {
+  // The row's Bytes is the size of the image read; the whole image is written,
+  // over a temporary file, so a failure leaves the old file as it was.
+  const Status written = workspace_.writeImage(index, path);
+  if (!written)
+    setActionMsg("ERROR: Save failed. " + Utf8ToCp1251(written.failure().text));
+  else
+    setActionMsg("Saved <" + Utf8ToCp1251(path) + ">");
+  return written.ok();
+}
+
+}  // namespace patchlore

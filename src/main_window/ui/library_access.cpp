@@ -1,0 +1,37 @@
+// The library from the main window: Options > Library... and opening a
+// patch found there.
+#include <filesystem>
+
+#include "main_window/ui/main_window.hpp"
+#include "library/library_browser.hpp"
+#include "library/ui/library_window.hpp"
+#include "viewer/ui/object_browser_window.hpp"
+
+// Made at the first command and kept; indexing runs inside it, so it is
+// hidden rather than destroyed when closed.
+void MainWindow::openLibrary() {
+  if (!library_) {
+    library_ = new LibraryWindow(patchlore::DefaultLibraryPath(), dialogs_, this);
+    connect(library_, &LibraryWindow::patchChosen, this, &MainWindow::openLibraryPatch);
+  }
+  library_->show();
+  library_->raise();
+}
+
+void MainWindow::openLibraryPatch(const QString& path, QChar kind, const QString& key) {
+  const std::string file = path.toStdString();
+  const patchlore::Registry& registry = core_.registry();
+  int index = -1;
+  std::error_code error;
+  for (int i = 0; i < registry.count() && index < 0; ++i)
+    if (std::filesystem::equivalent(registry.path(i), file, error)) index = i;
+  if (index < 0) {
+    const patchlore::Result<int> opened = core_.openFileAt(file);
+    if (!opened) return;  // ActionMsg says why
+    index = *opened;
+  }
+  const std::vector<patchlore::CatalogueRequest> requests = core_.catalogueRequestsFor({index});
+  if (requests.empty()) return;
+  ObjectBrowserWindow* window = openCatalogue(requests.front().index, requests.front().counter);
+  window->selectRow(patchlore::CatalogueRowOfPatch(window->catalogue(), registry, kind.toLatin1(), key.toStdString()));
+}
