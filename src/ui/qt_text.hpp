@@ -1,6 +1,6 @@
-// The one crossing of texts from the core to the screen. Core texts hold one
-// Windows-1251 byte per character; control bytes are shown as a middle dot,
-// because a NUL in a file header would otherwise end the line on screen.
+// The one crossing of texts between the core and the screen. Core texts hold
+// one Windows-1251 byte per character; control bytes are shown as a middle
+// dot, because a NUL in a file header would otherwise end the line on screen.
 #pragma once
 
 #include <QString>
@@ -15,3 +15,6 @@ inline QString toQString(const std::string& text) {
     if (static_cast<unsigned char>(c) < 0x20) c = kMiddleDot;
   return QString::fromStdString(patchlore::Cp1251ToUtf8(visible));
 }
+
+// What the user typed, as a core text.
+inline std::string FromQString(const QString& text) { return patchlore::Utf8ToCp1251(text.toStdString()); }

@@ -22,7 +22,6 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
   return label;
 }
 
-std::string FromQString(const QString& text) { return patchlore::Utf8ToCp1251(text.toStdString()); }
 
 }  // namespace
 

@@ -63,7 +63,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath, patchlore::Dialogs&
 }
 
 void LibraryWindow::search() {
-  browser_.search(patchlore::Utf8ToCp1251(searchText_->text().toStdString()), kindFilter_->currentIndex());
+  browser_.search(FromQString(searchText_->text()), kindFilter_->currentIndex());
   showResults();
 }
 

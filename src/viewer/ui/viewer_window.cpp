@@ -82,7 +82,6 @@ QScrollArea* Scrolled(QWidget* widget, QWidget* parent) {
   return area;
 }
 
-std::string FromQString(const QString& text) { return patchlore::Utf8ToCp1251(text.toStdString()); }
 
 QFont Bold(QFont font) {
   font.setBold(true);
