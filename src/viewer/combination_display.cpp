@@ -129,8 +129,8 @@ std::string_view ProgramName(const LinkedNames* names, const std::string& key) {
 }
 
 // Timbres have no names: T.Name cannot be chosen.
-void DisableTimbreNames(std::vector<CheckBox>& boxes) {
-  for (CheckBox& box : boxes)
+void DisableTimbreNames(std::vector<ColumnBox>& boxes) {
+  for (ColumnBox& box : boxes)
     if (box.name == "TName") {
       box.checked = false;
       box.enabled = false;

@@ -23,30 +23,66 @@ namespace {
 
 constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
 
-std::vector<CheckBox> InitialColumnBoxes() {
+std::vector<ColumnBox> InitialColumnBoxes() {
+  constexpr ColumnGroup kTrack = ColumnGroup::TrackParameter, kMixer = ColumnGroup::Mixer,
+                        kZones = ColumnGroup::Zones, kOsc = ColumnGroup::OscBasic,
+                        kProgram = ColumnGroup::ProgramBasic;
   return {
-      {"TChannel", "Channel", true, true, true},
-      {"TStatus", "Status", false, true, true},
-      {"TTranspose", "Transpose", false, true, true},
-      {"TName", "T.Name", true, true, true},
-      {"TPlay", "Play", false, true, true},
-      {"TMute", "Mute", false, true, true},
-      {"TPan", "Pan", false, true, true},
-      {"TVolume", "Vol", false, true, true},
-      {"TPType", "P.Type", false, true, true},
-      {"TPName", "P.Name", false, true, true},
-      {"TKeyboardZones", "Keyboard", false, true, true},
-      {"TVelocityZones", "Velocity", false, true, true},
-      {"PTranspose", "Transpose", true, true, true},
-      {"POctave", "Octave", false, false, true},
-      {"PMsWsDk", "Ms / Ws / Dkit", false, true, true},
-      {"POSCMode", "OSC Mode", true, true, true},
-      {"PVoiceMode", "Voice Mode", false, true, true},
-      {"PKeyZone", "Key Zone", false, true, true},
+      {{"TChannel", "Channel", true, true, true}, kTrack},
+      {{"TStatus", "Status", false, true, true}, kTrack},
+      {{"TTranspose", "Transpose", false, true, true}, kTrack},
+      {{"TName", "T.Name", true, true, true}, kTrack},
+      {{"TPlay", "Play", false, true, true}, kMixer},
+      {{"TMute", "Mute", false, true, true}, kMixer},
+      {{"TPan", "Pan", false, true, true}, kMixer},
+      {{"TVolume", "Vol", false, true, true}, kMixer},
+      {{"TPType", "P.Type", false, true, true}, kMixer},
+      {{"TPName", "P.Name", false, true, true}, kMixer},
+      {{"TKeyboardZones", "Keyboard", false, true, true}, kZones},
+      {{"TVelocityZones", "Velocity", false, true, true}, kZones},
+      {{"PTranspose", "Transpose", true, true, true}, kOsc},
+      {{"POctave", "Octave", false, false, true}, kOsc},
+      {{"PMsWsDk", "Ms / Ws / Dkit", false, true, true}, kOsc},
+      {{"POSCMode", "OSC Mode", true, true, true}, kProgram},
+      {{"PVoiceMode", "Voice Mode", false, true, true}, kProgram},
+      {{"PKeyZone", "Key Zone", false, true, true}, kProgram},
   };
 }
 
 }  // namespace
+
+const char* ColumnGroupName(ColumnGroup group) {
+  switch (group) {
+    case ColumnGroup::TrackParameter: return "groupTrackParameter";
+    case ColumnGroup::Mixer: return "GroupMixer";
+    case ColumnGroup::Zones: return "GroupZones";
+    case ColumnGroup::OscBasic: return "groupOSCBasic";
+    case ColumnGroup::ProgramBasic: return "groupProgramBasic";
+  }
+  return "";
+}
+
+bool ColumnGroups::shown(ColumnGroup group) const {
+  switch (group) {
+    case ColumnGroup::TrackParameter: return trackParameter;
+    case ColumnGroup::Mixer: return mixer;
+    case ColumnGroup::Zones: return zones;
+    case ColumnGroup::OscBasic: return oscBasic;
+    case ColumnGroup::ProgramBasic: return programBasic;
+  }
+  return false;
+}
+
+std::string ColumnGroups::caption(ColumnGroup group) const {
+  switch (group) {
+    case ColumnGroup::TrackParameter: return trackParameterCaption;
+    case ColumnGroup::Mixer: return "Prog / Mixer";
+    case ColumnGroup::Zones: return "Zones";
+    case ColumnGroup::OscBasic: return "OSC Basic";
+    case ColumnGroup::ProgramBasic: return "Program Basic";
+  }
+  return "";
+}
 
 std::string LocalTimeText() {
   const std::time_t now = std::time(nullptr);
@@ -292,20 +328,20 @@ void ViewerCore::setShowOffsets(bool checked) {
   tell(ViewerPart::Switches);
 }
 
-CheckBox* ViewerCore::columnBox(const std::string& name) {
+ColumnBox* ViewerCore::columnBox(const std::string& name) {
   for (auto& box : state_.columnBoxes)
     if (box.name == name) return &box;
   return nullptr;
 }
 
-const CheckBox* ViewerCore::columnBox(const std::string& name) const {
+const ColumnBox* ViewerCore::columnBox(const std::string& name) const {
   for (const auto& box : state_.columnBoxes)
     if (box.name == name) return &box;
   return nullptr;
 }
 
 bool ViewerCore::setColumnBox(const std::string& name, bool checked) {
-  CheckBox* box = columnBox(name);
+  ColumnBox* box = columnBox(name);
   if (!box) return false;
   if (box->enabled) box->checked = name == "TChannel" ? true : checked;
   tell(ViewerPart::ColumnBoxes);
@@ -313,7 +349,7 @@ bool ViewerCore::setColumnBox(const std::string& name, bool checked) {
 }
 
 bool ViewerCore::columnChecked(const std::string& name) const {
-  const CheckBox* box = columnBox(name);
+  const ColumnBox* box = columnBox(name);
   return box && box->checked;
 }
 

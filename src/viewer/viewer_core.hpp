@@ -9,8 +9,11 @@
 //   v3: Open takes a typed ViewerRequest (viewer_request.hpp) and Show reads
 //       the kind, file and offsets from it, never from the caption;
 //       setCaption and addOffsetLine are no longer public.
+//   v4: each column box names its group (ColumnBox, ColumnGroup), and
+//       ColumnGroups tells whether a group is shown and its caption.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -97,6 +100,21 @@ struct CheckBox {
   bool operator==(const CheckBox&) const = default;
 };
 
+// The five groups of column check boxes, in the order they stand.
+enum class ColumnGroup { TrackParameter, Mixer, Zones, OscBasic, ProgramBasic };
+inline constexpr std::array<ColumnGroup, 5> kColumnGroups = {
+    ColumnGroup::TrackParameter, ColumnGroup::Mixer, ColumnGroup::Zones, ColumnGroup::OscBasic,
+    ColumnGroup::ProgramBasic};
+
+// The component name of a group: "groupTrackParameter", "GroupMixer", ...
+const char* ColumnGroupName(ColumnGroup group);
+
+// A column check box and the group it stands in.
+struct ColumnBox : CheckBox {
+  ColumnGroup group = ColumnGroup::TrackParameter;
+  bool operator==(const ColumnBox&) const = default;
+};
+
 // Which of the five groups of column check boxes are shown.
 struct ColumnGroups {
   bool trackParameter = true;  // groupTrackParameter
@@ -108,6 +126,10 @@ struct ColumnGroups {
   // of a combination.
   std::string trackParameterCaption = "Track Parameter";
   bool operator==(const ColumnGroups&) const = default;
+
+  bool shown(ColumnGroup group) const;
+  // The caption the group shows: trackParameterCaption for groupTrackParameter.
+  std::string caption(ColumnGroup group) const;
 };
 
 // The settings area: whether it is shown, and which of its groups.
@@ -127,8 +149,9 @@ struct ViewerState {
   CheckBox checkOffset{"checkOffset", "checkOffset", false, true, false};
   // TChannel, TStatus, TTranspose, TName, TPlay, TMute, TPan, TVolume,
   // TPType, TPName, TKeyboardZones, TVelocityZones, PTranspose, POctave,
-  // PMsWsDk, POSCMode, PVoiceMode, PKeyZone, in this order.
-  std::vector<CheckBox> columnBoxes;
+  // PMsWsDk, POSCMode, PVoiceMode, PKeyZone, in this order: the order in
+  // which they stand in their groups.
+  std::vector<ColumnBox> columnBoxes;
   ColumnGroups columnGroups;
   bool columnsVisible = true;  // the "Columns for Show" group (the SysEx list hides it)
   bool columnsEnabled = true;  // disabled while a Show runs
@@ -251,8 +274,8 @@ class ViewerCore : private ShowFrame {
   bool pumpAndTestCancel() override;
   int linkedPcgIndex() const override;
   const std::string& separator() const override { return shared_.separator; }
-  CheckBox* columnBox(const std::string& name);
-  const CheckBox* columnBox(const std::string& name) const;
+  ColumnBox* columnBox(const std::string& name);
+  const ColumnBox* columnBox(const std::string& name) const;
   void tell(ViewerPart part) { reporter_.changed(part); }
 
   Registry& registry_;

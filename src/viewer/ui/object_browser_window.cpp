@@ -17,16 +17,12 @@
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
+#include "ui/widgets.hpp"
 
 namespace {
 
-constexpr int kPanel1Height = 46;
-constexpr int kPanel2Height = 41;
-
-QFont Bold(QFont font) {
-  font.setBold(true);
-  return font;
-}
+constexpr int kDescriptorPanelHeight = 46;
+constexpr int kCommandPanelHeight = 41;
 
 // The descriptor lines of the hidden OffsetBox, read from the catalogue when
 // asked for: a SysEx file of millions of messages holds no line texts.
@@ -72,63 +68,54 @@ void ObjectBrowserWindow::createPanels() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  auto* panel1 = new QWidget(this);
-  panel1->setObjectName("Panel1");
-  panel1->setFixedHeight(kPanel1Height);
-  offsetBox_ = new QListView(panel1);
-  offsetBox_->setObjectName("OffsetBox");
-  offsetBox_->setUniformItemSizes(true);
-  offsetBox_->setModel(new DescriptorLineModel(catalogue_, offsetBox_));
-  (new QVBoxLayout(panel1))->addWidget(offsetBox_);
-  panel1->hide();
-  layout->addWidget(panel1);
+  auto* descriptorPanel = Named(new QWidget(this), "Panel1");
+  descriptorPanel->setFixedHeight(kDescriptorPanelHeight);
+  descriptorLines_ = Named(new QListView(descriptorPanel), "OffsetBox");
+  descriptorLines_->setUniformItemSizes(true);
+  descriptorLines_->setModel(new DescriptorLineModel(catalogue_, descriptorLines_));
+  (new QVBoxLayout(descriptorPanel))->addWidget(descriptorLines_);
+  descriptorPanel->hide();
+  layout->addWidget(descriptorPanel);
 
-  auto* panel2 = new QWidget(this);
-  panel2->setObjectName("Panel2");
-  panel2->setFixedHeight(kPanel2Height);
-  auto* row = new QHBoxLayout(panel2);
-  viewSelected_ = new QPushButton("View", panel2);
-  viewSelected_->setObjectName("ViewSelected");
-  viewSelected_->setFont(Bold(viewSelected_->font()));
-  viewSelected_->setFocusPolicy(Qt::StrongFocus);  // reachable by Tab; Space presses it
-  connect(viewSelected_, &QPushButton::clicked, this, &ObjectBrowserWindow::viewSelected);
-  auto* label1 = new QLabel("Select Objects then Click. ", panel2);
-  label1->setObjectName("Label1");
-  row->addWidget(viewSelected_);
-  row->addWidget(label1);
+  auto* commandPanel = Named(new QWidget(this), "Panel2");
+  commandPanel->setFixedHeight(kCommandPanelHeight);
+  auto* row = new QHBoxLayout(commandPanel);
+  viewButton_ = BoldButton("ViewSelected", "View", commandPanel);
+  viewButton_->setFocusPolicy(Qt::StrongFocus);  // reachable by Tab; Space presses it
+  connect(viewButton_, &QPushButton::clicked, this, &ObjectBrowserWindow::viewSelected);
+  row->addWidget(viewButton_);
+  row->addWidget(PlainLabel("Label1", "Select Objects then Click. ", commandPanel));
   row->addStretch();
-  layout->addWidget(panel2);
+  layout->addWidget(commandPanel);
 
-  msg_ = new QLabel(toQString(catalogue_.msg), this);
-  msg_->setObjectName("Msg");
-  msg_->setTextFormat(Qt::PlainText);
+  msg_ = PlainLabel("Msg", toQString(catalogue_.msg), this);
   layout->addWidget(msg_);
 }
 
 void ObjectBrowserWindow::createList() {
   model_ = new TableModel(this);
   model_->show(static_cast<const patchlore::RowSource*>(&catalogue_));
-  listView1_ = NewReportList(this, model_);
-  QHeaderView* header = listView1_->horizontalHeader();
-  new ColumnFit(listView1_, header, model_);
+  table_ = NewReportList(this, model_);
+  QHeaderView* header = table_->horizontalHeader();
+  new ColumnFit(table_, header, model_);
   connect(header, &QHeaderView::sectionClicked, this, &ObjectBrowserWindow::selectAllRows);
-  connect(listView1_, &QAbstractItemView::doubleClicked, this, &ObjectBrowserWindow::viewDoubleClicked);
-  listView1_->installEventFilter(this);
-  layout()->addWidget(listView1_);
+  connect(table_, &QAbstractItemView::doubleClicked, this, &ObjectBrowserWindow::viewSelected);
+  table_->installEventFilter(this);
+  layout()->addWidget(table_);
   // Tab goes from the list to "View" and back.
-  setTabOrder(listView1_, viewSelected_);
+  setTabOrder(table_, viewButton_);
 }
 
 void ObjectBrowserWindow::showAddedRows(const std::string* msg) {
   model_->refresh();
-  static_cast<DescriptorLineModel*>(offsetBox_->model())->grow();
+  static_cast<DescriptorLineModel*>(descriptorLines_->model())->grow();
   if (msg) msg_->setText(toQString(*msg));
 }
 
 // Enter (or Return) in the list opens the viewers of the selected rows, as a
 // double-click does.
 bool ObjectBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == listView1_ && event->type() == QEvent::KeyPress) {
+  if (watched == table_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       viewSelected();
@@ -148,22 +135,20 @@ void ObjectBrowserWindow::placeOnPrimaryScreen() {
 
 std::vector<int> ObjectBrowserWindow::selectedRows() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : listView1_->selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
-
-void ObjectBrowserWindow::viewDoubleClicked() { viewSelected(); }
 
 void ObjectBrowserWindow::viewSelected() {
   std::vector<patchlore::ViewerRequest> requests = patchlore::ViewerRequestsFor(catalogue_, selectedRows());
   if (!requests.empty()) emit viewersRequested(std::move(requests));
 }
 
-void ObjectBrowserWindow::selectAllRows() { listView1_->selectAll(); }
+void ObjectBrowserWindow::selectAllRows() { table_->selectAll(); }
 
 void ObjectBrowserWindow::selectRow(int row) {
   if (row < 0 || row >= model_->rowCount()) return;
-  listView1_->selectRow(row);
-  listView1_->scrollTo(model_->index(row, 0));
+  table_->selectRow(row);
+  table_->scrollTo(model_->index(row, 0));
 }

@@ -29,7 +29,7 @@ class ObjectBrowserWindow : public QWidget {
   // The rows selected in ListView1, in browser order.
   std::vector<int> selectedRows() const;
 
-  void viewDoubleClicked();
+  // "View", a double-click, Enter: the viewers of the selected rows.
   void viewSelected();
   void selectAllRows();
   // Selects only this row and shows it; nothing for a row that is not there.
@@ -52,8 +52,8 @@ class ObjectBrowserWindow : public QWidget {
 
   patchlore::Catalogue catalogue_;
   TableModel* model_ = nullptr;
-  QListView* offsetBox_ = nullptr;
-  QPushButton* viewSelected_ = nullptr;
+  QListView* descriptorLines_ = nullptr;  // OffsetBox
+  QPushButton* viewButton_ = nullptr;     // ViewSelected
   QLabel* msg_ = nullptr;
-  QTableView* listView1_ = nullptr;
+  QTableView* table_ = nullptr;           // ListView1
 };

@@ -2,33 +2,31 @@
 // browser, shown as a table with its switches, column check boxes, settings
 // area (filters, export separator) and link to a PCG. All behaviour and texts
 // live in ViewerCore; this window forwards its events there and copies the
-// parts of the state the core reports as changed onto the widgets.
+// parts of the state the core reports as changed onto the widgets. The
+// settings area and the column check boxes are panels of their own; the
+// window holds the frame around them: menus, top controls, link controls,
+// messages and the table.
 #pragma once
 
 #include <QWidget>
-#include <map>
 #include <set>
-#include <string>
 
-#include "ui/event_pump.hpp"
-#include "workspace/registry.hpp"
 #include "common/services.hpp"
+#include "ui/event_pump.hpp"
 #include "viewer/viewer_core.hpp"
+#include "workspace/registry.hpp"
 
-class QAction;
+class ColumnBoxesPanel;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
-class QSpinBox;
 class QStackedLayout;
 class QTableView;
 class TableModel;
+class ViewerSettingsPanel;
 
 class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   Q_OBJECT
@@ -73,16 +71,12 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void fitSettingsHeight();
   void createMenu();
   void createBody();
-  QWidget* createSwitches();
-  QWidget* createSettings();
-  QGroupBox* createExel();
-  QGroupBox* createBankProgFilter();
-  QGroupBox* createProgNameFilter();
-  QWidget* createColumns();
-  void createList(QWidget* parent);
+  QWidget* createTopControls();
+  void createHiddenLists(QWidget* parent);
+  QWidget* createColumnsFrame();
+  QTableView* createTable(QWidget* parent);
   void requestNameEdit();
   void requestUsedBy();
 
@@ -90,18 +84,12 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   // processed and when the Show ends, not at every change.
   bool deferred(patchlore::ViewerPart part) const;
   void flush();
-  void showCaption();
+  void showPart(patchlore::ViewerPart part);
   void showSwitches();
-  void showColumnBoxes();
-  void showGroups();
   void showCommands();
   void showLinkBox();
-  void showCoreTable();
-  void showFilters();
-  void showSettings();
-  void showSeparator();
   void showHiddenLists();
-  void afterFilterClick();
+  void fitSettingsHeight();
 
   patchlore::Dialogs& dialogs_;
   patchlore::ViewerCore core_;
@@ -109,48 +97,28 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   bool showRunning_ = false;  // as last seen, so the start of a Show is noticed
   std::set<patchlore::ViewerPart> dirty_;
 
-  QAction* saveAs1_ = nullptr;
-  QPushButton* show_ = nullptr;
-  QCheckBox* sw1_ = nullptr;
-  QCheckBox* sw2_ = nullptr;
-  QCheckBox* sw3_ = nullptr;
-  QCheckBox* checkOffset_ = nullptr;
-  QLabel* linkMsg_ = nullptr;
-  QListWidget* offsetBox_ = nullptr;
-  QListWidget* offsetLines_ = nullptr;
-  QListWidget* pcg_ = nullptr;
-  QListWidget* sngByProg_ = nullptr;
-
   QScrollArea* body_ = nullptr;
-  QScrollArea* settingsArea_ = nullptr;
-  QGroupBox* groupSetting_ = nullptr;
-  QGroupBox* groupExel_ = nullptr;
-  QGroupBox* groupBankProgFilter_ = nullptr;
-  QGroupBox* groupProgNameFilter_ = nullptr;
-  QSpinBox* editSeparator_ = nullptr;
-  QLabel* asciiChar_ = nullptr;
-  QLabel* asciiCode_ = nullptr;
-  QListWidget* boxExist_ = nullptr;
-  QListWidget* boxSelect_ = nullptr;
-  QLabel* countExist_ = nullptr;
-  QLabel* countSelect_ = nullptr;
-  QRadioButton* disProg_ = nullptr;
-  QRadioButton* enaProg_ = nullptr;
-  QPlainTextEdit* memoSubstr_ = nullptr;
-  QLabel* countSubstr_ = nullptr;
-  QLineEdit* chainStr_ = nullptr;
-  QRadioButton* disName_ = nullptr;
-  QRadioButton* enaName_ = nullptr;
+  QPushButton* showButton_ = nullptr;
+  QCheckBox* byObject_ = nullptr;     // SW1
+  QCheckBox* bankOnce_ = nullptr;     // SW2
+  QCheckBox* prefixes_ = nullptr;     // SW3
+  QCheckBox* showOffsets_ = nullptr;  // checkOffset
+  QLabel* linkMsg_ = nullptr;
+  // Hidden lists of the core's working state.
+  QListWidget* descriptorLines_ = nullptr;  // offsetBox
+  QListWidget* offsetLines_ = nullptr;
+  QListWidget* linkedPcgNames_ = nullptr;   // Pcg
+  QListWidget* songsByProgram_ = nullptr;   // SngByProg
 
+  ViewerSettingsPanel* settings_ = nullptr;
   QLabel* msg_ = nullptr;
-  QGroupBox* columns_ = nullptr;
-  QStackedLayout* columnsPages_ = nullptr;
-  std::map<std::string, QGroupBox*> columnGroups_;
-  std::map<std::string, QCheckBox*> columnBoxes_;
-  QListWidget* linkBox_ = nullptr;
-  QTableView* listView1_ = nullptr;
+  QGroupBox* columnsFrame_ = nullptr;
+  QStackedLayout* columnsPages_ = nullptr;  // the column boxes, or the PCGs to link
+  ColumnBoxesPanel* columnBoxes_ = nullptr;
+  QListWidget* linkCandidates_ = nullptr;   // LinkBox
+  QTableView* table_ = nullptr;             // ListView1
+  TableModel* tableModel_ = nullptr;
   QAction* editName_ = nullptr;  // "Edit name...": programs and combinations only
   QAction* usedBy_ = nullptr;    // "Used by...": programs only
-  TableModel* model_ = nullptr;
   QLabel* info_ = nullptr;
 };
