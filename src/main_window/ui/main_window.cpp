@@ -46,8 +46,6 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   connect(files_, &LoadedFilesList::cataloguesRequested, this, &MainWindow::openSelectedCatalogues);
 }
 
-MainWindow::~MainWindow() = default;
-
 void MainWindow::createCentralArea() {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);

@@ -25,7 +25,6 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
 
  public:
   explicit MainWindow(patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
-  ~MainWindow() override;
 
   patchlore::MainWindowCore& core() { return core_; }
   // What every viewer window shares (busy and cancel flags, record size,
