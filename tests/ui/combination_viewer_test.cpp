@@ -41,19 +41,9 @@ class CombinationViewerTest : public QObject {
                               patchlore::test::PutTimbre(r, patchlore::kKronosConstants, t, {.pan = 1 + t});
                           })
                           .build();
-    dialogs.openAnswers.push_back(dir.write("C.PCG", pcg));
-    form.findChild<QAction*>("FileOpen1")->trigger();
+    OpenFile(form, dialogs, dir.write("C.PCG", pcg));
     form.show();
-
-    auto* files = Child<QTreeView>(&form, "OpenList");
-    SelectTableRows(files, {0});
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
-    QCOMPARE(TopLevel<ObjectBrowserWindow>().size(), 1);
-    ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().front();
-    SelectTableRows(Child<QTableView>(browser, "ListView1"), {1});
-    Child<QPushButton>(browser, "ViewSelected")->click();
-    QCOMPARE(TopLevel<ViewerWindow>().size(), 1);
-    ViewerWindow* viewer = TopLevel<ViewerWindow>().front();
+    ViewerWindow* viewer = ViewerOfRows(form, 0, {1});
 
     auto* list = Child<QTableView>(viewer, "ListView1");
     QCOMPARE(TableHeaders(list), (QStringList{"Combi Bank", "Index", "C.Name", "Timbre", "Channel", "Prog"}));

@@ -35,18 +35,8 @@ class NameEditorWindowTest : public QObject {
                             std::fill(record.begin() + 24, record.end(), 0);  // no zone rows
                           })
                           .build();
-    dialogs.openAnswers.push_back(dir.write("A.PCG", pcg));
-    form.findChild<QAction*>("FileOpen1")->trigger();
-
-    auto* files = form.findChild<QTreeView*>("OpenList");
-    SelectTableRows(files, {0});
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
-    ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().value(0);
-    QVERIFY(browser);
-    SelectTableRows(Child<QTableView>(browser, "ListView1"), {0});
-    Child<QPushButton>(browser, "ViewSelected")->click();
-    ViewerWindow* viewer = TopLevel<ViewerWindow>().value(0);
-    QVERIFY(viewer);
+    OpenFile(form, dialogs, dir.write("A.PCG", pcg));
+    ViewerWindow* viewer = ViewerOfRows(form, 0, {0});
 
     auto* list = Child<QTableView>(viewer, "ListView1");
     auto* editName = Child<QAction>(viewer, "EditName1");

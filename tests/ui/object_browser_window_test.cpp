@@ -63,26 +63,9 @@ class ObjectBrowserWindowTest : public QObject {
                                      .build();
 
   void open(const std::string& name, const patchlore::test::Bytes& bytes) {
-    dialogs_.openAnswers.push_back(dir_->write(name, bytes));
-    form_->findChild<QAction*>("FileOpen1")->trigger();
+    OpenFile(*form_, dialogs_, dir_->write(name, bytes));
   }
-
-  // Double-clicks the list of loaded files with only the given row selected.
-  ObjectBrowserWindow* openCatalogueOfRow(int row) {
-    auto* list = form_->findChild<QTreeView*>("OpenList");
-    SelectTableRows(list, {row});
-    const int before = static_cast<int>(Browsers().size());
-    QWidget* viewport = list->viewport();
-    const QPoint onRow = RowCenter(list, row);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, onRow, viewport->mapToGlobal(onRow),
-                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &doubleClick);
-    const QList<ObjectBrowserWindow*> browsers = Browsers();
-    if (browsers.size() != before + 1) qFatal("no catalogue window opened");
-    for (ObjectBrowserWindow* browser : browsers)
-      if (browser->catalogue().counter == before) return browser;
-    return nullptr;
-  }
+  ObjectBrowserWindow* openCatalogueOfRow(int row) { return OpenCatalogueOfRow(*form_, row); }
 
   template <typename T>
   static T* child(QWidget* window, const char* name) { return Child<T>(window, name); }

@@ -30,20 +30,10 @@ class SetListViewerTest : public QObject {
     FakeDialogs dialogs;
     TempDir dir;
     MainWindow form(dialogs);
-    dialogs.openAnswers.push_back(dir.write("SET.PCG", PcgBuilder().setLists(1, 40).build()));
-    form.findChild<QAction*>("FileOpen1")->trigger();
+    OpenFile(form, dialogs, dir.write("SET.PCG", PcgBuilder().setLists(1, 40).build()));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-    auto* files = form.findChild<QTreeView*>("OpenList");
-    SelectTableRows(files, {0});
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
-    QCOMPARE(TopLevel<ObjectBrowserWindow>().size(), 1);
-    ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().front();
-    SelectTableRows(Child<QTableView>(browser, "ListView1"), {0});
-    Child<QPushButton>(browser, "ViewSelected")->click();
-    QCOMPARE(TopLevel<ViewerWindow>().size(), 1);
-    ViewerWindow* viewer = TopLevel<ViewerWindow>().front();
+    ViewerWindow* viewer = ViewerOfRows(form, 0, {0});
 
     QVERIFY(viewer->isVisible());
     QVERIFY(!Child<QGroupBox>(viewer, "Columns")->isVisible());

@@ -30,18 +30,7 @@ class SongViewerTest : public QObject {
   TempDir dir_;
 
   // The viewer of every song of the file, opened from its catalogue.
-  static ViewerWindow* viewAllSongs(MainWindow& form) {
-    auto* files = form.findChild<QTreeView*>("OpenList");
-    SelectTableRows(files, {0});
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
-    const QList<ObjectBrowserWindow*> browsers = TopLevel<ObjectBrowserWindow>();
-    if (browsers.size() != 1) qFatal("not one catalogue window");
-    SelectTableRows(Child<QTableView>(browsers.front(), "ListView1"), {0, 1});
-    Child<QPushButton>(browsers.front(), "ViewSelected")->click();
-    const QList<ViewerWindow*> viewers = TopLevel<ViewerWindow>();
-    if (viewers.size() != 1) qFatal("not one viewer");
-    return viewers.front();
-  }
+  static ViewerWindow* viewAllSongs(MainWindow& form) { return ViewerOfRows(form, 0, {0, 1}); }
 
  private slots:
   void songsAreListedBySongAndThenByProgram() {
@@ -50,8 +39,7 @@ class SongViewerTest : public QObject {
     piano.bank = 6;  // GM
     const auto sng = patchlore::test::SngBuilder().song("Verse", 1).track(piano).song("Chorus", 2).track(piano).build();
     MainWindow form(dialogs_);
-    dialogs_.openAnswers.push_back(dir_.write("S.SNG", sng));
-    form.findChild<QAction*>("FileOpen1")->trigger();
+    OpenFile(form, dialogs_, dir_.write("S.SNG", sng));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ViewerWindow* viewer = viewAllSongs(form);

@@ -38,18 +38,8 @@ class UsedByWindowTest : public QObject {
                                                          {.programNumber = 1, .programBank = 0x11});
                           })
                           .build();
-    dialogs.openAnswers.push_back(dir.write("A.PCG", pcg));
-    form.findChild<QAction*>("FileOpen1")->trigger();
-
-    auto* files = Child<QTreeView>(&form, "OpenList");
-    SelectTableRows(files, {0});
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, RowCenter(files, 0));
-    ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().value(0);
-    QVERIFY(browser);
-    SelectTableRows(Child<QTableView>(browser, "ListView1"), {0});
-    Child<QPushButton>(browser, "ViewSelected")->click();
-    ViewerWindow* viewer = TopLevel<ViewerWindow>().value(0);
-    QVERIFY(viewer);
+    OpenFile(form, dialogs, dir.write("A.PCG", pcg));
+    ViewerWindow* viewer = ViewerOfRows(form, 0, {0});
 
     auto* list = Child<QTableView>(viewer, "ListView1");
     auto* usedBy = Child<QAction>(viewer, "UsedBy1");

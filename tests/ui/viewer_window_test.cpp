@@ -141,39 +141,9 @@ class ViewerWindowTest : public QObject {
                      .programBank(0x00020001, 2, patchlore::test::kProgramSize)
                      .build();
 
-  void open(const std::string& name, const Bytes& bytes) {
-    dialogs_.openAnswers.push_back(dir_->write(name, bytes));
-    form_->findChild<QAction*>("FileOpen1")->trigger();
-  }
-
-  // Double-clicks the list of loaded files with only the given row selected.
-  ObjectBrowserWindow* catalogueOfRow(int row) {
-    auto* list = form_->findChild<QTreeView*>("OpenList");
-    SelectTableRows(list, {row});
-    const QList<ObjectBrowserWindow*> before = TopLevel<ObjectBrowserWindow>();
-    const QPoint onRow = RowCenter(list, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onRow);
-    for (ObjectBrowserWindow* browser : TopLevel<ObjectBrowserWindow>())
-      if (!before.contains(browser)) return browser;
-    qFatal("no catalogue window opened");
-  }
-
-  // Selects the catalogue rows and presses "View"; the viewers it opened.
-  static QList<ViewerWindow*> view(ObjectBrowserWindow* browser, std::initializer_list<int> rows) {
-    SelectTableRows(Child<QTableView>(browser, "ListView1"), rows);
-    const QList<ViewerWindow*> before = TopLevel<ViewerWindow>();
-    Child<QPushButton>(browser, "ViewSelected")->click();
-    QList<ViewerWindow*> opened;
-    for (ViewerWindow* viewer : TopLevel<ViewerWindow>())
-      if (!before.contains(viewer)) opened << viewer;
-    return opened;
-  }
-
-  ViewerWindow* kronosPrograms() {
-    const QList<ViewerWindow*> viewers = view(catalogueOfRow(0), {0, 1});
-    if (viewers.size() != 1) qFatal("not one viewer");
-    return viewers.front();
-  }
+  void open(const std::string& name, const Bytes& bytes) { OpenFile(*form_, dialogs_, dir_->write(name, bytes)); }
+  ObjectBrowserWindow* catalogueOfRow(int row) { return OpenCatalogueOfRow(*form_, row); }
+  ViewerWindow* kronosPrograms() { return ViewerOfRows(*form_, 0, {0, 1}); }
 
   std::int64_t bankOffset(ObjectBrowserWindow* browser, int row) const {
     return patchlore::HexValue(browser->catalogue().offsetBox[static_cast<std::size_t>(row)], 8);
@@ -199,7 +169,7 @@ class ViewerWindowTest : public QObject {
   void kronosProgramBanksAreListed() {
     ObjectBrowserWindow* browser = catalogueOfRow(0);
     const std::int64_t bankA = bankOffset(browser, 0), bankB = bankOffset(browser, 1);
-    const QList<ViewerWindow*> viewers = view(browser, {0, 1});
+    const QList<ViewerWindow*> viewers = ViewRows(browser, {0, 1});
     QCOMPARE(viewers.size(), 1);
     ViewerWindow* viewer = viewers.front();
 
@@ -325,7 +295,7 @@ class ViewerWindowTest : public QObject {
   void oasysProgramsLinkTheirOwnPcg() {
     kronosPrograms();  // links KRONOS.PCG first
     ObjectBrowserWindow* browser = catalogueOfRow(1);
-    const QList<ViewerWindow*> viewers = view(browser, {0});
+    const QList<ViewerWindow*> viewers = ViewRows(browser, {0});
     QCOMPARE(viewers.size(), 1);
     ViewerWindow* viewer = viewers.front();
     QCOMPARE(viewer->windowTitle(), QString("Prog 1:PCG KORG OASYS (bytes:%1) \\OASYS.PCG").arg(oasys_.size()));
@@ -347,7 +317,7 @@ class ViewerWindowTest : public QObject {
   }
 
   void twoKindsOpenTwoViewers() {
-    const QList<ViewerWindow*> viewers = view(catalogueOfRow(0), {2, 0});
+    const QList<ViewerWindow*> viewers = ViewRows(catalogueOfRow(0), {2, 0});
     QCOMPARE(viewers.size(), 2);
     QStringList titles;
     for (ViewerWindow* viewer : viewers) titles << viewer->windowTitle().section(' ', 0, 0);
@@ -358,7 +328,7 @@ class ViewerWindowTest : public QObject {
   void closingIsRefusedWhileAShowRunsAndCancelStopsIt() {
     const Bytes big = Programs(patchlore::test::kKronos, kTransposeKronos).programBank(0, 128).build();
     open("BIG.PCG", big);
-    ViewerWindow* viewer = view(catalogueOfRow(2), {0}).front();
+    ViewerWindow* viewer = ViewRows(catalogueOfRow(2), {0}).front();
     QCOMPARE(RowCount(viewer), 128);
     QPointer<ViewerWindow> alive(viewer);
 

@@ -9,37 +9,26 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-}  // namespace
+#include "ui/widgets.hpp"
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle("About");
 
-  auto* icon = NamedLabel("ProgramIcon", QString(), this);
+  auto* icon = Named(new QLabel(this), "ProgramIcon");
   icon->setPixmap(ApplicationIcon().pixmap(48, 48));
 
-  auto* product = NamedLabel("ProductName", "Patchlore", this);
-  QFont bold = product->font();
-  bold.setBold(true);
-  product->setFont(bold);
+  QLabel* product = PlainLabel("ProductName", "Patchlore", this);
+  product->setFont(Bold(product->font()));
 
   auto* text = new QVBoxLayout;
   text->addWidget(product);
-  text->addWidget(NamedLabel("Version", "Version 0.1.0, December 2026", this));
-  text->addWidget(NamedLabel("Copyright", "Contact: the Patchlore developers", this));
-  text->addWidget(NamedLabel("Comments", "For the Korg KRONOS and Korg OASYS", this));
+  text->addWidget(PlainLabel("Version", "Version 0.1.0, December 2026", this));
+  text->addWidget(PlainLabel("Copyright", "Contact: the Patchlore developers", this));
+  text->addWidget(PlainLabel("Comments", "For the Korg KRONOS and Korg OASYS", this));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setObjectName("OKButton");
+  QPushButton* ok = Named(buttons->button(QDialogButtonBox::Ok), "OKButton");
   ok->setText("OK");
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,22 +5,22 @@
 #include <QVBoxLayout>
 
 #include "ui/qt_text.hpp"
+#include "ui/widgets.hpp"
 
 ChunkListingWindow::ChunkListingWindow(const patchlore::ChunkListingContent& content)
-    : QWidget(nullptr), memo_(new QPlainTextEdit(this)) {
+    : QWidget(nullptr), listing_(Named(new QPlainTextEdit(this), "Memo1")) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(toQString(content.caption));
   resize(512, 128);
 
-  memo_->setObjectName("Memo1");
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo_->setReadOnly(true);
+  listing_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  listing_->setReadOnly(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(memo_);
+  layout->addWidget(listing_);
 
   QStringList lines;
   lines.reserve(static_cast<qsizetype>(content.lines.size()));
   for (const auto& line : content.lines) lines << toQString(line);
-  memo_->setPlainText(lines.join('\n'));
+  listing_->setPlainText(lines.join('\n'));
 }

@@ -14,5 +14,5 @@ class ChunkListingWindow : public QWidget {
   explicit ChunkListingWindow(const patchlore::ChunkListingContent& content);
 
  private:
-  QPlainTextEdit* memo_;
+  QPlainTextEdit* listing_;
 };

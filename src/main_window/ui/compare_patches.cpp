@@ -1,40 +1,28 @@
-// The Compare Patches command, the viewers its rows open, and the table a
-// viewer's "Used by..." opens.
-#include <QAction>
-
-#include "main_window/ui/main_window.hpp"
+// The Compare Patches command and the viewers its rows open.
 #include "library/ui/patch_comparison_window.hpp"
-#include "library/ui/used_by_window.hpp"
-#include "library/used_by_list.hpp"
+#include "main_window/ui/window_director.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/viewer_window.hpp"
 
 // Two files are chosen and loaded as Open loads them, A then B; when either
 // is not loaded the command ends there, its reason in ActionMsg.
-void MainWindow::comparePatches() {
+void WindowDirector::comparePatches() {
   const patchlore::Result<int> a = core_.openFile();
   if (!a) return;
   const patchlore::Result<int> b = core_.openFile();
   if (!b) return;
   auto* window = new PatchComparisonWindow(core_.registry(), *a, *b);
-  connect(window, &PatchComparisonWindow::patchViewRequested, this, &MainWindow::openPatchViewer);
-  adoptChildWindow(window);
-  window->show();
+  connect(window, &PatchComparisonWindow::patchViewRequested, this, &WindowDirector::openPatchViewer);
+  adoptAndShow(window);
 }
 
 // The viewer of the catalogue row that lists the patch, with the patch's
 // first row current.
-void MainWindow::openPatchViewer(int fileIndex, qint64 catalogueObject, qint64 offset) {
+void WindowDirector::openPatchViewer(int fileIndex, qint64 catalogueObject, qint64 offset) {
   const patchlore::Catalogue catalogue = core_.buildCatalogue(fileIndex, 0);
   const auto row = catalogue.rowOfObject(catalogueObject);
   if (!row) return;
   const auto requests = patchlore::ViewerRequestsFor(catalogue, {static_cast<int>(*row)});
   for (const QPointer<ViewerWindow>& viewer : openViewers(requests))
     if (viewer) viewer->selectPatchAt(offset);
-}
-
-void MainWindow::openUsedBy(int fileIndex, qint64 bankOffset, int patch) {
-  auto* window = new UsedByWindow(patchlore::ListUsesOf(core_.registry(), fileIndex, bankOffset, patch));
-  adoptChildWindow(window);
-  window->show();
 }

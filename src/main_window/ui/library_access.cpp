@@ -2,23 +2,23 @@
 // patch found there.
 #include <filesystem>
 
-#include "main_window/ui/main_window.hpp"
 #include "library/library_browser.hpp"
 #include "library/ui/library_window.hpp"
+#include "main_window/ui/window_director.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 
 // Made at the first command and kept; indexing runs inside it, so it is
 // hidden rather than destroyed when closed.
-void MainWindow::openLibrary() {
+void WindowDirector::openLibrary() {
   if (!library_) {
-    library_ = new LibraryWindow(patchlore::DefaultLibraryPath(), dialogs_, this);
-    connect(library_, &LibraryWindow::patchChosen, this, &MainWindow::openLibraryPatch);
+    library_ = new LibraryWindow(patchlore::DefaultLibraryPath(), dialogs_, &mainWindow_);
+    connect(library_, &LibraryWindow::patchChosen, this, &WindowDirector::openLibraryPatch);
   }
   library_->show();
   library_->raise();
 }
 
-void MainWindow::openLibraryPatch(const QString& path, QChar kind, const QString& key) {
+void WindowDirector::openLibraryPatch(const QString& path, QChar kind, const QString& key) {
   const std::string file = path.toStdString();
   const patchlore::Registry& registry = core_.registry();
   int index = -1;
