@@ -48,7 +48,7 @@ int RunSend(MidiPortsCore& core, const MidiCommandOptions& options, const Output
     output.err << "patchlore-cli: there is no output " << port << "\n";
     return 2;
   }
-  const bool opened = core.listMidiOutClick(port + 1);
+  const bool opened = core.openOutputLine(port + 1);
   output.line("Info_Out: " + core.state().infoOut);
   output.line("Info: " + core.state().info);
   if (!opened) return 1;
@@ -56,7 +56,7 @@ int RunSend(MidiPortsCore& core, const MidiCommandOptions& options, const Output
     if (k > first) std::this_thread::sleep_for(std::chrono::milliseconds(options.delayMs));
     core.listSysexClick(k);
     output.line("SendLabel: " + core.state().sendLabel);
-    const bool sent = core.sendSysexClick();
+    const bool sent = core.sendSelected();
     output.line("SendLabel: " + core.state().sendLabel);
     if (!sent) return 1;
   }
@@ -108,7 +108,7 @@ void AddMidiCommands(CLI::App& app, MidiCommandOptions& options) {
 int RunMidiCommand(const MidiCommandOptions& options, const Output& output) {
   RtMidiService service;
   MidiPortsCore core(service);
-  core.formCreate();
+  core.readDevices();
   if (*options.ports) return RunPorts(core, output);
   if (*options.send) return RunSend(core, options, output);
   return RunReceive(core, options, output);

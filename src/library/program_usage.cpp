@@ -127,13 +127,4 @@ Result<std::vector<ProgramUse>> ProgramUsage(const Registry& registry, int pcg, 
   return uses;
 }
 
-Table UsageTable(const std::vector<ProgramUse>& uses) {
-  Table table;
-  table.columns = {{"Used by", 60}, {"Key", 60}, {"Part", 50}, {"Name", 150}};
-  table.rows.reserve(uses.size());
-  for (const ProgramUse& use : uses)
-    table.rows.push_back({std::string(UseKindText(use.kind)), {use.key, use.part, use.name}});
-  return table;
-}
-
 }  // namespace patchlore

@@ -19,7 +19,6 @@
 #include "workspace/registry.hpp"
 #include "common/bytes.hpp"
 #include "common/result.hpp"
-#include "common/table.hpp"
 #include "formats/model_layout.hpp"
 
 namespace patchlore {
@@ -56,8 +55,5 @@ Result<std::vector<ProgramUse>> SongsUsing(Image sng, const ModelConstants& mode
 // kind, or an SNG that cannot be listed, is the failure.
 Result<std::vector<ProgramUse>> ProgramUsage(const Registry& registry, int pcg, std::optional<int> sng,
                                              std::string_view key);
-
-// The uses as the "Used by" window lists them: "Used by", "Key", "Part", "Name".
-Table UsageTable(const std::vector<ProgramUse>& uses);
 
 }  // namespace patchlore

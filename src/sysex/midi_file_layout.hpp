@@ -22,7 +22,8 @@ inline constexpr std::string_view kTrackChunkId = "MTrk";
 // From the start of the header chunk's data; a longer header keeps these first.
 inline constexpr std::int64_t kFormat = 0;      // big-endian 16 bits: 0, 1 or 2
 inline constexpr std::int64_t kTrackCount = 2;  // big-endian 16 bits
-inline constexpr std::int64_t kDivision = 4;    // big-endian 16 bits: the time unit of delta times
+// At 4, the division (the time unit of delta times), which finding SysEx
+// messages does not need.
 inline constexpr std::int64_t kShortestHeaderData = 6;
 inline constexpr int kLastFormat = 2;
 

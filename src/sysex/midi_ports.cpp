@@ -75,7 +75,7 @@ std::string MidiPortsCore::OpenText(const char* kind, int device, const std::str
          std::to_string(static_cast<int>(result.code)) + "; " + result.text;
 }
 
-void MidiPortsCore::formCreate() {
+void MidiPortsCore::readDevices() {
   inputNames_ = service_.inputNames();
   outputNames_ = service_.outputNames();
   outputNames_.insert(outputNames_.begin(), service_.defaultOutputName());
@@ -97,21 +97,21 @@ bool MidiPortsCore::stillListed(bool output, int device) {
   const std::string now = output ? (device < 0 ? service_.defaultOutputName() : NameAt(service_.outputNames(), device))
                                  : NameAt(service_.inputNames(), device);
   if (now == listed) return true;
-  formCreate();
+  readDevices();
   state_.info = std::string("The MIDI devices have changed: ") + (output ? "output " : "input ") +
                 std::to_string(device) + " is no longer " + Utf8ToCp1251(listed) +
                 "; the lists were read again. " + state_.info;
   return false;
 }
 
-bool MidiPortsCore::listMidiOutClick(int itemIndex) {
-  if (itemIndex < 0 || itemIndex >= std::ssize(state_.outputLines)) return false;
-  const int port = itemIndex - 1;
-  state_.infoOut = "Selected " + state_.outputLines[static_cast<std::size_t>(itemIndex)] +
+bool MidiPortsCore::openOutputLine(int line) {
+  if (line < 0 || line >= std::ssize(state_.outputLines)) return false;
+  const int port = line - 1;
+  state_.infoOut = "Selected " + state_.outputLines[static_cast<std::size_t>(line)] +
                    "; MidiOutPort=" + std::to_string(port);
   if (!stillListed(true, port)) return false;
   const MidiResult result = service_.openOutput(port);
-  state_.info = OpenText("MidiOutPort", port, outputNames_[static_cast<std::size_t>(itemIndex)], result);
+  state_.info = OpenText("MidiOutPort", port, outputNames_[static_cast<std::size_t>(line)], result);
   return result.ok();
 }
 
@@ -150,7 +150,7 @@ void MidiPortsCore::selectLine(std::string_view line, std::int64_t itemIndex) {
   state_.sendLabel = "sysexSend: length=" + std::to_string(selected_.size()) + "; ItemIndex=" + std::to_string(itemIndex);
 }
 
-bool MidiPortsCore::sendSysexClick() {
+bool MidiPortsCore::sendSelected() {
   if (std::string refusal = SendRefusal(selected_); !refusal.empty()) {
     state_.sendLabel = std::move(refusal);
     return false;

@@ -50,12 +50,12 @@ class MidiPortsCore {
   // Reads the device lists anew: Info "In: N; Out: M" (with the reason when
   // no MIDI system can be reached), one line per input, and one per output
   // from device -1, the default output.
-  void formCreate();
-  // Opens the output of line itemIndex (device itemIndex - 1); a click
-  // beside the lines (-1) does nothing. When the device at that position is
-  // no longer the one listed, nothing is opened and the lists are read again.
-  // True when the output opened.
-  bool listMidiOutClick(int itemIndex);
+  void readDevices();
+  // Opens the output listed on line of ListMidi_Out (device line - 1); a
+  // click beside the lines (-1) does nothing. When the device at that
+  // position is no longer the one listed, nothing is opened and the lists
+  // are read again. True when the output opened.
+  bool openOutputLine(int line);
 
   // The image whose messages ListSysex lists and from which a selection
   // takes its bytes; it must outlive its use here.
@@ -74,11 +74,11 @@ class MidiPortsCore {
   // Sends the selected message when it is one whole System Exclusive
   // message; SendLabel says why not, or what the output said. True when the
   // output took it.
-  bool sendSysexClick();
+  bool sendSelected();
 
-  // Starts collecting SysEx messages from the input of line itemIndex of
+  // Starts collecting SysEx messages from the input listed on line of
   // ListMidi_In; receiving stops by itself after quietMs with nothing new.
-  void startReceive(int itemIndex, std::int64_t nowMs, std::int64_t quietMs);
+  void startReceive(int line, std::int64_t nowMs, std::int64_t quietMs);
   // Takes what arrived; false once receiving has stopped.
   bool pollReceive(std::int64_t nowMs);
   void stopReceive();
@@ -106,7 +106,6 @@ class MidiPortsCore {
   SysexCollector collector_;
   std::int64_t lastNewMs_ = 0;
   std::int64_t quietMs_ = 0;
-  std::int64_t seenBytes_ = 0;
 };
 
 }  // namespace patchlore

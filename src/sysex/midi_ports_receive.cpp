@@ -8,11 +8,11 @@
 
 namespace patchlore {
 
-void MidiPortsCore::startReceive(int itemIndex, std::int64_t nowMs, std::int64_t quietMs) {
-  if (state_.receiving || itemIndex < 0 || itemIndex >= std::ssize(state_.inputLines)) return;
-  if (!stillListed(false, itemIndex)) return;
-  const MidiResult result = service_.openInput(itemIndex);
-  state_.info = OpenText("MidiInPort", itemIndex, inputNames_[static_cast<std::size_t>(itemIndex)], result);
+void MidiPortsCore::startReceive(int line, std::int64_t nowMs, std::int64_t quietMs) {
+  if (state_.receiving || line < 0 || line >= std::ssize(state_.inputLines)) return;
+  if (!stillListed(false, line)) return;
+  const MidiResult result = service_.openInput(line);
+  state_.info = OpenText("MidiInPort", line, inputNames_[static_cast<std::size_t>(line)], result);
   if (!result.ok()) return;
   collector_ = {};
   state_.receiving = true;

@@ -143,21 +143,21 @@ TEST_F(ThroughJack, SendsAMessageAndAFullDumpOfALoadedFileByteForByte) {
   RtMidiService service;
   MidiPortsCore core(service);
   core.setSource(main.window.registry().image(0));
-  core.formCreate();
+  core.readDevices();
   const int line = LineNamed(core.state().outputLines, " : JACK: m1:in");
   ASSERT_GE(line, 1) << core.state().info;
-  EXPECT_TRUE(core.listMidiOutClick(line));
+  EXPECT_TRUE(core.openOutputLine(line));
   EXPECT_EQ(core.state().info, "Open MidiOutPort " + std::to_string(line - 1) +
                                    " : JACK: m1:in = 0; The operation completed successfully.");
   for (const auto& [index, expected] : {std::pair{0, message}, std::pair{1, dump}}) {
     core.listSysexClick(index);
-    EXPECT_TRUE(core.sendSysexClick());
+    EXPECT_TRUE(core.sendSelected());
     EXPECT_EQ(core.state().sendLabel, "The operation completed successfully.");
     EXPECT_TRUE(WaitFor([&] { return received.size() >= expected.size(); })) << received.size();
     EXPECT_EQ(received.take(), expected) << "message " << index;
   }
   core.listSysexClick(2);
-  EXPECT_FALSE(core.sendSysexClick());
+  EXPECT_FALSE(core.sendSelected());
   EXPECT_EQ(core.state().sendLabel,
             "The MIDI output cannot take a message this long in one piece; nothing was sent. "
             "(JACK takes at most 16379 bytes)");
@@ -176,7 +176,7 @@ TEST_F(ThroughJack, TheCommandLineSendsEveryMessageOfAFileBeforeItEnds) {
   const std::string path = dir.write("M1.SYX", file);
   RtMidiService service;
   MidiPortsCore core(service);
-  core.formCreate();
+  core.readDevices();
   const int line = LineNamed(core.state().outputLines, " : JACK: m1:in");
   ASSERT_GE(line, 1) << core.state().info;
   const test::CliRun run = test::RunCommand(std::string(PATCHLORE_CLI) + " send '" + path +
@@ -191,7 +191,7 @@ TEST_F(ThroughJack, ReceivesADumpFromAnInput) {
   instrument.openVirtualPort("out");
   RtMidiService service;
   MidiPortsCore core(service);
-  core.formCreate();
+  core.readDevices();
   const int line = LineNamed(core.state().inputLines, " : JACK: m1:out");
   ASSERT_GE(line, 0) << core.state().info;
   const auto now = [] { return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count(); };
@@ -212,17 +212,17 @@ TEST(WithoutMidiSystem, ListsNoDeviceAndEveryTextSaysWhy) {
       "No MIDI system can be reached (ALSA: error creating ALSA sequencer client object; JACK: JACK server not running?)";
   RtMidiService service;
   MidiPortsCore core(service);
-  core.formCreate();
+  core.readDevices();
   EXPECT_EQ(core.state().info, "In: 0; Out: 0; " + why);
   EXPECT_TRUE(core.state().inputLines.empty());
   EXPECT_EQ(core.state().outputLines, std::vector<std::string>{"-1 : Default output (none)"});
-  EXPECT_FALSE(core.listMidiOutClick(0));
+  EXPECT_FALSE(core.openOutputLine(0));
   EXPECT_EQ(core.state().info,
             "Open MidiOutPort -1 : Default output (none) = 1; There is no MIDI device of this kind. (" + why + ")");
   const Bytes message = test::M1Message(0x21);
   core.setSource(message);
   core.listSysexClick(0);
-  EXPECT_FALSE(core.sendSysexClick());
+  EXPECT_FALSE(core.sendSelected());
   EXPECT_EQ(core.state().sendLabel, "No MIDI output is open.");
 }
 

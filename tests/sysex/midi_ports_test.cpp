@@ -23,7 +23,7 @@ class MidiPorts : public ::testing::Test {
 TEST_F(MidiPorts, ListsDevicesFromTheDefaultOutput) {
   midi.inputs = {"JACK: keys:out"};
   midi.outputs = {"JACK: m1:in", "JACK: synth:in"};
-  core.formCreate();
+  core.readDevices();
   EXPECT_EQ(state().info, "In: 1; Out: 2");
   EXPECT_EQ(state().inputLines, Lines{"0 : JACK: keys:out"});
   EXPECT_EQ(state().outputLines,
@@ -33,11 +33,11 @@ TEST_F(MidiPorts, ListsDevicesFromTheDefaultOutput) {
 TEST_F(MidiPorts, WithoutDevicesListsTheDefaultOutputAndSaysWhy) {
   midi.reason = "No MIDI system can be reached (JACK: JACK server not running?)";
   midi.openResults.push_back(MidiOutcome(MidiCode::NoDevice, midi.reason));
-  core.formCreate();
+  core.readDevices();
   EXPECT_EQ(state().info, "In: 0; Out: 0; No MIDI system can be reached (JACK: JACK server not running?)");
   EXPECT_TRUE(state().inputLines.empty());
   EXPECT_EQ(state().outputLines, Lines{"-1 : Default output (none)"});
-  core.listMidiOutClick(0);
+  core.openOutputLine(0);
   EXPECT_EQ(midi.openedOutputs, std::vector<int>{-1});
   EXPECT_EQ(state().infoOut, "Selected -1 : Default output (none); MidiOutPort=-1");
   EXPECT_EQ(state().info,
@@ -48,24 +48,24 @@ TEST_F(MidiPorts, WithoutDevicesListsTheDefaultOutputAndSaysWhy) {
 TEST_F(MidiPorts, ClickOpensTheOutputOfTheLineAndAClickBesideTheLinesNothing) {
   midi.outputs = {"JACK: m1:in", "JACK: synth:in"};
   midi.openResults = {MidiOutcome(MidiCode::Ok), MidiOutcome(MidiCode::SystemError, "JACK error creating port")};
-  core.formCreate();
-  core.listMidiOutClick(2);
+  core.readDevices();
+  core.openOutputLine(2);
   EXPECT_EQ(state().infoOut, "Selected 1 : JACK: synth:in; MidiOutPort=1");
   EXPECT_EQ(state().info, "Open MidiOutPort 1 : JACK: synth:in = 0; The operation completed successfully.");
-  core.listMidiOutClick(0);
+  core.openOutputLine(0);
   EXPECT_EQ(state().info,
             "Open MidiOutPort -1 : Default output (JACK: m1:in) = 4; The MIDI system reported a problem; "
             "the operation did not complete. (JACK error creating port)");
-  core.listMidiOutClick(-1);
+  core.openOutputLine(-1);
   EXPECT_EQ(midi.openedOutputs, (std::vector<int>{1, -1}));
   EXPECT_EQ(state().infoOut, "Selected -1 : Default output (JACK: m1:in); MidiOutPort=-1");
 }
 
 TEST_F(MidiPorts, AnOutputThatMovedIsNotOpenedAndTheListsAreReadAgain) {
   midi.outputs = {"JACK: m1:in", "JACK: synth:in"};
-  core.formCreate();
+  core.readDevices();
   midi.outputs.erase(midi.outputs.begin());  // unplugged: the synth is output 0 now
-  core.listMidiOutClick(1);
+  core.openOutputLine(1);
   EXPECT_TRUE(midi.openedOutputs.empty());
   EXPECT_EQ(state().info,
             "The MIDI devices have changed: output 0 is no longer JACK: m1:in; the lists were read again. "
@@ -124,20 +124,20 @@ TEST_F(MidiPorts, ListsTheSourceMessagesAndSelectsOnlyBytesInsideTheImage) {
 TEST_F(MidiPorts, SendsOnlyAWholeSysexMessage) {
   const Bytes image = {0x42, 0xF0, 0x42, 0x30, 0xFF, 0xF7, 0xF0, 0x42, 0xF7};
   core.setSource(image);
-  core.sendSysexClick();
+  core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: no message is selected.");
   core.selectLine("offsetF0=0 length=6", 0);
-  core.sendSysexClick();
+  core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: the selection does not start with F0 and end with F7.");
   core.selectLine("offsetF0=1 length=5", 0);
-  core.sendSysexClick();
+  core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: byte 3 of the selection is FF; inside a SysEx message every byte is below 80.");
   EXPECT_TRUE(midi.sent.empty());
   core.listSysexClick(1);  // F0 42 F7
   midi.sendResults = {MidiOutcome(MidiCode::Ok), MidiOutcome(MidiCode::NotOpen)};
-  core.sendSysexClick();
+  core.sendSelected();
   EXPECT_EQ(state().sendLabel, "The operation completed successfully.");
-  core.sendSysexClick();
+  core.sendSelected();
   EXPECT_EQ(state().sendLabel, "No MIDI output is open.");
   EXPECT_EQ(midi.sent, (std::vector<std::vector<std::uint8_t>>(2, {0xF0, 0x42, 0xF7})));
 }
@@ -158,7 +158,7 @@ TEST(SysexCollector, KeepsOnlyWholeSysexMessagesOfTheStream) {
 
 TEST_F(MidiPorts, ReceivesUntilNothingNewThenSaves) {
   midi.inputs = {"JACK: m1:out"};
-  core.formCreate();
+  core.readDevices();
   midi.arriving = {{0xF0, 0x42}, {}, {0x30, 0x19, 0x21, 0xF7, 0xF8}};
   core.startReceive(0, 1000, 2000);
   EXPECT_EQ(state().info, "Open MidiInPort 0 : JACK: m1:out = 0; The operation completed successfully.");
@@ -179,7 +179,7 @@ TEST_F(MidiPorts, ReceivesUntilNothingNewThenSaves) {
 
 TEST_F(MidiPorts, ReceiveStopsWhenTheUserStops) {
   midi.inputs = {"JACK: m1:out"};
-  core.formCreate();
+  core.readDevices();
   core.startReceive(-1, 0, 2000);  // no line selected
   EXPECT_TRUE(midi.openedInputs.empty());
   midi.arriving = {{0xF0, 0x21, 0xF7}};

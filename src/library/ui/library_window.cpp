@@ -14,16 +14,7 @@
 #include "ui/column_fit.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
-
-namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
+#include "ui/widgets.hpp"
 
 LibraryWindow::LibraryWindow(const std::string& libraryPath, patchlore::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs), browser_(libraryPath) {
@@ -49,7 +40,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath, patchlore::Dialogs&
   layout->addWidget(results_);
   progress_ = Named(new QProgressBar(this), "IndexProgress");
   progress_->hide();
-  status_ = Named(new QLabel(this), "LibraryStatus");
+  status_ = PlainLabel("LibraryStatus", {}, this);
   layout->addWidget(progress_);
   layout->addWidget(status_);
   connect(searchText_, &QLineEdit::textChanged, this, &LibraryWindow::search);

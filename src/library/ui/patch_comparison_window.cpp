@@ -10,6 +10,7 @@
 #include "ui/column_fit.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
+#include "ui/widgets.hpp"
 
 PatchComparisonWindow::PatchComparisonWindow(const patchlore::Registry& registry, int a, int b, QWidget* parent)
     : QWidget(parent), comparison_(registry, a, b) {
@@ -18,33 +19,30 @@ PatchComparisonWindow::PatchComparisonWindow(const patchlore::Registry& registry
   setWindowTitle(toQString(comparison_.caption()));
   resize(640, 320);
 
-  msg_ = new QLabel(toQString(comparison_.msg()), this);
-  msg_->setObjectName("Msg");
   model_ = new TableModel(this);
   model_->show(&comparison_.table());
-  patchDiffList_ = NewReportList(this, model_);
-  patchDiffList_->setObjectName("PatchDiffList");
-  new ColumnFit(patchDiffList_, patchDiffList_->horizontalHeader(), model_);
-  connect(patchDiffList_, &QTableView::doubleClicked, this, &PatchComparisonWindow::viewCurrentRow);
-  patchDiffList_->installEventFilter(this);
+  differences_ = Named(NewReportList(this, model_), "PatchDiffList");
+  new ColumnFit(differences_, differences_->horizontalHeader(), model_);
+  connect(differences_, &QTableView::doubleClicked, this, &PatchComparisonWindow::viewCurrentRow);
+  differences_->installEventFilter(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(msg_);
-  layout->addWidget(patchDiffList_, 1);
+  layout->addWidget(PlainLabel("Msg", toQString(comparison_.msg()), this));
+  layout->addWidget(differences_, 1);
 }
 
 PatchComparisonWindow::~PatchComparisonWindow() { model_->show(nullptr); }
 
 void PatchComparisonWindow::viewCurrentRow() {
-  const QModelIndex current = patchDiffList_->currentIndex();
+  const QModelIndex current = differences_->currentIndex();
   if (!current.isValid()) return;
   for (const patchlore::PatchPlace& place : comparison_.places(static_cast<std::size_t>(current.row())))
     emit patchViewRequested(place.fileIndex, place.catalogueObject, place.offset);
 }
 
 bool PatchComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == patchDiffList_ && event->type() == QEvent::KeyPress) {
+  if (watched == differences_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       viewCurrentRow();

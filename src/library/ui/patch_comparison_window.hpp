@@ -9,7 +9,6 @@
 #include "workspace/registry.hpp"
 #include "library/patch_comparison.hpp"
 
-class QLabel;
 class QTableView;
 class TableModel;
 
@@ -36,6 +35,5 @@ class PatchComparisonWindow : public QWidget {
  private:
   patchlore::PatchComparison comparison_;
   TableModel* model_ = nullptr;
-  QLabel* msg_ = nullptr;
-  QTableView* patchDiffList_ = nullptr;
+  QTableView* differences_ = nullptr;
 };

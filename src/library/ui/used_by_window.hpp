@@ -7,8 +7,6 @@
 
 #include "library/used_by_list.hpp"
 
-class QLabel;
-class QTableView;
 class TableModel;
 
 class UsedByWindow : public QWidget {
@@ -22,6 +20,4 @@ class UsedByWindow : public QWidget {
  private:
   patchlore::UsedByList list_;
   TableModel* model_ = nullptr;
-  QLabel* msg_ = nullptr;
-  QTableView* usedByList_ = nullptr;
 };

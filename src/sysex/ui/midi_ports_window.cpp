@@ -15,6 +15,7 @@
 
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/widgets.hpp"
 
 namespace {
 
@@ -25,23 +26,11 @@ constexpr int kSysexListHeight = 164;
 constexpr int kReceivePollMs = 50;
 constexpr const char* kReceivedName = "Received.syx";
 
-QLabel* NamedLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(name, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);  // results and reasons may be long
+// A plain label that wraps: results and reasons may be long.
+QLabel* WrappedLabel(const char* name, QWidget* parent) {
+  QLabel* label = PlainLabel(name, name, parent);
+  label->setWordWrap(true);
   return label;
-}
-
-// Lists are filled anew only when their lines changed, so that a selection
-// survives every other update.
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
-  bool same = list->count() == std::ssize(lines);
-  for (int i = 0; same && i < list->count(); ++i)
-    same = list->item(i)->text() == toQString(lines[static_cast<std::size_t>(i)]);
-  if (same) return;
-  list->clear();
-  for (const std::string& line : lines) list->addItem(toQString(line));
 }
 
 }  // namespace
@@ -83,7 +72,7 @@ MidiPortsWindow::MidiPortsWindow(patchlore::MidiService& service, patchlore::Dia
   connect(receiveTimer_, &QTimer::timeout, this, &MidiPortsWindow::pollReceive);
   clock_.start();
   resize(kDesignWidth, kDesignHeight);
-  core_.formCreate();
+  core_.readDevices();
   showState();
 }
 
@@ -92,72 +81,66 @@ MidiPortsWindow::~MidiPortsWindow() { core_.stopReceive(); }
 void MidiPortsWindow::createButtons() {
   auto* column = static_cast<QVBoxLayout*>(layout());
   auto* row = new QHBoxLayout;
-  auto* send = new QPushButton("SendSysex", this);
-  send->setObjectName("SendSysex");
+  auto* send = Named(new QPushButton("SendSysex", this), "SendSysex");
   connect(send, &QPushButton::clicked, this, [this] {
-    core_.sendSysexClick();
+    core_.sendSelected();
     showState();
   });
-  receive_ = new QPushButton("Receive...", this);
-  receive_->setObjectName("ReceiveSysex");
-  connect(receive_, &QPushButton::clicked, this, &MidiPortsWindow::toggleReceive);
-  saveReceived_ = new QPushButton("Save Received...", this);
-  saveReceived_->setObjectName("SaveReceived");
-  connect(saveReceived_, &QPushButton::clicked, this, &MidiPortsWindow::saveReceived);
+  receiveButton_ = Named(new QPushButton("Receive...", this), "ReceiveSysex");
+  connect(receiveButton_, &QPushButton::clicked, this, &MidiPortsWindow::toggleReceive);
+  saveButton_ = Named(new QPushButton("Save Received...", this), "SaveReceived");
+  connect(saveButton_, &QPushButton::clicked, this, &MidiPortsWindow::saveReceived);
   row->addWidget(send);
-  row->addWidget(receive_);
-  row->addWidget(saveReceived_);
+  row->addWidget(receiveButton_);
+  row->addWidget(saveButton_);
   row->addStretch(1);
   column->addLayout(row);
-  sendLabel_ = NamedLabel("SendLabel", this);
-  info_ = NamedLabel("Info", this);
-  receiveLabel_ = NamedLabel("ReceiveLabel", this);
-  for (QLabel* label : {sendLabel_, info_, receiveLabel_}) column->addWidget(label);
+  sendStatus_ = WrappedLabel("SendLabel", this);
+  deviceStatus_ = WrappedLabel("Info", this);
+  receiveStatus_ = WrappedLabel("ReceiveLabel", this);
+  for (QLabel* label : {sendStatus_, deviceStatus_, receiveStatus_}) column->addWidget(label);
 }
 
 void MidiPortsWindow::createDeviceLists() {
   auto* grid = new QGridLayout;
-  infoOut_ = NamedLabel("Info_Out", this);
-  grid->addWidget(NamedLabel("Info_In", this), 0, 0);
-  grid->addWidget(infoOut_, 0, 1);
-  listIn_ = new QListWidget(this);
-  listIn_->setObjectName("ListMidi_In");
-  listIn_->setFixedSize(kInputListWidth, kDeviceListHeight);
-  listOut_ = new QListWidget(this);
-  listOut_->setObjectName("ListMidi_Out");
-  listOut_->setFixedSize(kOutputListWidth, kDeviceListHeight);
-  connect(listOut_, &QListWidget::itemClicked, this, [this] {
-    core_.listMidiOutClick(listOut_->currentRow());
+  chosenOutput_ = WrappedLabel("Info_Out", this);
+  grid->addWidget(WrappedLabel("Info_In", this), 0, 0);
+  grid->addWidget(chosenOutput_, 0, 1);
+  inputs_ = Named(new QListWidget(this), "ListMidi_In");
+  inputs_->setFixedSize(kInputListWidth, kDeviceListHeight);
+  outputs_ = Named(new QListWidget(this), "ListMidi_Out");
+  outputs_->setFixedSize(kOutputListWidth, kDeviceListHeight);
+  connect(outputs_, &QListWidget::itemClicked, this, [this] {
+    core_.openOutputLine(outputs_->currentRow());
     showState();
   });
-  grid->addWidget(listIn_, 1, 0);
-  grid->addWidget(listOut_, 1, 1);
+  grid->addWidget(inputs_, 1, 0);
+  grid->addWidget(outputs_, 1, 1);
   grid->setColumnStretch(2, 1);
   auto* column = static_cast<QVBoxLayout*>(layout());
   column->addLayout(grid);
-  column->addWidget(NamedLabel("InfoSysex", this));
+  column->addWidget(WrappedLabel("InfoSysex", this));
 }
 
 void MidiPortsWindow::createSysexList() {
-  sysexLines_ = new SysexLineModel(core_, this);
-  listSysex_ = new QListView(this);
-  listSysex_->setObjectName("ListSysex");
-  listSysex_->setUniformItemSizes(true);
-  listSysex_->setModel(sysexLines_);
-  listSysex_->setMinimumHeight(kSysexListHeight);
-  connect(listSysex_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+  messageLines_ = new SysexLineModel(core_, this);
+  auto* messages = Named(new QListView(this), "ListSysex");
+  messages->setUniformItemSizes(true);
+  messages->setModel(messageLines_);
+  messages->setMinimumHeight(kSysexListHeight);
+  connect(messages->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             core_.listSysexClick(current.isValid() ? current.row() : -1);
             showState();
           });
-  layout()->addWidget(listSysex_);
+  layout()->addWidget(messages);
 }
 
 void MidiPortsWindow::openWithSource(patchlore::Image image) {
-  sysexLines_->reset([&] {
+  messageLines_->reset([&] {
     if (image.empty()) core_.clearSource(); else core_.setSource(image);
   });
-  if (!core_.state().receiving) core_.formCreate();
+  if (!core_.state().receiving) core_.readDevices();
   showState();
   show();
   raise();
@@ -170,7 +153,7 @@ void MidiPortsWindow::toggleReceive() {
     receiveEnded();
     return;
   }
-  core_.startReceive(listIn_->currentRow(), clock_.elapsed(), kQuietMs);
+  core_.startReceive(inputs_->currentRow(), clock_.elapsed(), kQuietMs);
   if (core_.state().receiving) receiveTimer_->start();
   showState();
 }
@@ -203,12 +186,12 @@ void MidiPortsWindow::closeEvent(QCloseEvent* event) {
 
 void MidiPortsWindow::showState() {
   const patchlore::MidiPortsState& state = core_.state();
-  sendLabel_->setText(toQString(state.sendLabel));
-  info_->setText(toQString(state.info));
-  infoOut_->setText(toQString(state.infoOut));
-  receiveLabel_->setText(toQString(state.receiveLabel));
-  ShowLines(listIn_, state.inputLines);
-  ShowLines(listOut_, state.outputLines);
-  receive_->setText(state.receiving ? "Stop" : "Receive...");
-  saveReceived_->setEnabled(!state.receiving && core_.receivedCount() > 0);
+  sendStatus_->setText(toQString(state.sendLabel));
+  deviceStatus_->setText(toQString(state.info));
+  chosenOutput_->setText(toQString(state.infoOut));
+  receiveStatus_->setText(toQString(state.receiveLabel));
+  ShowListLines(inputs_, state.inputLines);
+  ShowListLines(outputs_, state.outputLines);
+  receiveButton_->setText(state.receiving ? "Stop" : "Receive...");
+  saveButton_->setEnabled(!state.receiving && core_.receivedCount() > 0);
 }

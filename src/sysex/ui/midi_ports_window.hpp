@@ -17,7 +17,6 @@
 #include "sysex/midi_ports.hpp"
 
 class QLabel;
-class QListView;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -64,14 +63,13 @@ class MidiPortsWindow : public QWidget {
   ReceivedSink addReceived_;
   QElapsedTimer clock_;
   QTimer* receiveTimer_ = nullptr;
-  QPushButton* receive_ = nullptr;
-  QPushButton* saveReceived_ = nullptr;
-  QLabel* sendLabel_ = nullptr;
-  QLabel* info_ = nullptr;
-  QLabel* infoOut_ = nullptr;
-  QLabel* receiveLabel_ = nullptr;
-  QListWidget* listIn_ = nullptr;
-  QListWidget* listOut_ = nullptr;
-  QListView* listSysex_ = nullptr;
-  SysexLineModel* sysexLines_ = nullptr;
+  QPushButton* receiveButton_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QLabel* sendStatus_ = nullptr;
+  QLabel* deviceStatus_ = nullptr;
+  QLabel* chosenOutput_ = nullptr;
+  QLabel* receiveStatus_ = nullptr;
+  QListWidget* inputs_ = nullptr;
+  QListWidget* outputs_ = nullptr;
+  SysexLineModel* messageLines_ = nullptr;
 };
