@@ -35,7 +35,7 @@ class OpenAsSysexCommand {
     if (read || read.failure().opened()) say(" Close file " + bracketed());
     say(" Finally read " + bracketed());
     say(" end of reading " + bracketed());
-    if (!read || read->size() < 1) return LoadRefusal{last_};  // nothing read, nothing to look at
+    if (!read || read->size() < 1) return LoadRefusal{.text = last_};  // nothing read, nothing to look at
     ByteBuffer buffer = std::move(*read);
     const std::int64_t n = buffer.size();
     listener_.caption(std::string(kBaseCaption) + "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n));
@@ -72,7 +72,7 @@ class OpenAsSysexCommand {
 
   LoadResult refuseNoMessage() {
     say(" Sysex missing in  file" + bracketed());
-    return LoadRefusal{last_};
+    return LoadRefusal{.text = last_};
   }
 
   void say(const std::string& text) { step(std::string(kSysex) + text); }
