@@ -47,7 +47,7 @@ struct LoadRefusal {
   // Open refused the file for its header (Format ERROR-1: it does not begin
   // with "KORG"); bytes then holds what was read, for another try as SysEx.
   bool unknownHeader = false;
-  ByteBuffer bytes;
+  ByteBuffer bytes{};
 };
 
 using LoadResult = Result<LoadedEntry, LoadRefusal>;
