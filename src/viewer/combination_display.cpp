@@ -230,8 +230,7 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
   }
   if (firstRow) {
     ViewerState& state = frame.viewerState();
-    state.offsetLines.push_back(bankName_ + ZeroPad(j, 3) + "=" + Hex8(combination_.offset));
-    state.offsetLineRows.push_back(state.table.rows.size() - 1);
+    state.addOffsetLine(bankName_ + ZeroPad(j, 3), combination_.offset, state.table.rows.size() - 1);
   }
   frame.changed(ViewerPart::Table);
 }

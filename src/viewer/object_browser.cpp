@@ -29,7 +29,8 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
                                [code](const ViewerRequest& r) { return r.patchCode == code; });
     if (viewer == opened.end())
       viewer = opened.insert(opened.end(), MakeViewerRequest(word, catalogue.fileIndex, catalogue.caption, {}));
-    viewer->addObject(catalogue.descriptorLine(line));
+    // A row of no object gives an offset where nothing is read.
+    viewer->addObject({catalogue.descriptorLine(line), catalogue.objectOffset(line).value_or(-1)});
   }
   std::stable_sort(opened.begin(), opened.end(), [](const ViewerRequest& a, const ViewerRequest& b) {
     return kPressOrder.find(a.patchCode) < kPressOrder.find(b.patchCode);

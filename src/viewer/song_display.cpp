@@ -152,10 +152,10 @@ void SongListing::show() {
   if (filters_.boxExist().empty()) fillBoxExist();
   countFilters();
 
-  const std::string sw1 = UpperCase(state_.sw1.caption);
-  if (sw1.find("SONG") != std::string::npos) {
+  // SW1's caption says the same: "SW1: by Song" while ticked, "SW1: by Prog" while not.
+  if (state_.sw1.checked) {
     if (!listBySong()) return;
-  } else if (sw1.find("PROG") != std::string::npos) {
+  } else {
     listByProgram();
   }
   frame_.setMsg(frame_.context().patch + "s :" + std::to_string(frame_.objectOffsets().size()) +

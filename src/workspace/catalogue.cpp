@@ -22,10 +22,9 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight, i
 }
 
 std::optional<std::size_t> Catalogue::rowOfObject(std::int64_t offset) const {
-  constexpr int kOffsetDigits = 8;  // a descriptor line ends with the object's offset
-  for (std::size_t row = 0; row < offsetBox.size(); ++row)
-    if (HexValue(offsetBox[row], kOffsetDigits) == offset) return row;
-  return std::nullopt;
+  const auto found = std::find(objectOffsets.begin(), objectOffsets.end(), offset);
+  if (found == objectOffsets.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - objectOffsets.begin());
 }
 
 std::vector<TableColumn> DefaultCatalogueColumns() {
@@ -37,6 +36,7 @@ namespace {
 
 void AddRow(Catalogue& catalogue, TableRow row, std::string label, std::int64_t offset) {
   catalogue.offsetBox.push_back(std::move(label) + "=" + Hex8(offset));
+  catalogue.objectOffsets.push_back(offset);
   catalogue.list.rows.push_back(std::move(row));
 }
 

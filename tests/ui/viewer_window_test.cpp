@@ -176,7 +176,7 @@ class ViewerWindowTest : public QObject {
   }
 
   std::int64_t bankOffset(ObjectBrowserWindow* browser, int row) const {
-    return patchlore::HexValue(browser->catalogue().offsetBox[static_cast<std::size_t>(row)], 8);
+    return browser->catalogue().objectOffsets[static_cast<std::size_t>(row)];
   }
 
  private slots:
