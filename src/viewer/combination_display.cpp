@@ -163,12 +163,11 @@ void CombinationDisplay::prepareColumns(ShowFrame& frame) {
 void CombinationDisplay::show(ShowFrame& frame) {
   prepareColumns(frame);
   const std::string startTime = "Time: " + frame.now();
-  std::optional<LinkedNames> names;
-  if (frame.linkedPcgIndex() != -1) names.emplace(frame.viewerState().pcg);
+  const LinkedNames* names = frame.linkedPcgIndex() != -1 ? &frame.linkedNames() : nullptr;
   previousCombination_.reset();
   const std::size_t banks = frame.objectOffsets().size();
   for (std::size_t b = 0; b < banks; ++b)
-    if (!showBank(frame, b, names ? &*names : nullptr)) return;
+    if (!showBank(frame, b, names)) return;
   const std::string lines = std::to_string(frame.viewerState().table.rows.size());
   const std::string counts = options_.patch + " Banks:" + std::to_string(banks) + "; Lines:" + lines;
   frame.setMsg(counts + "; " + startTime + " - " + frame.now());

@@ -236,9 +236,11 @@ void ViewerCore::rebuildLinkedPcgNames() {
   const int linked = registry_.linkedPcgIndex();
   const Image image = registry_.image(linked);
   state_.pcg.clear();
+  linkedNames_.clear();
   for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next()) {
     if (walk.id() != "PRG1") continue;
     state_.pcg.clear();
+    linkedNames_.clear();
     state_.pcg.push_back(registry_.row(linked).index + ":" + registry_.name(linked));
     for (const std::int64_t q : BankRun(image, walk.offset(), BankRunKind::Programs)) {
       reporter_.pump();
@@ -247,9 +249,10 @@ void ViewerCore::rebuildLinkedPcgNames() {
       const std::int64_t size = bank.patchSizeField;  // the whole 32-bit field here
       for (std::int64_t i = 0; i < bank.patchCount; ++i) {
         const std::int64_t program = q + kBankHeaderSize + i * size;
-        state_.pcg.push_back(bankName + ZeroPad(i, 3) + "=" +
-                             TrimRight(ReadClippedBytes(image, program + program_layout::kName,
-                                                        program_layout::kNameWidth)));
+        const std::string key = bankName + ZeroPad(i, 3);
+        std::string name = TrimRight(ReadClippedBytes(image, program + program_layout::kName, program_layout::kNameWidth));
+        state_.pcg.push_back(key + "=" + name);
+        linkedNames_.add(key, std::move(name));
       }
     }
   }

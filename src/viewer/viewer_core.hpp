@@ -22,6 +22,7 @@
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
+#include "viewer/linked_names.hpp"
 #include "viewer/show_frame.hpp"
 #include "common/table.hpp"
 #include "formats/model_layout.hpp"
@@ -259,6 +260,7 @@ class ViewerCore : private ShowFrame {
   std::string now() const override { return clock_(); }
   bool pumpAndTestCancel() override;
   int linkedPcgIndex() const override;
+  const LinkedNames& linkedNames() const override { return linkedNames_; }
   const std::string& separator() const override { return shared_.separator; }
   CheckBox* columnBox(const std::string& name);
   const CheckBox* columnBox(const std::string& name) const;
@@ -273,6 +275,7 @@ class ViewerCore : private ShowFrame {
   ViewerState state_;
   std::vector<TableRow> spareRows_;  // the rows of the previous Show while a Show runs
   ViewFilters filters_;
+  LinkedNames linkedNames_;  // the names state_.pcg shows, by key
   int ownShows_ = 0;
 };
 

@@ -11,6 +11,7 @@ Catalogue CatalogueOf(const std::vector<std::string>& captions) {
   for (std::size_t i = 0; i < captions.size(); ++i) {
     c.list.rows.push_back({captions[i], {}});
     c.offsetBox.push_back(captions[i] + "=" + std::to_string(i));
+    c.objectOffsets.push_back(static_cast<std::int64_t>(0x100 * i));
   }
   return c;
 }
@@ -34,6 +35,7 @@ TEST(ViewerRequestsFor, OneViewerPerKindWithTheLinesOfItsRowsInBrowserOrder) {
   EXPECT_EQ(requests[0].patchCode, 'P');
   EXPECT_EQ(requests[0].caption, "Prog 0:PCG KORG KRONOS (bytes:100) \\A.PCG");
   EXPECT_EQ(requests[0].descriptorLines, (std::vector<std::string>{"Prog Bank=0", "Prog Bank=3"}));
+  EXPECT_EQ(requests[0].objectOffsets, (std::vector<std::int64_t>{0, 0x300}));
   EXPECT_EQ(requests[1].patchCode, 'C');
   EXPECT_EQ(requests[1].caption, "Combi 0:PCG KORG KRONOS (bytes:100) \\A.PCG");
   EXPECT_EQ(requests[1].descriptorLines, (std::vector<std::string>{"Combi Bank=2"}));

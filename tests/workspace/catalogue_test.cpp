@@ -80,6 +80,10 @@ TEST_F(CatalogueBuild, PcgRowsOfEveryKindOfBankWithTheirDescriptorLines) {
       "Wave Sequence Bank I-A=" + Hex8(wsq + 12),
   };
   EXPECT_EQ(c.offsetBox, offsets);
+  EXPECT_EQ(c.objectOffsets, (std::vector<std::int64_t>{sls, prg + 12, prg + 12 + 24 + 2 * 30, cmb + 12, dkt + 12,
+                                                        wsq + 12}));
+  EXPECT_EQ(c.rowOfObject(cmb + 12), 3u);
+  EXPECT_EQ(c.rowOfObject(cmb), std::nullopt);
   EXPECT_EQ(c.msg, "Lines:6");
   EXPECT_EQ(f.reporter.pumps - pumpsBefore, 6);  // pending events before each bank row
   EXPECT_EQ(c.list.text(4, 5), Hex8(dkt + 12));  // kept beside the five shown columns
@@ -259,6 +263,8 @@ TEST_F(CatalogueBuild, SysexRowsOnePerMessageComputedFromTheImage) {
                       "Sysex F041F0423019=00000008|Sysex F041F0423019|2| Unknown byte[2]=41|00000008|8"}));
   EXPECT_EQ(c.msg, "Lines:2");
   EXPECT_EQ(c.descriptorLine(2), "");
+  EXPECT_EQ(c.objectOffset(1), 8);
+  EXPECT_EQ(c.objectOffset(2), std::nullopt);
 }
 
 TEST_F(CatalogueBuild, AnIndexOutsideTheRegistryBuildsNothing) {
