@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "viewer/text_helpers.hpp"
 
 namespace patchlore {
 
@@ -21,8 +20,8 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
   for (const int row : rows) {
     if (row < 0 || static_cast<std::size_t>(row) >= catalogue.rowCount()) continue;
     const auto line = static_cast<std::size_t>(row);
-    std::string word = FirstWord(catalogue.text(line, 0));
-    if (word.empty()) word.push_back('?');  // an empty first word counts as "?"
+    std::string word = catalogue.kindWord(line);
+    if (word.empty()) word.push_back('?');  // an empty kind word counts as "?"
     const char code = PatchCodeOf(word);
     if (kPressOrder.find(code) == std::string_view::npos) continue;
     auto viewer = std::find_if(opened.begin(), opened.end(),

@@ -82,6 +82,7 @@ TEST_F(CatalogueBuild, PcgRowsOfEveryKindOfBankWithTheirDescriptorLines) {
   EXPECT_EQ(c.offsetBox, offsets);
   EXPECT_EQ(c.objectOffsets, (std::vector<std::int64_t>{sls, prg + 12, prg + 12 + 24 + 2 * 30, cmb + 12, dkt + 12,
                                                         wsq + 12}));
+  EXPECT_EQ(c.kindWords, (std::vector<std::string>{"SetList", "Prog", "Prog", "Combi", "Drum", "Wave"}));
   EXPECT_EQ(c.rowOfObject(cmb + 12), 3u);
   EXPECT_EQ(c.rowOfObject(cmb), std::nullopt);
   EXPECT_EQ(c.msg, "Lines:6");
@@ -125,6 +126,7 @@ TEST_F(CatalogueBuild, KitAndSequenceLabelsFollowTheFirstLetterOfEachBankId) {
   for (const auto& row : c.list.rows) captions.push_back(row.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"Drum Kit Bank", "Drum Kit Bank", "Drum Kit Bank",
                                                 "Prog [EXi] Bank", "Combi Bank"}));
+  EXPECT_EQ(c.kindWords, (std::vector<std::string>{"Drum", "Drum", "Drum", "Prog", "Combi"}));
   EXPECT_EQ(c.offsetBox[3], "Prog [EXi] Bank I-D=" + Hex8(wsq + 12 + kBank));
   EXPECT_EQ(c.list.rows[4].cells, (std::vector<std::string>{"03", "I-E", "", "1", Hex8(wsq + 12 + 2 * kBank)}));
 }
@@ -189,6 +191,8 @@ TEST_F(CatalogueBuild, SngRowsOnePerSongWithMuteAndPlayCounts) {
   const std::int64_t first = o + 12 + 12 + 12 + 3 * 64 + 12;
   EXPECT_EQ(c.offsetBox, (std::vector<std::string>{"Song S000=" + Hex8(first), "Song S001=" + Hex8(first + 692),
                                                    "Song S002=" + Hex8(first + 2 * 692)}));
+  EXPECT_EQ(c.objectOffsets, (std::vector<std::int64_t>{first, first + 692, first + 2 * 692}));
+  EXPECT_EQ(c.kindWords, std::vector<std::string>(3, "Song"));
   EXPECT_EQ(c.msg, "Lines:3");
   EXPECT_EQ(actionMsg(), "CreateFormOpen: iopen=0; iForm=0");
 }
@@ -264,6 +268,7 @@ TEST_F(CatalogueBuild, SysexRowsOnePerMessageComputedFromTheImage) {
   EXPECT_EQ(c.msg, "Lines:2");
   EXPECT_EQ(c.descriptorLine(2), "");
   EXPECT_EQ(c.objectOffset(1), 8);
+  EXPECT_EQ(c.kindWord(1), "Sysex");
   EXPECT_EQ(c.objectOffset(2), std::nullopt);
 }
 
