@@ -2,6 +2,7 @@
 // Move between two copies of the image and within one, and the name editor's
 // Write, with choices taken from the input. The first kChoices bytes are the
 // choices (list lines may be out of range or negative); the rest is the image.
+#include <algorithm>
 #include <array>
 
 #include "banks/bank_list.hpp"
