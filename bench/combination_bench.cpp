@@ -26,7 +26,7 @@ constexpr int kRows = kCombinationBanks * 128 * 16;
 // combination banks; timbres play programs of all five banks in turn.
 struct FullCombiPcg {
   patchlore::Registry registry;
-  std::vector<std::string> lines;
+  std::vector<patchlore::ViewerObject> banks;
   int index = 0;
 
   FullCombiPcg() {
@@ -49,7 +49,7 @@ struct FullCombiPcg {
     const auto image = registry.image(index);
     for (const auto offset : patchlore::BankRun(image, patchlore::FindChunk("CMB1", image),
                                                 patchlore::BankRunKind::Combinations))
-      lines.push_back("Combi Bank=" + patchlore::Hex8(offset));
+      banks.push_back({"Combi Bank=" + patchlore::Hex8(offset), offset});
   }
 };
 
@@ -59,7 +59,7 @@ void BM_CombinationShowFullPcg(benchmark::State& state) {
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
   viewer.Open(patchlore::MakeViewerRequest("Combi", pcg.index,
-                                           patchlore::FileWindowCaption(pcg.registry, pcg.index), pcg.lines));
+                                           patchlore::FileWindowCaption(pcg.registry, pcg.index), pcg.banks));
   for (const char* name : {"TStatus", "TTranspose", "TPlay", "TMute", "TPan", "TVolume", "TPName",
                            "TKeyboardZones", "TVelocityZones"})
     viewer.setColumnBox(name, true);

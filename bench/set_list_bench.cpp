@@ -17,7 +17,7 @@ constexpr int kSetLists = 128;
 struct FullSetLists {
   patchlore::Registry registry;
   int index = 0;
-  std::string line;
+  patchlore::ViewerObject bank;
 
   FullSetLists() {
     const auto bytes =
@@ -25,7 +25,8 @@ struct FullSetLists {
     patchlore::ByteBuffer buffer(static_cast<std::int64_t>(bytes.size()));
     std::copy(bytes.begin(), bytes.end(), buffer.data());
     index = registry.add(std::move(buffer), "/bench/SETLISTS.PCG", {patchlore::FileKind::Pcg, patchlore::Model::Kronos, "PCG KORG KRONOS"});
-    line = "SetList Bank=" + patchlore::Hex8(patchlore::FindChunk("SLS1", registry.image(index)));
+    const std::int64_t sls1 = patchlore::FindChunk("SLS1", registry.image(index));
+    bank = {"SetList Bank=" + patchlore::Hex8(sls1), sls1};
   }
 };
 
@@ -35,7 +36,7 @@ void BM_SetListShowFullBank(benchmark::State& state) {
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(file.registry, shared, reporter, [] { return std::string("00:00:00"); });
   viewer.Open(patchlore::MakeViewerRequest("SetList", file.index,
-                                           patchlore::FileWindowCaption(file.registry, file.index), {file.line}));
+                                           patchlore::FileWindowCaption(file.registry, file.index), {file.bank}));
   const std::size_t rows = std::size_t{kSetLists} * patchlore::set_list_layout::kSlotsShown;
   for (auto _ : state) {
     viewer.pressShow();

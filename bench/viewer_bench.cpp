@@ -26,7 +26,7 @@ using patchlore::test::Bytes;
 // all sixteen zones active, so every row has its zone rows.
 struct FullPcg {
   patchlore::Registry registry;
-  std::vector<std::string> lines;
+  std::vector<patchlore::ViewerObject> banks;
   int index = 0;
 
   FullPcg() {
@@ -48,7 +48,7 @@ struct FullPcg {
     const auto image = registry.image(index);
     for (const auto offset : patchlore::BankRun(image, patchlore::FindChunk("PRG1", image),
                                                 patchlore::BankRunKind::Programs))
-      lines.push_back("Prog Bank=" + patchlore::Hex8(offset));
+      banks.push_back({"Prog Bank=" + patchlore::Hex8(offset), offset});
   }
 };
 
@@ -63,7 +63,7 @@ void BM_ProgramShowFullPcg(benchmark::State& state) {
   patchlore::ViewerReporter reporter;
   patchlore::ViewerCore viewer(pcg.registry, shared, reporter, [] { return std::string("00:00:00"); });
   viewer.Open(patchlore::MakeViewerRequest("Prog", pcg.index, patchlore::FileWindowCaption(pcg.registry, pcg.index),
-                                           pcg.lines));
+                                           pcg.banks));
   for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer.setColumnBox(name, true);
   for (auto _ : state) {
     viewer.pressShow();
@@ -83,7 +83,7 @@ void BM_ProgramFirstShowFullPcg(benchmark::State& state) {
     auto viewer = std::make_unique<patchlore::ViewerCore>(pcg.registry, shared, reporter,
                                                           [] { return std::string("00:00:00"); });
     viewer->Open(patchlore::MakeViewerRequest("Prog", pcg.index, patchlore::FileWindowCaption(pcg.registry, pcg.index),
-                                             pcg.lines));
+                                             pcg.banks));
     for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) viewer->setColumnBox(name, true);
     viewer->pressShow();
     if (viewer->state().table.rows.size() != 20u * 128u * 16u) state.SkipWithError("rows missing");
@@ -99,8 +99,8 @@ void BM_ReadAllProgramNames(benchmark::State& state) {
   const auto image = pcg.registry.image(pcg.index);
   for (auto _ : state) {
     std::vector<std::string> names;
-    for (const auto& line : pcg.lines) {
-      const auto bank = patchlore::ReadBankHeader(image, patchlore::HexValue(line, 8));
+    for (const auto& object : pcg.banks) {
+      const auto bank = patchlore::ReadBankHeader(image, object.offset);
       for (std::int64_t j = 0; j < bank.patchCount; ++j)
         names.push_back(patchlore::BytesText(image, bank.patchOffset(j), 24));
     }

@@ -2,6 +2,7 @@
 // Move between two copies of the image and within one, and the name editor's
 // Write, with choices taken from the input. The first kChoices bytes are the
 // choices (list lines may be out of range or negative); the rest is the image.
+#include <algorithm>
 #include <array>
 
 #include "banks/bank_list.hpp"
@@ -50,13 +51,15 @@ void Rename(Registry& registry, const Choices& c) {
       (void)editor.write();
     }
   }
-  // Labels that no longer match the image: the editor must refuse them.
+  // A patch that no longer matches the image: the editor must refuse it.
   NameEditorInputs stale;
-  stale.openIndex = std::to_string(c[0]);
-  stale.bytes = std::to_string(registry.size(0) + c[1]);
-  stale.offset = std::to_string(static_cast<std::uint8_t>(c[2]) * 997);
-  stale.offsetBank = std::to_string(static_cast<std::uint8_t>(c[3]) * 31);
-  stale.checkSum = typed.substr(0, 2);
+  stale.fileIndex = c[0];
+  stale.imageSize = registry.size(0) + c[1];
+  stale.nameOffset = static_cast<std::uint8_t>(c[2]) * 997;
+  stale.bankOffset = c[3] * 31;
+  stale.checkSum = static_cast<std::uint8_t>(c[4]);
+  stale.bankPart = typed.substr(0, 3);
+  stale.patch = c[5];
   editor.open(stale, PatchNameAt(registry, stale));
   editor.setName(typed);
   (void)editor.write();

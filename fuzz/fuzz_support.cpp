@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,6 +19,14 @@ namespace {
 std::string& InputFilePath() {
   static std::string path;
   return path;
+}
+
+// The extra bytes as an offset: the first four, big-endian, signed, so that
+// negative offsets and offsets past the image are tried as well.
+std::int64_t OffsetOf(Input extra) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < std::min<std::size_t>(extra.size(), 4); ++i) value = (value << 8) | extra[i];
+  return static_cast<std::int32_t>(value);
 }
 
 }  // namespace
@@ -43,7 +52,7 @@ void ShowEveryRow(Workspace& workspace, int fileIndex, Input extra) {
   ViewerReporter reporter;
   std::vector<std::unique_ptr<ViewerCore>> viewers;
   for (auto request : ViewerRequestsFor(catalogue, rows)) {
-    if (!extraLine.empty()) request.addObject(extraLine);
+    if (!extraLine.empty()) request.addObject({extraLine, OffsetOf(extra)});
     viewers.push_back(std::make_unique<ViewerCore>(workspace.registry(), shared, reporter,
                                                    [] { return std::string("00:00:00"); }));
     viewers.back()->Open(request);
@@ -51,7 +60,7 @@ void ShowEveryRow(Workspace& workspace, int fileIndex, Input extra) {
   for (auto& viewer : viewers) {
     viewer->setShowOffsets(true);
     viewer->pressShow();
-    if (viewer->state().caption.rfind("Song", 0) == 0) {
+    if (viewer->kind() == ViewerKind::Song) {
       viewer->setByObject(false);
       viewer->pressShow();
     }

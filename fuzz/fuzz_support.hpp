@@ -20,8 +20,9 @@ using Input = std::span<const std::uint8_t>;
 std::string WriteInputFile(Input input, const std::string& suffix);
 
 // Opens a viewer for every row of the file's catalogue, each fed the rows'
-// descriptor lines plus one line made of the extra bytes, and presses Show in
-// each (songs by object and by program).
+// objects plus one more: a line made of the extra bytes, at the offset their
+// first four bytes give (big-endian, signed); then presses Show in each (songs
+// by object and by program).
 void ShowEveryRow(Workspace& workspace, int fileIndex, Input extra);
 
 // Reads the bytes as a caller would: each text of each cell of a table.

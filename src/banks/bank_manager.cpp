@@ -1,7 +1,6 @@
 #include "banks/bank_manager.hpp"
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/byte_reader.hpp"
 #include "formats/bank_layout.hpp"
@@ -86,13 +85,20 @@ Image BankManager::image(const BankSideState& side) const {
 
 void BankManager::open() {
   state_.files.clear();
+  state_.fileIndexes.clear();
   for (int i = 0; i < registry_.count(); ++i) {
-    std::string type = registry_.type(i);
-    std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::toupper(c); });
-    if (type.find("PCG") != std::string::npos) state_.files.push_back(std::to_string(i) + ":" + registry_.name(i));
+    if (registry_.kind(i) != FileKind::Pcg) continue;
+    state_.files.push_back(std::to_string(i) + ":" + registry_.name(i));
+    state_.fileIndexes.push_back(i);
   }
   state_.writeEnabled = false;
   state_.moveEnabled = false;
+}
+
+int BankManager::lineOfFile(int fileIndex) const {
+  const auto& indexes = state_.fileIndexes;
+  const auto found = std::find(indexes.begin(), indexes.end(), fileIndex);
+  return found == indexes.end() ? -1 : static_cast<int>(found - indexes.begin());
 }
 
 std::string BankManager::bankLine(BankSide which, std::int64_t offset) const {
@@ -117,7 +123,7 @@ void BankManager::chooseFile(BankSide which, int line) {
   s.bankOffsets.clear();
   s.patches.clear();
   s.bankInfo.clear();
-  s.file = std::stoi(state_.files[static_cast<std::size_t>(line)]);
+  s.file = state_.fileIndexes[static_cast<std::size_t>(line)];
   s.fileSize = registry_.size(s.file);
   s.boxInfo = std::to_string(s.file) + ": " + registry_.type(s.file) + "; Bytes:" + std::to_string(s.fileSize);
   s.bankOffsets = ListedBanks(image(s));

@@ -38,7 +38,8 @@ struct BankSideState {
 };
 
 struct BankManagerState {
-  std::vector<std::string> files;  // the lines of FromBox and of ToBox
+  std::vector<std::string> files;  // the lines of FromBox and of ToBox: «N:name»
+  std::vector<int> fileIndexes;    // the loaded file of each line
   BankSideState from;
   BankSideState to;
   std::string checkSumInfo = "checkSum_Info";
@@ -70,6 +71,8 @@ class BankManager {
   // The Bank Manager command: both file lists hold the loaded PCGs again,
   // both buttons are disabled; every other choice and text stays.
   void open();
+  // The line of the file lists that holds a loaded file; -1 when none does.
+  int lineOfFile(int fileIndex) const;
 
   // A click on a line of FromBox/ToBox, FromBanks/ToBanks, FromProgs/ToProgs.
   void chooseFile(BankSide side, int line);

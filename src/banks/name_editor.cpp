@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "banks/name_editor_texts.hpp"
 #include "common/bytes.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/banks.hpp"
@@ -13,9 +12,15 @@ namespace patchlore {
 
 namespace {
 
-constexpr int kOffsetDigits = 8;
 constexpr int kSumDigits = 2;
 constexpr std::int64_t kNameWidth = bank_layout::kPatchNameWidth;
+
+// The 24 bytes written for a typed name: cut to 24, padded with NUL bytes.
+std::string NameField(std::string_view typed) {
+  std::string field(typed.substr(0, static_cast<std::size_t>(kNameWidth)));
+  field.resize(static_cast<std::size_t>(kNameWidth), '\0');
+  return field;
+}
 
 std::uint8_t SumOf(std::string_view bytes) {
   unsigned sum = 0;
@@ -29,6 +34,9 @@ struct Target {
   std::int64_t nameOffset = -1;
   BankHeader bank;
 };
+
+// «I-A000»: the bank name and the three-digit patch number.
+std::string PatchKey(const NameEditorInputs& inputs) { return inputs.bankPart + ZeroPad(inputs.patch, 3); }
 
 std::string Refusal(const std::string& why) { return why + ": nothing written"; }
 
@@ -48,22 +56,25 @@ std::int64_t PatchOfName(const BankHeader& bank, std::int64_t nameOffset, std::i
 
 Result<Target> FindTarget(const Registry& registry, const NameEditorInputs& inputs) {
   Target target;
-  const std::int64_t index = DecimalOrNone(inputs.openIndex);
-  if (index < 0 || index >= registry.count())
-    return Failure{Refusal("No loaded file has the index " + std::to_string(index))};
-  target.index = static_cast<int>(index);
+  if (!registry.contains(inputs.fileIndex))
+    return Failure{Refusal("No loaded file has the index " + std::to_string(inputs.fileIndex))};
+  target.index = inputs.fileIndex;
   const std::int64_t size = registry.size(target.index);
-  if (const std::int64_t bytes = DecimalOrNone(inputs.bytes); bytes != size)
-    return Failure{Refusal("The file has " + std::to_string(size) + " bytes, not " + std::to_string(bytes))};
-  const Image image = registry.image(target.index);
-  const std::int64_t bankOffset = HexValue(inputs.offsetBank, kOffsetDigits);
+  if (inputs.imageSize != size)
+    return Failure{Refusal("The file has " + std::to_string(size) + " bytes, not " + std::to_string(inputs.imageSize))};
+  const std::int64_t bankOffset = inputs.bankOffset;
   if (bankOffset < 0 || bankOffset > size - kBankHeaderSize)
-    return Failure{Refusal("No bank header lies at " + inputs.offsetBank)};
-  target.bank = ReadBankHeader(image, bankOffset);
-  target.nameOffset = HexValue(inputs.offset, kOffsetDigits);
+    return Failure{Refusal("No bank header lies at " + Hex8(bankOffset))};
+  target.bank = ReadBankHeader(registry.image(target.index), bankOffset);
+  target.nameOffset = inputs.nameOffset;
   if (PatchOfName(target.bank, target.nameOffset, size) < 0)
-    return Failure{Refusal("No patch of the bank at " + Hex8(bankOffset) + " begins at " + inputs.offset)};
+    return Failure{Refusal("No patch of the bank at " + Hex8(bankOffset) + " begins at " + Hex8(target.nameOffset))};
   return target;
+}
+
+// The word labelDevice shows after "Device:".
+std::string DeviceWord(Model model) {
+  return model == Model::None ? std::string("undefined") : std::string(ModelText(model));
 }
 
 std::string Ini2Note(Ini2Store store) {
@@ -89,22 +100,30 @@ Result<NameEditorInputs> NameEditorInputsFor(const Registry& registry, int fileI
   const BankHeader bank = ReadBankHeader(image, bankOffset);
   if (patch < 0 || PatchOfName(bank, bank.patchOffset(patch), size) != patch)
     return Failure{"The bank at " + Hex8(bankOffset) + " has no patch " + std::to_string(patch)};
-  NameEditorInputs inputs;
-  inputs.openIndex = std::to_string(fileIndex);
-  inputs.bytes = std::to_string(size);
-  inputs.offset = Hex8(bank.patchOffset(patch));
-  inputs.offsetBank = Hex8(bankOffset);
-  inputs.checkSum = HexPad(bank.checkSum, kSumDigits);
-  inputs.info = FileWindowCaption(registry, fileIndex);
+  NameEditorInputs inputs{.fileIndex = fileIndex,
+                          .imageSize = size,
+                          .nameOffset = bank.patchOffset(patch),
+                          .bankOffset = bankOffset,
+                          .checkSum = bank.checkSum,
+                          .model = registry.model(fileIndex),
+                          .bankPart = BankName(bank.id, bank.typeCode),
+                          .patch = patch,
+                          .labels = {}};
+  NameEditorLabels& labels = inputs.labels;
+  labels.openIndex = std::to_string(fileIndex);
+  labels.bytes = std::to_string(size);
+  labels.offset = Hex8(inputs.nameOffset);
+  labels.offsetBank = Hex8(bankOffset);
+  labels.checkSum = HexPad(bank.checkSum, kSumDigits);
+  labels.info = FileWindowCaption(registry, fileIndex);
   const std::string kindWord = bank.id == "CBK1" ? "Combi" : "Prog";
-  inputs.caption = "Edit " + kindWord + " " + BankName(bank.id, bank.typeCode) + ZeroPad(patch, 3);
+  labels.caption = "Edit " + kindWord + " " + PatchKey(inputs);
   return inputs;
 }
 
 std::string PatchNameAt(const Registry& registry, const NameEditorInputs& inputs) {
-  const std::int64_t index = DecimalOrNone(inputs.openIndex);
-  if (index < 0 || index >= registry.count()) return "";
-  std::string name = BytesText(registry.image(static_cast<int>(index)), HexValue(inputs.offset, kOffsetDigits), kNameWidth);
+  if (!registry.contains(inputs.fileIndex)) return "";
+  std::string name = BytesText(registry.image(inputs.fileIndex), inputs.nameOffset, kNameWidth);
   while (!name.empty() && name.back() == '\0') name.pop_back();
   return name;
 }
@@ -117,12 +136,10 @@ void NameEditor::open(NameEditorInputs inputs, const std::string& name) {
 void NameEditor::setName(const std::string& typed) {
   const NameEditorInputs& inputs = state_.inputs;
   state_.editName = typed;
-  state_.device = "Device:" + DeviceOfInfo(inputs.info);
-  const std::int64_t index = IndexFromCaption(inputs.info);
-  const Image image = index >= 0 && index < registry_.count() ? registry_.image(static_cast<int>(index)) : Image{};
-  const std::int64_t nameOffset = Trim(inputs.offset).empty() ? -1 : HexValue(inputs.offset, kOffsetDigits);
-  const std::uint8_t oldSum = SumOf(BytesText(image, nameOffset, kNameWidth));
-  state_.log.push_back("Bank:" + HexPad(HexValue(inputs.checkSum, kSumDigits), kSumDigits) +
+  state_.device = "Device:" + DeviceWord(inputs.model);
+  const Image image = registry_.contains(inputs.fileIndex) ? registry_.image(inputs.fileIndex) : Image{};
+  const std::uint8_t oldSum = SumOf(BytesText(image, inputs.nameOffset, kNameWidth));
+  state_.log.push_back("Bank:" + HexPad(inputs.checkSum, kSumDigits) +
                        "; Name:" + HexPad(oldSum, kSumDigits) + "; Text:" + HexPad(SumOf(typed), kSumDigits) +
                        "; " + std::to_string(state_.log.size()) + ":" + typed);
 }
@@ -141,8 +158,8 @@ Status NameEditor::write() {
   std::copy(name.begin(), name.end(), image.begin() + target.nameOffset);
   const std::uint8_t sum = CheckBytes(image, bank);
   const ChecksumStore stored = StoreCheckSum(image, bank, BankKey(image, bank), sum);
-  const std::string key = PatchKeyOfCaption(state_.inputs.caption);
-  state_.bankInfo = key + "; " + BankPartOfKey(key) + "; " + std::to_string(NumberOfKey(key)) +
+  const NameEditorInputs& inputs = state_.inputs;
+  state_.bankInfo = PatchKey(inputs) + "; " + inputs.bankPart + "; " + std::to_string(inputs.patch) +
                     "; sumEdit=" + HexPad(sum, kSumDigits) + (wasRight ? "" : " (checksum was wrong)") +
                     Ini2Note(stored.ini2);
   return Success();

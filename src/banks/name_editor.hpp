@@ -13,22 +13,35 @@
 
 namespace patchlore {
 
-// The patch the editor works on, as its labels show it.
-struct NameEditorInputs {
+// The texts of the labels that show the patch.
+struct NameEditorLabels {
   std::string openIndex;    // LOpenIndex: the loaded file's index, decimal
   std::string bytes;        // LBytes: the image size, decimal
-  std::string offset;       // LOffset: the name's offset in the image, hexadecimal
-  std::string offsetBank;   // LOffsetBank: the bank chunk's offset, hexadecimal
+  std::string offset;       // LOffset: the name's offset in the image, 8 hex digits
+  std::string offsetBank;   // LOffsetBank: the bank chunk's offset, 8 hex digits
   std::string checkSum;     // LCheckSum: the bank's checksum when opened, two hex digits
   std::string info;         // Info: the file's caption
   std::string caption = "Edit";  // the window caption: "Edit", the kind, the patch key
+};
+
+// The patch the editor works on, and the labels made from it.
+struct NameEditorInputs {
+  int fileIndex = -1;             // the loaded file
+  std::int64_t imageSize = -1;    // its image size when the editor was opened
+  std::int64_t nameOffset = -1;   // the patch's name in the image
+  std::int64_t bankOffset = -1;   // the bank chunk that holds the patch
+  int checkSum = -1;              // the bank's checksum when opened; -1 before a patch is given
+  Model model = Model::None;      // the file's model, which labelDevice names
+  std::string bankPart;           // the patch key's bank name ("I-A")
+  std::int64_t patch = -1;        // the patch key's number
+  NameEditorLabels labels;
 };
 
 struct NameEditorState {
   NameEditorInputs inputs;
   std::string editName;                 // EditName
   std::string bankInfo = "BankInfo";    // the result of the last Write, or why it was refused
-  std::string device = "labelDevice";   // "Device:" and the model named by Info
+  std::string device = "labelDevice";   // "Device:" and the file's model
   std::vector<std::string> log;         // ListBox1: one line per change of EditName
 };
 

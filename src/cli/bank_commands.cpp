@@ -25,13 +25,6 @@ std::optional<int> Load(Session& session, const std::string& file, const Output&
   return opened ? std::optional<int>(opened->index) : std::nullopt;
 }
 
-int FileLine(const BankManager& manager, int index) {
-  const auto& files = manager.state().files;
-  for (std::size_t line = 0; line < files.size(); ++line)
-    if (std::stoi(files[line]) == index) return static_cast<int>(line);
-  return -1;
-}
-
 // Loads both files and chooses them and their banks; an exit code on failure.
 std::optional<int> Prepare(Session& session, const BankCommandOptions& options, const Output& output) {
   const auto from = Load(session, options.from, output);
@@ -41,8 +34,8 @@ std::optional<int> Prepare(Session& session, const BankCommandOptions& options, 
   session.toIndex = *to;
   BankManager& manager = session.manager;
   manager.open();
-  const int fromLine = FileLine(manager, *from);
-  const int toLine = FileLine(manager, *to);
+  const int fromLine = manager.lineOfFile(*from);
+  const int toLine = manager.lineOfFile(*to);
   if (fromLine < 0 || toLine < 0) {
     output.err << "patchlore-cli: the bank manager works on PCG files only\n";
     return 2;

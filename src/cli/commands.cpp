@@ -199,14 +199,15 @@ namespace {
 // The table of a viewer in a format for scripts: printed, or written to the
 // output folder under the name "Save As CVS" proposes with the format's
 // extension. False when the file was not written.
-bool PrintTableForScripts(const ViewerState& state, const ShowOptions& options, bool first, const Output& output) {
+bool PrintTableForScripts(const ViewerCore& viewer, const ShowOptions& options, bool first, const Output& output) {
+  const ViewerState& state = viewer.state();
   const bool csv = options.format == "csv";
   const std::vector<std::string> lines = csv ? CsvRecords(state.table) : JsonRows(state.table);
   const std::string end = csv ? "\r\n" : "\n";
   std::string text;
   for (const auto& line : lines) text += line + end;
   if (options.outputDir) {
-    const std::string name = ChangeFileExt(Cp1251ToUtf8(ProposedCvsName(state.caption, state.msg)), csv ? ".csv" : ".json");
+    const std::string name = ChangeFileExt(Cp1251ToUtf8(viewer.proposedExportName()), csv ? ".csv" : ".json");
     const Status written = WriteFileSafely(*options.outputDir + "/" + name, text.data(), text.size());
     if (!written) output.err << "patchlore-cli: " << name << " not written: " << written.failure().text << "\n";
     return written.ok();
@@ -248,13 +249,13 @@ int RunShow(const ShowOptions& options, const Output& output) {
   int result = 0;
   for (auto& viewer : viewers) {
     viewer->pressShow();
-    if (options.byProg && viewer->state().caption.rfind("Song", 0) == 0) {
+    if (options.byProg && viewer->kind() == ViewerKind::Song) {
       viewer->setByObject(false);
       viewer->pressShow();
     }
     const ViewerState& state = viewer->state();
     if (options.format != "cvs") {
-      if (!PrintTableForScripts(state, options, viewer == viewers.front(), output)) result = 1;
+      if (!PrintTableForScripts(*viewer, options, viewer == viewers.front(), output)) result = 1;
       continue;
     }
     if (options.outputDir && !viewer->exportTable(dialogs)) result = 1;  // Msg says why

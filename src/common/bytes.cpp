@@ -99,21 +99,6 @@ std::string TableLookup(std::string_view table, std::string_view section,
   return value.empty() ? std::string(key) : std::string(value);
 }
 
-std::int64_t HexValue(std::string_view text, int digits) {
-  static constexpr std::string_view hex = "0123456789ABCDEF";
-  std::int64_t value = 0;
-  std::int64_t weight = 1;
-  int found = 0;
-  for (auto i = text.size(); i-- > 0 && found < digits;) {
-    const auto digit = hex.find(text[i]);
-    if (digit == std::string_view::npos) continue;
-    value += static_cast<std::int64_t>(digit) * weight;
-    weight *= 16;
-    ++found;
-  }
-  return found == 0 ? -1 : value;
-}
-
 std::string TrimRight(std::string_view text) {
   auto end = text.size();
   while (end > 0 && static_cast<std::uint8_t>(text[end - 1]) <= 0x20) --end;

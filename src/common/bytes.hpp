@@ -54,11 +54,6 @@ inline std::string Hex8(std::int64_t value) { return HexPad(value, 8); }
 std::string TableLookup(std::string_view table, std::string_view section,
                         std::string_view key);
 
-// Reads hexadecimal digits (uppercase only) from the end of the text towards
-// its start, skipping other characters, up to the given number of digits.
-// -1 when no digit was found.
-std::int64_t HexValue(std::string_view text, int digits);
-
 // The text with trailing blanks and control characters (bytes up to $20)
 // removed.
 std::string TrimRight(std::string_view text);

@@ -31,6 +31,8 @@ class SysexScan {
   bool empty() const { return offsets_.empty(); }
   // Message k, 0 <= k < count().
   SysexMessage message(std::int64_t k) const;
+  // The offset of message k, without looking for its end.
+  std::int64_t offset(std::int64_t k) const { return offsets_.at(static_cast<std::size_t>(k)); }
   // The bytes of message k, a view into the scanned image.
   Image bytes(std::int64_t k) const;
 

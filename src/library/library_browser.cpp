@@ -98,12 +98,7 @@ int CatalogueRowOfPatch(const Catalogue& catalogue, const Registry& registry, ch
   if (!patches) return -1;
   for (const PatchEntry& patch : *patches) {
     if (patch.kindLetter() != kind || patch.key != key) continue;
-    const std::string line = "=" + Hex8(patch.catalogueObject);  // a descriptor line ends in its object's offset
-    for (std::size_t row = 0; row < catalogue.rowCount(); ++row) {
-      const std::string descriptor = catalogue.descriptorLine(row);
-      if (descriptor.size() >= line.size() && descriptor.compare(descriptor.size() - line.size(), line.size(), line) == 0)
-        return static_cast<int>(row);
-    }
+    if (const auto row = catalogue.rowOfObject(patch.catalogueObject)) return static_cast<int>(*row);
   }
   return -1;
 }

@@ -1,8 +1,6 @@
 #include "sysex/midi_ports.hpp"
 
 #include <algorithm>
-#include <cctype>
-#include <limits>
 
 #include "common/cp1251.hpp"
 #include "common/file_io.hpp"
@@ -15,12 +13,6 @@ namespace {
 constexpr std::uint8_t kSysexStart = 0xF0;
 constexpr std::uint8_t kSysexEnd = 0xF7;
 constexpr std::uint8_t kFirstStatus = 0x80;
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
 
 std::string DeviceLine(int device, const std::string& name) {
   return std::to_string(device) + " : " + Utf8ToCp1251(name);
@@ -43,21 +35,6 @@ std::string SendRefusal(Image message) {
 }
 
 }  // namespace
-
-std::int64_t KeyValueInt(std::string_view line, std::string_view key) {
-  const std::string pattern = Upper(key) + "=";
-  const std::size_t at = Upper(line).find(pattern);
-  if (at == std::string::npos) return -1;
-  constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
-  std::int64_t value = -1;
-  for (std::size_t i = at + pattern.size(); i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
-    const int digit = line[i] - '0';
-    if (value < 0) value = 0;
-    if (value > (kLargest - digit) / 10) return -1;
-    value = value * 10 + digit;
-  }
-  return value;
-}
 
 int SysexSourceIndex(const Registry& registry, const std::vector<int>& selectedRows) {
   std::vector<int> rows = selectedRows;
@@ -135,12 +112,13 @@ std::string MidiPortsCore::sysexLine(std::int64_t k) const {
 }
 
 void MidiPortsCore::listSysexClick(std::int64_t itemIndex) {
-  selectLine(itemIndex >= 0 ? sysexLine(itemIndex) : std::string(), itemIndex);
+  // A click beside the lines, or on a line no longer listed, selects nothing.
+  if (!scan_ || itemIndex < 0 || itemIndex >= scan_->count()) return selectBytes(-1, -1, itemIndex);
+  const SysexMessage m = scan_->message(itemIndex);
+  selectBytes(m.offset, m.length, itemIndex);
 }
 
-void MidiPortsCore::selectLine(std::string_view line, std::int64_t itemIndex) {
-  const std::int64_t offset = KeyValueInt(line, "offsetF0");
-  const std::int64_t length = KeyValueInt(line, "length");
+void MidiPortsCore::selectBytes(std::int64_t offset, std::int64_t length, std::int64_t itemIndex) {
   const auto size = static_cast<std::int64_t>(source_.size());
   selected_.clear();
   if (scan_ && offset >= 0 && length >= 1 && offset <= size && length <= size - offset) {

@@ -21,11 +21,6 @@
 
 namespace patchlore {
 
-// The value of the pair key=digits in a line, the key found whatever its
-// case; -1 when the key is missing, no digit follows its "=", or the digits
-// do not fit a 64-bit number.
-std::int64_t KeyValueInt(std::string_view line, std::string_view key);
-
 // The loaded file whose messages the window lists: the first selected row
 // (of OpenList) that is a SysEx file, else the SysEx file loaded last; -1
 // when no SysEx file is loaded.
@@ -67,9 +62,10 @@ class MidiPortsCore {
   std::string sysexLine(std::int64_t k) const;
   // Selects the message of line itemIndex (none when -1).
   void listSysexClick(std::int64_t itemIndex);
-  // Selects the bytes a line names by its offsetF0 and length pairs: only
-  // when they lie wholly inside the source image, else an empty message.
-  void selectLine(std::string_view line, std::int64_t itemIndex);
+  // Selects length bytes of the source image from offset, as the line
+  // itemIndex names them: only when they lie wholly inside the image, else
+  // an empty message.
+  void selectBytes(std::int64_t offset, std::int64_t length, std::int64_t itemIndex);
   Image selectedMessage() const { return selected_; }
   // Sends the selected message when it is one whole System Exclusive
   // message; SendLabel says why not, or what the output said. True when the

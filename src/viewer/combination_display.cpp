@@ -163,12 +163,11 @@ void CombinationDisplay::prepareColumns(ShowFrame& frame) {
 void CombinationDisplay::show(ShowFrame& frame) {
   prepareColumns(frame);
   const std::string startTime = "Time: " + frame.now();
-  std::optional<LinkedNames> names;
-  if (frame.linkedPcgIndex() != -1) names.emplace(frame.viewerState().pcg);
+  const LinkedNames* names = frame.linkedPcgIndex() != -1 ? &frame.linkedNames() : nullptr;
   previousCombination_.reset();
   const std::size_t banks = frame.objectOffsets().size();
   for (std::size_t b = 0; b < banks; ++b)
-    if (!showBank(frame, b, names ? &*names : nullptr)) return;
+    if (!showBank(frame, b, names)) return;
   const std::string lines = std::to_string(frame.viewerState().table.rows.size());
   const std::string counts = options_.patch + " Banks:" + std::to_string(banks) + "; Lines:" + lines;
   frame.setMsg(counts + "; " + startTime + " - " + frame.now());
@@ -230,8 +229,7 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
   }
   if (firstRow) {
     ViewerState& state = frame.viewerState();
-    state.offsetLines.push_back(bankName_ + ZeroPad(j, 3) + "=" + Hex8(combination_.offset));
-    state.offsetLineRows.push_back(state.table.rows.size() - 1);
+    state.addOffsetLine(bankName_ + ZeroPad(j, 3), combination_.offset, state.table.rows.size() - 1);
   }
   frame.changed(ViewerPart::Table);
 }

@@ -33,8 +33,7 @@ bool PatchDisplay::showBank(ShowFrame& frame, std::size_t bank) {
     filters.addExistOnce(patch.key + "=");
     if (filters.boxExist().size() != known) frame.changed(ViewerPart::Filters);
     if (filters.keepKey(filterView(), patch.key) && filters.keepName(filterView(), patch.name)) {
-      state.offsetLines.push_back(patch.key + "=" + Hex8(patch.offset));
-      state.offsetLineRows.push_back(state.table.rows.size());
+      state.addOffsetLine(patch.key, patch.offset, state.table.rows.size());
       addRows(j, rows);
       frame.changed(ViewerPart::Table);
     }

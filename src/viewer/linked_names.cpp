@@ -4,14 +4,7 @@
 
 namespace patchlore {
 
-LinkedNames::LinkedNames(const std::vector<std::string>& lines) {
-  byKey_.reserve(lines.size());
-  for (const std::string& line : lines) {
-    const auto equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    byKey_.emplace(UpperCase(std::string_view(line).substr(0, equals)), line.substr(equals + 1));
-  }
-}
+void LinkedNames::add(std::string_view key, std::string name) { byKey_.emplace(UpperCase(key), std::move(name)); }
 
 const std::string* LinkedNames::find(std::string_view key) const {
   const auto found = byKey_.find(UpperCase(key));

@@ -1,25 +1,24 @@
-// The program names of the linked PCG (the viewer's hidden list "Pcg"), found
-// by program key: the name part of a line (before its first "="), compared
-// without regard to case. The first line of the list names the file and has
-// no "=", so it never matches.
+// The program names of the linked PCG by program key, compared without
+// regard to case; the first name given for a key stands. Kept beside the
+// viewer's hidden list "Pcg", which shows the same names as key "=" name.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace patchlore {
 
 class LinkedNames {
  public:
-  explicit LinkedNames(const std::vector<std::string>& lines);
+  void clear() { byKey_.clear(); }
+  void add(std::string_view key, std::string name);
 
-  // The value of the first line named key, or nothing.
+  // The name given for key, or nothing.
   const std::string* find(std::string_view key) const;
 
  private:
-  std::unordered_map<std::string, std::string> byKey_;  // upper-cased name part -> value
+  std::unordered_map<std::string, std::string> byKey_;  // upper-cased key -> name
 };
 
 }  // namespace patchlore

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "viewer/text_helpers.hpp"
 
 namespace patchlore {
 
@@ -21,15 +20,16 @@ std::vector<ViewerRequest> ViewerRequestsFor(const Catalogue& catalogue,
   for (const int row : rows) {
     if (row < 0 || static_cast<std::size_t>(row) >= catalogue.rowCount()) continue;
     const auto line = static_cast<std::size_t>(row);
-    std::string word = FirstWord(catalogue.text(line, 0));
-    if (word.empty()) word.push_back('?');  // an empty first word counts as "?"
+    std::string word = catalogue.kindWord(line);
+    if (word.empty()) word.push_back('?');  // an empty kind word counts as "?"
     const char code = PatchCodeOf(word);
     if (kPressOrder.find(code) == std::string_view::npos) continue;
     auto viewer = std::find_if(opened.begin(), opened.end(),
                                [code](const ViewerRequest& r) { return r.patchCode == code; });
     if (viewer == opened.end())
       viewer = opened.insert(opened.end(), MakeViewerRequest(word, catalogue.fileIndex, catalogue.caption, {}));
-    viewer->addObject(catalogue.descriptorLine(line));
+    // A row of no object gives an offset where nothing is read.
+    viewer->addObject({catalogue.descriptorLine(line), catalogue.objectOffset(line).value_or(-1)});
   }
   std::stable_sort(opened.begin(), opened.end(), [](const ViewerRequest& a, const ViewerRequest& b) {
     return kPressOrder.find(a.patchCode) < kPressOrder.find(b.patchCode);

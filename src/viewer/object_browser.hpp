@@ -1,6 +1,7 @@
 // What the object browser (ObjectBrowserWindow) does with the rows the user selects:
 // one viewer per kind of object among them, each handed the descriptor lines
-// of its rows, pressed in the order E, T, P, C, S, D, W.
+// of its rows and the offsets of their objects, pressed in the order E, T, P,
+// C, S, D, W.
 #pragma once
 
 #include <string>

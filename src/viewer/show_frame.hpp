@@ -14,6 +14,7 @@
 
 namespace patchlore {
 
+class LinkedNames;
 struct ShowContext;
 struct ViewerState;
 class ViewFilters;
@@ -43,6 +44,8 @@ class ShowFrame {
 
   // The registry index of the linked PCG, or -1 when none is linked.
   virtual int linkedPcgIndex() const = 0;
+  // The program names of the linked PCG, as the hidden list Pcg shows them.
+  virtual const LinkedNames& linkedNames() const = 0;
   // The export separator: a character and a blank.
   virtual const std::string& separator() const = 0;
 };

@@ -118,7 +118,6 @@ class SongListing {
   ViewFilters& filters_;
   Image image_;
   ModelConstants model_;
-  LinkedNames linkedNames_;
   LinkedProgramNames linked_;
   bool prefixes_;
   std::vector<const SongColumnEntry*> shown_;
@@ -132,8 +131,7 @@ SongListing::SongListing(ShowFrame& frame)
       filters_(frame.viewFilters()),
       image_(frame.context().image),
       model_(frame.context().modelConstants),
-      linkedNames_(state_.pcg),
-      linked_{linkedNames_, frame.linkedPcgIndex() >= 0},
+      linked_{frame.linkedNames(), frame.linkedPcgIndex() >= 0},
       prefixes_(state_.sw3.checked) {
   for (const auto& entry : kSongColumns)
     if (entry.columnSwitch.empty() || frame.columnTicked(entry.columnSwitch) ||
@@ -152,10 +150,10 @@ void SongListing::show() {
   if (filters_.boxExist().empty()) fillBoxExist();
   countFilters();
 
-  const std::string sw1 = UpperCase(state_.sw1.caption);
-  if (sw1.find("SONG") != std::string::npos) {
+  // SW1's caption says the same: "SW1: by Song" while ticked, "SW1: by Prog" while not.
+  if (state_.sw1.checked) {
     if (!listBySong()) return;
-  } else if (sw1.find("PROG") != std::string::npos) {
+  } else {
     listByProgram();
   }
   frame_.setMsg(frame_.context().patch + "s :" + std::to_string(frame_.objectOffsets().size()) +
@@ -272,7 +270,7 @@ std::string SongListing::programNameOf(const std::string& key,
   const auto known = existing.find(UpperCase(key));
   if (known != existing.end() && !Trim(known->second).empty()) return TrimRight(known->second);
   if (!linked_.linked) return "PCG not linked";
-  const std::string* found = linkedNames_.find(key);
+  const std::string* found = linked_.names.find(key);
   return found ? TrimRight(*found) : "not found in PCG";
 }
 

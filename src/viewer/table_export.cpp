@@ -32,10 +32,8 @@ std::vector<std::string> CvsLines(const Table& table, const std::string& separat
   return lines;
 }
 
-std::string ProposedCvsName(const std::string& caption, const std::string& msg) {
-  const auto slash = caption.find('\\');
-  const std::string name = slash == std::string::npos ? std::string() : caption.substr(slash + 1);
-  return name + "." + CharTranslate(":;", "_", msg) + ".CVS";
+std::string ProposedCvsName(const std::string& fileName, const std::string& msg) {
+  return fileName + "." + CharTranslate(":;", "_", msg) + ".CVS";
 }
 
 std::string ExportInfoText(const Table& table, const std::string& separator) {

@@ -29,9 +29,9 @@ SeparatorChoice SeparatorAt(int position);
 // fewer cells than the table has columns gets empty fields.
 std::vector<std::string> CvsLines(const Table& table, const std::string& separator);
 
-// The caption after its first backslash, ".", the status text with ":" and
-// ";" turned into "_", and ".CVS".
-std::string ProposedCvsName(const std::string& caption, const std::string& msg);
+// The shown file's name (empty for none), ".", the status text with ":"
+// and ";" turned into "_", and ".CVS".
+std::string ProposedCvsName(const std::string& fileName, const std::string& msg);
 
 // What the Info label shows before the save dialog opens.
 std::string ExportInfoText(const Table& table, const std::string& separator);

@@ -18,13 +18,6 @@ std::string SignedZeroPad(std::int64_t value, int width) {
   return (value < 0 ? "-" : "+") + ZeroPad(value < 0 ? -value : value, width);
 }
 
-std::string FirstWord(std::string_view text) {
-  auto end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  text = text.substr(0, end);
-  return std::string(text.substr(0, text.find(' ')));
-}
-
 std::string ReplaceFirst(std::string_view pattern, std::string_view replacement, std::string_view text) {
   const auto at = pattern.empty() ? std::string_view::npos : text.find(pattern);
   if (at == std::string_view::npos) return std::string(text);

@@ -12,8 +12,6 @@ namespace patchlore {
 std::string NoteName(int note);
 // "+05", "-12", "+00".
 std::string SignedZeroPad(std::int64_t value, int width);
-// The text with trailing blanks removed, cut before its first blank.
-std::string FirstWord(std::string_view text);
 // The first occurrence of pattern replaced; the text unchanged without one.
 std::string ReplaceFirst(std::string_view pattern, std::string_view replacement, std::string_view text);
 // Every character of set at position p replaced by the character of

@@ -135,7 +135,7 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   const auto after = std::upper_bound(starts.begin(), starts.end(), row);
   if (after == starts.begin() || row >= state_.table.rows.size()) return std::nullopt;
   const std::size_t line = static_cast<std::size_t>(after - starts.begin()) - 1;
-  const std::int64_t offset = HexValue(state_.offsetLines.at(line), 8);
+  const std::int64_t offset = state_.offsetLineObjects.at(line);
   // The patch's bank is the last of the request's banks that begins before it.
   std::optional<std::int64_t> bank;
   for (const std::int64_t b : request_.objectOffsets)
@@ -147,9 +147,16 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
 }
 
 std::optional<std::size_t> ViewerCore::firstRowOfPatchAt(std::int64_t offset) const {
-  for (std::size_t line = 0; line < state_.offsetLines.size() && line < state_.offsetLineRows.size(); ++line)
-    if (HexValue(state_.offsetLines[line], 8) == offset) return state_.offsetLineRows[line];
-  return std::nullopt;
+  const auto& objects = state_.offsetLineObjects;
+  const auto found = std::find(objects.begin(), objects.end(), offset);
+  if (found == objects.end()) return std::nullopt;
+  return state_.offsetLineRows.at(static_cast<std::size_t>(found - objects.begin()));
+}
+
+void ViewerState::addOffsetLine(std::string key, std::int64_t offset, std::size_t row) {
+  offsetLines.push_back(std::move(key) + "=" + Hex8(offset));
+  offsetLineRows.push_back(row);
+  offsetLineObjects.push_back(offset);
 }
 
 void ViewerCore::Open(const ViewerRequest& request) {
@@ -184,6 +191,7 @@ void ViewerCore::runShow() {
   state_.table.rows.clear();
   state_.offsetLines.clear();
   state_.offsetLineRows.clear();
+  state_.offsetLineObjects.clear();
   tell(ViewerPart::Table);
   setMsg("Patch=" + context.patch + "; PatchCode=" + std::string(1, context.patchCode));
   const int linked = registry_.linkedPcgIndex();
@@ -264,9 +272,11 @@ void ViewerCore::rebuildLinkedPcgNames() {
   const int linked = registry_.linkedPcgIndex();
   const Image image = registry_.image(linked);
   state_.pcg.clear();
+  linkedNames_.clear();
   for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next()) {
     if (walk.id() != "PRG1") continue;
     state_.pcg.clear();
+    linkedNames_.clear();
     state_.pcg.push_back(registry_.row(linked).index + ":" + registry_.name(linked));
     for (const std::int64_t q : BankRun(image, walk.offset(), BankRunKind::Programs)) {
       reporter_.pump();
@@ -275,9 +285,10 @@ void ViewerCore::rebuildLinkedPcgNames() {
       const std::int64_t size = bank.patchSizeField;  // the whole 32-bit field here
       for (std::int64_t i = 0; i < bank.patchCount; ++i) {
         const std::int64_t program = q + kBankHeaderSize + i * size;
-        state_.pcg.push_back(bankName + ZeroPad(i, 3) + "=" +
-                             TrimRight(ReadClippedBytes(image, program + program_layout::kName,
-                                                        program_layout::kNameWidth)));
+        const std::string key = bankName + ZeroPad(i, 3);
+        std::string name = TrimRight(ReadClippedBytes(image, program + program_layout::kName, program_layout::kNameWidth));
+        state_.pcg.push_back(key + "=" + name);
+        linkedNames_.add(key, std::move(name));
       }
     }
   }
@@ -308,7 +319,7 @@ void ViewerCore::showSysexList(const ShowContext& context) {
 
 void ViewerCore::setByObject(bool checked) {
   state_.sw1.checked = checked;
-  state_.sw1.caption = checked ? "SW1: by " + FirstWord(state_.caption) : "SW1: by Prog";
+  state_.sw1.caption = checked ? "SW1: by " + request_.kindWord : "SW1: by Prog";
   tell(ViewerPart::Switches);
 }
 
@@ -370,12 +381,11 @@ void ViewerCore::listLinkCandidates() {
 
 void ViewerCore::linkPcg(int line) {
   if (line < 0 || line >= static_cast<int>(state_.linkBox.size()) || line >= registry_.count()) return;
-  const std::string& text = state_.linkBox[static_cast<std::size_t>(line)];
-  // Only a line that is the file's own name names a file on disk.
-  if (text != registry_.name(line)) return;
+  // Only a PCG can be linked, and only while its file is still on disk.
+  if (registry_.kind(line) != FileKind::Pcg) return;
   std::error_code error;
   if (!std::filesystem::exists(registry_.path(line), error)) return;
-  setLinkMsg(std::to_string(line) + ":" + text);
+  setLinkMsg(std::to_string(line) + ":" + registry_.name(line));
   registry_.setLinkedPcgIndex(line);
   state_.linkBoxVisible = false;
   tell(ViewerPart::LinkBox);
@@ -435,7 +445,7 @@ void ViewerCore::setSeparatorPosition(int position) {
 // --- Export -----------------------------------------------------------------------
 
 Status ViewerCore::exportTable(Dialogs& dialogs) {
-  const std::string proposal = ProposedCvsName(state_.caption, state_.msg);
+  const std::string proposal = proposedExportName();
   setInfo(ExportInfoText(state_.table, shared_.separator));
   const auto chosen = dialogs.saveFile(Cp1251ToUtf8(proposal), std::string(kCvsFilter));
   if (!chosen) return Success();  // cancelled: nothing to save
@@ -444,6 +454,11 @@ Status ViewerCore::exportTable(Dialogs& dialogs) {
   if (!written)
     setMsg("Not saved: " + Utf8ToCp1251(path) + " (" + Utf8ToCp1251(written.failure().text) + ")");
   return written;
+}
+
+std::string ViewerCore::proposedExportName() const {
+  const int file = request_.fileIndex;
+  return ProposedCvsName(registry_.contains(file) ? registry_.name(file) : std::string(), state_.msg);
 }
 
 // --- Texts --------------------------------------------------------------------------

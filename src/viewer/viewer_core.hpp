@@ -25,6 +25,7 @@
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
+#include "viewer/linked_names.hpp"
 #include "viewer/show_frame.hpp"
 #include "common/table.hpp"
 #include "formats/model_layout.hpp"
@@ -164,6 +165,7 @@ struct ViewerState {
   std::vector<std::string> offsetBox;    // descriptor lines of the objects to show
   std::vector<std::string> offsetLines;  // object key "=" offset, written by Show
   std::vector<std::size_t> offsetLineRows;  // the table row where each offset line's object begins
+  std::vector<std::int64_t> offsetLineObjects;  // the offset of each offset line's object
   std::vector<std::string> pcg;          // LinkedPcgNames
   std::vector<std::string> sngByProg;
   Table table;                           // ListView1
@@ -171,6 +173,9 @@ struct ViewerState {
   int separatorPosition = 0;             // UpDownSeparator / EditSeparator
   std::string asciiCode = "ASCII_Code";  // label texts before the first change
   std::string asciiChar = "ASCII_Char";
+
+  // A patch's offset line, for the object at offset whose rows begin at table row `row`.
+  void addOffsetLine(std::string key, std::int64_t offset, std::size_t row);
 };
 
 // A patch shown in a viewer's table: where it lies, so an editor can open it.
@@ -202,6 +207,9 @@ class ViewerCore : private ShowFrame {
   // create, then the request with its caption and descriptor lines. The
   // caller presses Show (pressShow) when every viewer of the command exists.
   void Open(const ViewerRequest& request);
+
+  // The kind of the objects the viewer was opened for.
+  ViewerKind kind() const { return request_.kind(); }
 
   // The program or combination whose rows include table row `row`; nothing
   // for other kinds and for rows of no patch.
@@ -245,6 +253,8 @@ class ViewerCore : private ShowFrame {
   // table; a failure shows in Msg and is returned. A cancelled dialog saves
   // nothing and is no failure.
   Status exportTable(Dialogs& dialogs);
+  // The file name the export proposes: the file's name and Msg (ProposedCvsName).
+  std::string proposedExportName() const;
 
  private:
   void setCaption(std::string caption);
@@ -273,6 +283,7 @@ class ViewerCore : private ShowFrame {
   std::string now() const override { return clock_(); }
   bool pumpAndTestCancel() override;
   int linkedPcgIndex() const override;
+  const LinkedNames& linkedNames() const override { return linkedNames_; }
   const std::string& separator() const override { return shared_.separator; }
   ColumnBox* columnBox(const std::string& name);
   const ColumnBox* columnBox(const std::string& name) const;
@@ -287,6 +298,7 @@ class ViewerCore : private ShowFrame {
   ViewerState state_;
   std::vector<TableRow> spareRows_;  // the rows of the previous Show while a Show runs
   ViewFilters filters_;
+  LinkedNames linkedNames_;  // the names state_.pcg shows, by key
   int ownShows_ = 0;
 };
 

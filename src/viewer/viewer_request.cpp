@@ -1,13 +1,8 @@
 #include "viewer/viewer_request.hpp"
 
-#include "common/bytes.hpp"
 #include "viewer/text_helpers.hpp"
 
 namespace patchlore {
-
-namespace {
-constexpr int kOffsetDigits = 8;
-}  // namespace
 
 ViewerKind ViewerRequest::kind() const { return KindOfPatchCode(patchCode); }
 
@@ -24,9 +19,9 @@ ViewerKind KindOfPatchCode(char code) {
   }
 }
 
-void ViewerRequest::addObject(std::string descriptorLine) {
-  objectOffsets.push_back(HexValue(descriptorLine, kOffsetDigits));
-  descriptorLines.push_back(std::move(descriptorLine));
+void ViewerRequest::addObject(ViewerObject object) {
+  objectOffsets.push_back(object.offset);
+  descriptorLines.push_back(std::move(object.descriptorLine));
 }
 
 char PatchCodeOf(const std::string& kindWord) {
@@ -37,13 +32,13 @@ char PatchCodeOf(const std::string& kindWord) {
 }
 
 ViewerRequest MakeViewerRequest(const std::string& kindWord, int fileIndex, const std::string& fileCaption,
-                                std::vector<std::string> descriptorLines) {
+                                std::vector<ViewerObject> objects) {
   ViewerRequest request;
   request.patchCode = PatchCodeOf(kindWord);
   request.caption = kindWord + " " + fileCaption;
   request.kindWord = kindWord;
   request.fileIndex = fileIndex;
-  for (auto& line : descriptorLines) request.addObject(std::move(line));
+  for (auto& object : objects) request.addObject(std::move(object));
   return request;
 }
 

@@ -14,6 +14,13 @@ enum class ViewerKind { Program, Combination, Song, SetList, DrumKit, WaveSequen
 // The kind of a one-letter code ('P' programs, 'T' set lists, 'E' SysEx ...).
 ViewerKind KindOfPatchCode(char code);
 
+// One object to show: the descriptor line the viewer lists for it and the
+// offset of the object in the file.
+struct ViewerObject {
+  std::string descriptorLine;
+  std::int64_t offset = -1;
+};
+
 struct ViewerRequest {
   char patchCode = '?';                      // 'P', 'C', 'S', 'T', 'D', 'W' or 'E'
   std::string caption;                       // kind word + " " + the browser's caption
@@ -23,9 +30,8 @@ struct ViewerRequest {
   std::vector<std::int64_t> objectOffsets;   // the object of each descriptor line
 
   ViewerKind kind() const;
-  // Adds an object by its descriptor line: its offset is the number of the
-  // line's last 8 hexadecimal digits.
-  void addObject(std::string descriptorLine);
+  // Adds an object: the line the viewer lists and where the object lies.
+  void addObject(ViewerObject object);
 };
 
 // The one-letter code of a row's kind word: "SetList" gives 'T', "Sysex"
@@ -35,7 +41,7 @@ char PatchCodeOf(const std::string& kindWord);
 
 // The request for objects of one kind of a loaded file.
 ViewerRequest MakeViewerRequest(const std::string& kindWord, int fileIndex, const std::string& fileCaption,
-                                std::vector<std::string> descriptorLines);
+                                std::vector<ViewerObject> objects);
 
 // The request a viewer's first Show runs with, before it is opened.
 ViewerRequest CreationRequest();

@@ -22,10 +22,9 @@ WindowPlace CataloguePlacement(int counter, int screenWidth, int screenHeight, i
 }
 
 std::optional<std::size_t> Catalogue::rowOfObject(std::int64_t offset) const {
-  constexpr int kOffsetDigits = 8;  // a descriptor line ends with the object's offset
-  for (std::size_t row = 0; row < offsetBox.size(); ++row)
-    if (HexValue(offsetBox[row], kOffsetDigits) == offset) return row;
-  return std::nullopt;
+  const auto found = std::find(objectOffsets.begin(), objectOffsets.end(), offset);
+  if (found == objectOffsets.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - objectOffsets.begin());
 }
 
 std::vector<TableColumn> DefaultCatalogueColumns() {
@@ -35,9 +34,24 @@ std::vector<TableColumn> DefaultCatalogueColumns() {
 
 namespace {
 
-void AddRow(Catalogue& catalogue, TableRow row, std::string label, std::int64_t offset) {
+// A row, its descriptor line (label "=" offset), its object and its kind word.
+void AddRow(Catalogue& catalogue, TableRow row, std::string label, std::int64_t offset, std::string kindWord) {
   catalogue.offsetBox.push_back(std::move(label) + "=" + Hex8(offset));
+  catalogue.objectOffsets.push_back(offset);
+  catalogue.kindWords.push_back(std::move(kindWord));
   catalogue.list.rows.push_back(std::move(row));
+}
+
+// The kind word of a bank's row by what its patches are.
+std::string KindWordOf(BankContent content) {
+  switch (content) {
+    case BankContent::SetLists: return "SetList";
+    case BankContent::Programs: return "Prog";
+    case BankContent::Combinations: return "Combi";
+    case BankContent::DrumKits: return "Drum";
+    case BankContent::WaveSequences: return "Wave";
+  }
+  return {};
 }
 
 std::string CountText(const BankHeader& bank) { return std::to_string(bank.patchCount); }
@@ -54,7 +68,7 @@ class BankRows {
       case PcgBankRun::SetLists: return addSetList(bank.offset);
       case PcgBankRun::Programs: return addProgram(bank.offset, bank.numberInRun + 1);
       case PcgBankRun::Combinations: return addCombination(bank.offset, bank.numberInRun + 1);
-      case PcgBankRun::KitsOrSequences: return addKitOrSequence(bank.offset, bank.numberInRun + 1, bank.label);
+      case PcgBankRun::KitsOrSequences: return addKitOrSequence(bank, bank.numberInRun + 1);
     }
   }
 
@@ -65,30 +79,31 @@ class BankRows {
     AddRow(catalogue_,
            {"SetList Bank",
             {"", "", "Size=$" + HexPad(header.patchSizeField, 2), std::to_string(header.patchCountField)}},
-           "SetList Bank", sls1);
+           "SetList Bank", sls1, KindWordOf(BankContent::SetLists));
   }
 
   void addProgram(std::int64_t b, int number) {
     const BankHeader bank = ReadBankHeader(image_, b);
     const std::string name = ProgBankName(bank.typeCode);
     AddRow(catalogue_, {"Prog Bank", {ZeroPad(number, 2), name, BankEngine(bank.id), CountText(bank)}},
-           "Prog Bank " + name, b);
+           "Prog Bank " + name, b, KindWordOf(BankContent::Programs));
   }
 
   void addCombination(std::int64_t b, int number) {
     const BankHeader bank = ReadBankHeader(image_, b);
     const std::string name = CombiBankName(bank.typeCode);
     AddRow(catalogue_, {"Combi Bank", {ZeroPad(number, 2), name, "", CountText(bank)}},
-           "Combi Bank " + name, b);
+           "Combi Bank " + name, b, KindWordOf(BankContent::Combinations));
   }
 
   // The fifth sub-item, the bank offset, is kept in the row but no column
   // shows it.
-  void addKitOrSequence(std::int64_t b, int number, const std::string& label) {
+  void addKitOrSequence(const PcgBank& found, int number) {
+    const std::int64_t b = found.offset;
     const BankHeader bank = ReadBankHeader(image_, b);
     const std::string name = CombiBankName(bank.typeCode);
-    AddRow(catalogue_, {label + " Bank", {ZeroPad(number, 2), name, "", CountText(bank), Hex8(b)}},
-           label + " Bank " + name, b);
+    AddRow(catalogue_, {found.label + " Bank", {ZeroPad(number, 2), name, "", CountText(bank), Hex8(b)}},
+           found.label + " Bank " + name, b, KindWordOf(found.content));
   }
 
   Image image_;
@@ -125,7 +140,7 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
            {caption,
             {std::to_string(k + 1), std::string(SongDirectoryName(image, o, k)),
              std::to_string(tracks.muted), std::to_string(tracks.playing)}},
-           caption, p);
+           caption, p, "Song");
     ++k;
   }
   return Success();

@@ -3,6 +3,7 @@
 // its descriptor line (a label, "=", the object's offset as 8 hex digits).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,10 @@ class ComputedRows {
   virtual std::string text(std::size_t row, std::size_t column) const = 0;
   // The OffsetBox line of a row.
   virtual std::string descriptorLine(std::size_t row) const = 0;
+  // The offset of the object a row lists; nothing for rows of no object.
+  virtual std::optional<std::int64_t> objectOffset(std::size_t /*row*/) const { return std::nullopt; }
+  // The word that names a row's kind of object; empty for rows no viewer shows.
+  virtual std::string kindWord(std::size_t /*row*/) const { return {}; }
 };
 
 // The messages of a SysEx file as catalogue rows, computed from the image and
@@ -43,6 +48,10 @@ class SysexCatalogueRows : public ComputedRows {
   std::string text(std::size_t row, std::size_t column) const override;
   // The caption, "=" and the offset as 8 hex digits.
   std::string descriptorLine(std::size_t row) const override;
+  // The offset of the message's $F0.
+  std::optional<std::int64_t> objectOffset(std::size_t row) const override;
+  // "Sysex".
+  std::string kindWord(std::size_t row) const override;
 
  private:
   SysexScan scan_;
@@ -53,6 +62,10 @@ struct Catalogue : RowSource {
   int fileIndex = -1;                  // the registry index of the file listed
   Table list;                          // ListView1: its columns, and the rows of banks and songs
   std::vector<std::string> offsetBox;  // line k belongs to row k of list
+  std::vector<std::int64_t> objectOffsets;  // the offset of the object of row k, which offsetBox shows
+  // The word naming the kind of object of row k, the first word of its
+  // caption: "SetList", "Prog", "Combi", "Drum", "Wave" or "Song".
+  std::vector<std::string> kindWords;
   // Rows computed when shown (a SysEx file's messages, the differences of a
   // comparison), in place of list's rows and offsetBox.
   std::shared_ptr<const ComputedRows> computed;
@@ -65,6 +78,11 @@ struct Catalogue : RowSource {
   std::string text(std::size_t row, std::size_t column) const override;
   // The OffsetBox line of a row; empty past the last.
   std::string descriptorLine(std::size_t row) const;
+  // The offset of the object of a row; nothing past the last row and for
+  // rows of no object.
+  std::optional<std::int64_t> objectOffset(std::size_t row) const;
+  // The kind word of a row; empty past the last row and for rows no viewer shows.
+  std::string kindWord(std::size_t row) const;
   // The first row whose object lies at offset (a bank, a set list chunk, a
   // song); nothing when no row lists it.
   std::optional<std::size_t> rowOfObject(std::int64_t offset) const;

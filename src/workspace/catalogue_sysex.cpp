@@ -42,6 +42,13 @@ std::string SysexCatalogueRows::descriptorLine(std::size_t row) const {
   return caption(row) + "=" + Hex8(scan_.message(static_cast<std::int64_t>(row)).offset);
 }
 
+std::optional<std::int64_t> SysexCatalogueRows::objectOffset(std::size_t row) const {
+  if (row >= count()) return std::nullopt;
+  return scan_.offset(static_cast<std::int64_t>(row));
+}
+
+std::string SysexCatalogueRows::kindWord(std::size_t row) const { return row < count() ? "Sysex" : ""; }
+
 void SetSysexRows(Image image, Catalogue& catalogue) {
   auto& columns = catalogue.list.columns;
   columns[kHeader] = {"Header (hex)", 100};
@@ -61,6 +68,17 @@ std::string Catalogue::text(std::size_t row, std::size_t column) const {
 std::string Catalogue::descriptorLine(std::size_t row) const {
   if (computed) return computed->descriptorLine(row);
   return row < offsetBox.size() ? offsetBox[row] : std::string();
+}
+
+std::string Catalogue::kindWord(std::size_t row) const {
+  if (computed) return computed->kindWord(row);
+  return row < kindWords.size() ? kindWords[row] : std::string();
+}
+
+std::optional<std::int64_t> Catalogue::objectOffset(std::size_t row) const {
+  if (computed) return computed->objectOffset(row);
+  if (row >= objectOffsets.size()) return std::nullopt;
+  return objectOffsets[row];
 }
 
 }  // namespace patchlore

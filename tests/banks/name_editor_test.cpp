@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "banks/bank_list.hpp"
-#include "banks/name_editor_texts.hpp"
 #include "common/bytes.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/checksums.hpp"
@@ -73,11 +72,14 @@ TEST(NameEditor, OneNameByteUpRaisesTheChecksumByOneAndStoresItInBothPlaces) {
 TEST(NameEditor, TheWindowTextsAndTheChangeLog) {
   Editing editing(ProgramBankWithChecksum255(false), 0, 0);
   const NameEditorState& state = editing.editor.state();
-  EXPECT_EQ(state.inputs.caption, "Edit Prog I-A000");
-  EXPECT_EQ(state.inputs.offsetBank, Hex8(editing.bank));
-  EXPECT_EQ(state.inputs.offset, Hex8(editing.bank + 24));
-  EXPECT_EQ(state.inputs.checkSum, "FF");
-  EXPECT_EQ(state.inputs.info, "0:PCG KORG KRONOS (bytes:" + std::to_string(editing.image().size()) + ") \\A.PCG");
+  const NameEditorLabels& labels = state.inputs.labels;
+  EXPECT_EQ(labels.caption, "Edit Prog I-A000");
+  EXPECT_EQ(labels.openIndex, "0");
+  EXPECT_EQ(labels.bytes, std::to_string(editing.image().size()));
+  EXPECT_EQ(labels.offsetBank, Hex8(editing.bank));
+  EXPECT_EQ(labels.offset, Hex8(editing.bank + 24));
+  EXPECT_EQ(labels.checkSum, "FF");
+  EXPECT_EQ(labels.info, "0:PCG KORG KRONOS (bytes:" + std::to_string(editing.image().size()) + ") \\A.PCG");
   EXPECT_EQ(state.device, "Device:KRONOS");
   EXPECT_EQ(state.editName, "C");
   editing.editor.setName("AB");
@@ -99,7 +101,7 @@ TEST(NameEditor, NamesAreCutOrPaddedTo24Bytes) {
 
 TEST(NameEditor, ACombinationBankKeepsItsPayloadSum) {
   Editing editing(PcgBuilder().programBank(0, 1, 40).combiBank(0x20000).withIni().build(), 1, 5);
-  EXPECT_EQ(editing.editor.state().inputs.caption, "Edit Combi U-A005");
+  EXPECT_EQ(editing.editor.state().inputs.labels.caption, "Edit Combi U-A005");
   editing.editor.setName("Grand Piano Combi");
   ASSERT_TRUE(editing.editor.write().ok());
   EXPECT_EQ(editing.editor.state().bankInfo,
@@ -145,17 +147,24 @@ TEST(NameEditor, AWriteThatCannotBeMadeIsRefusedAndChangesNothing) {
   const Bytes before = editing.bytes();
   NameEditorInputs inputs = editing.editor.state().inputs;
 
-  inputs.openIndex = "";
+  inputs.fileIndex = -1;
   editing.editor.open(inputs, "D");
   EXPECT_FALSE(editing.editor.write().ok());
   EXPECT_EQ(editing.editor.state().bankInfo, "No loaded file has the index -1: nothing written");
 
-  inputs.openIndex = "0";
-  inputs.offset = Hex8(lastPatch);
+  inputs.fileIndex = 0;
+  inputs.imageSize += 1;
+  editing.editor.open(inputs, "D");
+  EXPECT_FALSE(editing.editor.write().ok());
+  EXPECT_EQ(editing.editor.state().bankInfo, "The file has " + std::to_string(before.size()) + " bytes, not " +
+                                                 std::to_string(before.size() + 1) + ": nothing written");
+
+  inputs.imageSize -= 1;
+  inputs.nameOffset = lastPatch;
   editing.editor.open(inputs, "D");
   EXPECT_FALSE(editing.editor.write().ok());
   EXPECT_EQ(editing.editor.state().bankInfo,
-            "No patch of the bank at " + Hex8(editing.bank) + " begins at " + inputs.offset + ": nothing written");
+            "No patch of the bank at " + Hex8(editing.bank) + " begins at " + Hex8(lastPatch) + ": nothing written");
   EXPECT_EQ(editing.bytes(), before);
   EXPECT_FALSE(NameEditorInputsFor(editing.registry, 0, editing.bank, 128).ok());
 }
@@ -170,13 +179,27 @@ TEST(NameEditor, APatchCountPastTheBankChunkOpensNoPatchBeyondIt) {
             "The bank at " + Hex8(bank) + " has no patch 2");
 }
 
-TEST(NameEditorTexts, CaptionsAndDevices) {
-  EXPECT_EQ(DeviceOfInfo("0:PCG KORG OASYS (bytes:100) \\A.PCG"), "OASYS");
-  EXPECT_EQ(DeviceOfInfo("0:PCG KORG KRONOS (bytes:100)"), "undefined");
-  EXPECT_EQ(IndexFromCaption("Prog 3:PCG"), 3);
-  EXPECT_EQ(BytesFromCaption("0:PCG (Bytes:50312) \\S.SNG"), 50312);
-  EXPECT_EQ(PatchKeyOfCaption("Edit Prog I-A000 more"), "I-A000");
-  EXPECT_EQ(NumberOfKey("I-A0x0"), -1);
+// The editor works on the file it was opened for, whichever index it has,
+// and labelDevice names that file's model.
+TEST(NameEditor, WorksOnItsOwnFileAndNamesItsModel) {
+  Registry registry;
+  const Bytes kronos = OneProgramBank(0).build();
+  test::AddToRegistry(registry, kronos);
+  const int oasys = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/B.PCG", "PCG KORG OASYS");
+  const int unknown = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/C.PCG", "PCG");
+  const std::int64_t bank = ListProgramAndCombinationBanks(registry.image(oasys)).front().offset;
+  NameEditor editor(registry);
+  editor.open(*NameEditorInputsFor(registry, unknown, bank, 0), "C");
+  EXPECT_EQ(editor.state().device, "Device:undefined");
+  const auto inputs = NameEditorInputsFor(registry, oasys, bank, 0);
+  ASSERT_TRUE(inputs.ok());
+  editor.open(*inputs, "C");
+  EXPECT_EQ(editor.state().device, "Device:OASYS");
+  EXPECT_EQ(editor.state().log.back(), "Bank:" + inputs->labels.checkSum + "; Name:43; Text:43; 1:C");
+  editor.setName("D");
+  ASSERT_TRUE(editor.write().ok());
+  EXPECT_EQ(BytesText(registry.image(oasys), bank + 24, 2), std::string("D\0", 2));
+  EXPECT_EQ(Bytes(registry.image(0).begin(), registry.image(0).end()), kronos);
 }
 
 TEST(BankList, ProgramBanksThenCombinationBanksInFileOrder) {

@@ -83,13 +83,6 @@ TEST(TableLookup, SectionNarrowsTheTable) {
   EXPECT_EQ(TableLookup(";S2 , a=3;", "S9", "a"), "a");
 }
 
-TEST(HexValue, ReadsFromTheEnd) {
-  EXPECT_EQ(HexValue("Prog Bank U-A=0002A1F0", 8), 0x0002A1F0);
-  EXPECT_EQ(HexValue("none", 8), -1);
-  EXPECT_EQ(HexValue("", 8), -1);
-  EXPECT_EQ(HexValue("12ab", 8), 0x12);  // lower case is not a digit
-  EXPECT_EQ(HexValue("FFFFFFFFFF", 8), 0xFFFFFFFF);
-}
 
 TEST(HexPad, UppercaseWithAtLeastTheGivenDigits) {
   EXPECT_EQ(HexPad(3353, 2), "D19");

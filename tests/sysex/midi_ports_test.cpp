@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "support/loaded_image.hpp"
 #include "support/fake_midi_service.hpp"
 #include "support/sysex_builder.hpp"
@@ -73,15 +76,6 @@ TEST_F(MidiPorts, AnOutputThatMovedIsNotOpenedAndTheListsAreReadAgain) {
   EXPECT_EQ(state().outputLines, (Lines{"-1 : Default output (JACK: synth:in)", "0 : JACK: synth:in"}));
 }
 
-TEST(KeyValueInt, ReadsTheDigitsAfterTheKeyInAnyCase) {
-  EXPECT_EQ(KeyValueInt("offsetF0=26 offsetF7=195 length=170 KorgM1", "offsetF0"), 26);
-  EXPECT_EQ(KeyValueInt("OFFSETF0=26 LENGTH=170", "length"), 170);
-  EXPECT_EQ(KeyValueInt("length=12ab", "length"), 12);
-  EXPECT_EQ(KeyValueInt("length=x12", "length"), -1);
-  EXPECT_EQ(KeyValueInt("offsetF0=26", "length"), -1);
-  EXPECT_EQ(KeyValueInt("length=99999999999999999999", "length"), -1);
-}
-
 TEST(SysexSourceIndex, TakesTheSelectedSysexFileElseTheLastLoaded) {
   Registry registry;
   const auto add = [&](const std::string& type) { registry.add(ByteBuffer(2), "F", test::FactsOfType(type)); };
@@ -110,15 +104,18 @@ TEST_F(MidiPorts, ListsTheSourceMessagesAndSelectsOnlyBytesInsideTheImage) {
   core.listSysexClick(1);
   EXPECT_EQ(state().sendLabel, "sysexSend: length=6; ItemIndex=1");
   EXPECT_EQ(Bytes(core.selectedMessage().begin(), core.selectedMessage().end()), write);
-  core.selectLine("offsetF0=0 LENGTH=2", 5);
+  core.selectBytes(0, 2, 5);
   EXPECT_EQ(state().sendLabel, "sysexSend: length=2; ItemIndex=5");
-  for (const char* outside : {"offsetF0=16352 length=7", "offsetF0=16352", "length=6", "offsetF0=16358 length=1",
-                              "offsetF0=9223372036854775807 length=9223372036854775807", "offsetF0=a length=6"}) {
-    core.selectLine(outside, 3);
-    EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=3") << outside;
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+  for (const auto& [offset, length] : std::vector<std::pair<std::int64_t, std::int64_t>>{
+           {16352, 7}, {16352, -1}, {-1, 6}, {16358, 1}, {16352, 0}, {kLargest, kLargest}}) {
+    core.selectBytes(offset, length, 3);
+    EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=3") << offset << " " << length;
   }
   core.listSysexClick(-1);
   EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=-1");
+  core.listSysexClick(2);  // past the last line
+  EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=2");
 }
 
 TEST_F(MidiPorts, SendsOnlyAWholeSysexMessage) {
@@ -126,10 +123,10 @@ TEST_F(MidiPorts, SendsOnlyAWholeSysexMessage) {
   core.setSource(image);
   core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: no message is selected.");
-  core.selectLine("offsetF0=0 length=6", 0);
+  core.selectBytes(0, 6, 0);
   core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: the selection does not start with F0 and end with F7.");
-  core.selectLine("offsetF0=1 length=5", 0);
+  core.selectBytes(1, 5, 0);
   core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: byte 3 of the selection is FF; inside a SysEx message every byte is below 80.");
   EXPECT_TRUE(midi.sent.empty());

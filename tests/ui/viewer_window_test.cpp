@@ -146,7 +146,7 @@ class ViewerWindowTest : public QObject {
   ViewerWindow* kronosPrograms() { return ViewerOfRows(*form_, 0, {0, 1}); }
 
   std::int64_t bankOffset(ObjectBrowserWindow* browser, int row) const {
-    return patchlore::HexValue(browser->catalogue().offsetBox[static_cast<std::size_t>(row)], 8);
+    return browser->catalogue().objectOffsets[static_cast<std::size_t>(row)];
   }
 
  private slots:

@@ -18,10 +18,10 @@ class BankListShow : public ::testing::Test {
   std::unique_ptr<ViewerCore> viewer(const test::Bytes& bytes, const std::string& parent, const std::string& kind) {
     const int file = f.load("K.PCG", bytes);
     const Image image = f.registry().image(file);
-    std::vector<std::string> lines;
+    std::vector<ViewerObject> banks;
     for (const auto b : BankRun(image, FindChunk(parent, image), BankRunKind::DrumKitsOrWaveSequences))
-      lines.push_back(kind + " Bank=" + Hex8(b));
-    return f.viewer(file, lines, kind);
+      banks.push_back(test::ViewerFixture::Object(kind + " Bank", b));
+    return f.viewer(file, banks, kind);
   }
 };
 

@@ -47,9 +47,9 @@ class CombinationDisplay : public ::testing::Test {
     return BankRun(image, FindChunk("CMB1", image), BankRunKind::Combinations);
   }
   std::unique_ptr<ViewerCore> viewer(int file, std::vector<const char*> ticks = {}) {
-    std::vector<std::string> lines;
-    for (const auto b : combiBanks(file)) lines.push_back("Combi Bank=" + Hex8(b));
-    auto v = f.viewer(file, lines, "Combi");
+    std::vector<ViewerObject> banks;
+    for (const auto b : combiBanks(file)) banks.push_back(test::ViewerFixture::Object("Combi Bank", b));
+    auto v = f.viewer(file, banks, "Combi");
     for (const char* name : ticks) v->setColumnBox(name, true);
     return v;
   }

@@ -90,9 +90,9 @@ class ProgramDisplay : public ::testing::Test {
   test::ViewerFixture f;
 
   std::unique_ptr<ViewerCore> showAll(int file, const std::vector<std::int64_t>& banks) {
-    std::vector<std::string> lines;
-    for (const auto b : banks) lines.push_back(test::ViewerFixture::Line(b));
-    auto v = f.viewer(file, lines);
+    std::vector<ViewerObject> objects;
+    for (const auto b : banks) objects.push_back(test::ViewerFixture::Line(b));
+    auto v = f.viewer(file, objects);
     for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->setColumnBox(name, true);
     v->pressShow();
     return v;
@@ -281,7 +281,7 @@ TEST_F(ProgramDisplay, TruncatedFileGivesShorterTextsAndNoReadOutside) {
   const std::int64_t second = bank + 24 + test::kProgramSize;
   image.resize(static_cast<std::size_t>(second + 2600));  // cuts the record before its key zones
   const int cut = f.add("CUT.PCG", image, "PCG KORG KRONOS");
-  auto v = f.viewer(cut, {test::ViewerFixture::Line(bank), "Prog Bank=0FFFFFFF"});
+  auto v = f.viewer(cut, {test::ViewerFixture::Line(bank), test::ViewerFixture::Line(0x0FFFFFFF)});
   for (const char* name : {"PVoiceMode", "PKeyZone", "PMsWsDk"}) v->setColumnBox(name, true);
   v->pressShow();
   const auto& rows = v->state().table.rows;

@@ -20,7 +20,7 @@ TEST(RowPatch, EveryRowOfAPatchGivesItsBankAndNumber) {
 
   const Image image = f.registry().image(file);
   const std::int64_t combis = BankRun(image, FindChunk("CMB1", image), BankRunKind::Combinations).front();
-  auto combi = f.viewer(file, {"Combi Bank=" + Hex8(combis)}, "Combi");
+  auto combi = f.viewer(file, {test::ViewerFixture::Object("Combi Bank", combis)}, "Combi");
   combi->pressShow();
   const auto& firsts = combi->state().offsetLineRows;
   ASSERT_EQ(firsts.size(), 2u);

@@ -36,7 +36,7 @@ class SetListShow : public ::testing::Test {
 
   std::unique_ptr<ViewerCore> shown(const Bytes& image) {
     const int file = f.load("S.PCG", image);
-    auto v = f.viewer(file, {"SetList Bank=" + Hex8(setListChunk(file))}, "SetList");
+    auto v = f.viewer(file, {test::ViewerFixture::Object("SetList Bank", setListChunk(file))}, "SetList");
     v->pressShow();
     return v;
   }
@@ -58,7 +58,7 @@ TEST_F(SetListShow, EachSetListGives127SlotRowsHeadedByItsNumberAndName) {
 
 TEST_F(SetListShow, CancelStopsBeforeTheNextSetList) {
   const int file = f.load("S.PCG", PcgBuilder().setLists(3, 64).build());
-  auto v = f.viewer(file, {"SetList Bank=" + Hex8(setListChunk(file))}, "SetList");
+  auto v = f.viewer(file, {test::ViewerFixture::Object("SetList Bank", setListChunk(file))}, "SetList");
   f.reporter.onPump = [&] {
     if (v->state().table.rows.size() == 5) v->cancel();
   };

@@ -42,9 +42,9 @@ class SongDisplayTest : public ::testing::Test {
     const std::vector<std::int64_t> offsets = SongChunkOffsets(loaded, SngPosition(loaded));
     if (songOrder.empty())
       for (std::size_t i = 0; i < offsets.size(); ++i) songOrder.push_back(static_cast<int>(i));
-    std::vector<std::string> lines;
-    for (const int i : songOrder) lines.push_back("Song=" + Hex8(offsets[static_cast<std::size_t>(i)]));
-    return f.viewer(file, lines, "Song");
+    std::vector<ViewerObject> songs;
+    for (const int i : songOrder) songs.push_back(test::ViewerFixture::Object("Song", offsets[static_cast<std::size_t>(i)]));
+    return f.viewer(file, songs, "Song");
   }
 
   static Lines Table(const ViewerCore& v) {
@@ -185,7 +185,7 @@ TEST_F(SongDisplayTest, DamagedSongsReadNothingOutsideTheImage) {
   EXPECT_EQ(v->state().msg, "Songs :1; Lines:16; All Progs: 0; Selected: 0");
 
   // A song line past the end of the file: nothing to read at all.
-  auto beyond = f.viewer(file, {"Song=" + Hex8(static_cast<std::int64_t>(sng.size()) + 100)}, "Song");
+  auto beyond = f.viewer(file, {test::ViewerFixture::Object("Song", static_cast<std::int64_t>(sng.size()) + 100)}, "Song");
   beyond->pressShow();
   EXPECT_EQ(Table(*beyond)[1], "Song S???; ; MT01; ; ; missing ProgCode; ");
 }

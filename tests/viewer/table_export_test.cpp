@@ -36,9 +36,8 @@ TEST(TableExport, LinesFollowEveryFieldWithTheSeparator) {
 }
 
 TEST(TableExport, ProposedNameInfoAndExtension) {
-  EXPECT_EQ(ProposedCvsName("Prog 0:PCG KORG KRONOS (bytes:99) \\BANKS.PCG", "Lines: 5; Banks: 2"),
-            "BANKS.PCG.Lines_ 5_ Banks_ 2.CVS");
-  EXPECT_EQ(ProposedCvsName("FormView", "Msg"), ".Msg.CVS");
+  EXPECT_EQ(ProposedCvsName("BANKS.PCG", "Lines: 5; Banks: 2"), "BANKS.PCG.Lines_ 5_ Banks_ 2.CVS");
+  EXPECT_EQ(ProposedCvsName("", "Msg"), ".Msg.CVS");
   const Table table{{{"A", 50}, {"B", 50}}, {{"x", {}}, {"y", {}}, {"z", {}}}};
   EXPECT_EQ(ExportInfoText(table, "; "),
             "ListView1.Columns.Count=2; ListView1.Items.Count=3; ; Sep='; '");

@@ -24,16 +24,6 @@ TEST(SignedZeroPad, SignThenPaddedAbsoluteValue) {
   EXPECT_EQ(SignedZeroPad(1234, 2), "+1234");
 }
 
-TEST(FirstWord, TrailingBlanksGoThenTheTextIsCutBeforeItsFirstBlank) {
-  EXPECT_EQ(FirstWord("Prog Bank"), "Prog");
-  EXPECT_EQ(FirstWord("SetList Bank"), "SetList");
-  EXPECT_EQ(FirstWord("Song   "), "Song");
-  EXPECT_EQ(FirstWord("Global"), "Global");
-  EXPECT_EQ(FirstWord(" Bank"), "");
-  EXPECT_EQ(FirstWord("   "), "");
-  EXPECT_EQ(FirstWord(""), "");
-}
-
 TEST(ReplaceFirst, OnlyTheFirstOccurrenceIsReplaced) {
   EXPECT_EQ(ReplaceFirst("ab", "X", "abcab"), "Xcab");
   EXPECT_EQ(ReplaceFirst("zz", "X", "abcab"), "abcab");

@@ -56,8 +56,12 @@ struct ViewerFixture {
     return registry().add(std::move(buffer), dir.write(name, bytes), FactsOfType(type));
   }
 
-  // The descriptor line of the bank at offset.
-  static std::string Line(std::int64_t offset) { return "Prog Bank=" + Hex8(offset); }
+  // The object at offset with its descriptor line: the label, "=" and the offset.
+  static ViewerObject Object(const std::string& label, std::int64_t offset) {
+    return {label + "=" + Hex8(offset), offset};
+  }
+  // The program bank at offset.
+  static ViewerObject Line(std::int64_t offset) { return Object("Prog Bank", offset); }
 
   // The offsets of the program banks of a loaded file.
   std::vector<std::int64_t> programBanks(int file) {
@@ -66,19 +70,19 @@ struct ViewerFixture {
   }
 
   // The request the object browser makes for objects of one kind of a file.
-  ViewerRequest request(int file, const std::vector<std::string>& lines, const std::string& kind = "Prog") {
-    return MakeViewerRequest(kind, file, FileWindowCaption(registry(), file), lines);
+  ViewerRequest request(int file, const std::vector<ViewerObject>& objects, const std::string& kind = "Prog") {
+    return MakeViewerRequest(kind, file, FileWindowCaption(registry(), file), objects);
   }
 
   // A viewer created as the object browser does it, not yet shown.
-  std::unique_ptr<ViewerCore> viewer(int file, const std::vector<std::string>& lines,
+  std::unique_ptr<ViewerCore> viewer(int file, const std::vector<ViewerObject>& objects,
                                      const std::string& kind = "Prog") {
     auto v = std::make_unique<ViewerCore>(registry(), shared, reporter, [this] {
       const std::string& t = times[std::min(timeReads, times.size() - 1)];
       ++timeReads;
       return t;
     });
-    v->Open(request(file, lines, kind));
+    v->Open(request(file, objects, kind));
     return v;
   }
 };

@@ -162,7 +162,8 @@ TEST_F(ViewerFrame, ChunkSizesThatDoNotMoveForwardEndTheNameWalk) {
 
 TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
   const int file = f.add("M.SYX", Bytes(16, 0xF0), "SYSEX messages:3");
-  auto v = f.viewer(file, {"Sysex 0=00000000", "Sysex 1=00000004", "Sysex 2=00000009"}, "Sysex");
+  auto v = f.viewer(file, {test::ViewerFixture::Object("Sysex 0", 0), test::ViewerFixture::Object("Sysex 1", 4),
+                            test::ViewerFixture::Object("Sysex 2", 9)}, "Sysex");
   v->pressShow();
   const ViewerState& s = v->state();
   EXPECT_FALSE(s.columnsVisible);
@@ -175,7 +176,7 @@ TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
 
 TEST_F(ViewerFrame, NestedShowsKeepEveryViewerBusyUntilItsOwnShowEnds) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 20).build());
-  const std::string line = test::ViewerFixture::Line(f.programBanks(file)[0]);
+  const ViewerObject line = test::ViewerFixture::Line(f.programBanks(file)[0]);
   auto first = f.viewer(file, {line});
   auto second = f.viewer(file, {line});
   bool nestedRan = false;
@@ -197,7 +198,7 @@ TEST_F(ViewerFrame, NestedShowsKeepEveryViewerBusyUntilItsOwnShowEnds) {
 
 TEST_F(ViewerFrame, CancelInAnyViewerStopsEveryRunningShow) {
   const int file = f.load("A.PCG", PcgBuilder().programBank(0, 20).build());
-  const std::string line = test::ViewerFixture::Line(f.programBanks(file)[0]);
+  const ViewerObject line = test::ViewerFixture::Line(f.programBanks(file)[0]);
   auto first = f.viewer(file, {line});
   auto second = f.viewer(file, {line});
   bool nestedStarted = false;

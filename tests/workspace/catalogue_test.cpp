@@ -80,6 +80,11 @@ TEST_F(CatalogueBuild, PcgRowsOfEveryKindOfBankWithTheirDescriptorLines) {
       "Wave Sequence Bank I-A=" + Hex8(wsq + 12),
   };
   EXPECT_EQ(c.offsetBox, offsets);
+  EXPECT_EQ(c.objectOffsets, (std::vector<std::int64_t>{sls, prg + 12, prg + 12 + 24 + 2 * 30, cmb + 12, dkt + 12,
+                                                        wsq + 12}));
+  EXPECT_EQ(c.kindWords, (std::vector<std::string>{"SetList", "Prog", "Prog", "Combi", "Drum", "Wave"}));
+  EXPECT_EQ(c.rowOfObject(cmb + 12), 3u);
+  EXPECT_EQ(c.rowOfObject(cmb), std::nullopt);
   EXPECT_EQ(c.msg, "Lines:6");
   EXPECT_EQ(f.reporter.pumps - pumpsBefore, 6);  // pending events before each bank row
   EXPECT_EQ(c.list.text(4, 5), Hex8(dkt + 12));  // kept beside the five shown columns
@@ -121,6 +126,7 @@ TEST_F(CatalogueBuild, KitAndSequenceLabelsFollowTheFirstLetterOfEachBankId) {
   for (const auto& row : c.list.rows) captions.push_back(row.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"Drum Kit Bank", "Drum Kit Bank", "Drum Kit Bank",
                                                 "Prog [EXi] Bank", "Combi Bank"}));
+  EXPECT_EQ(c.kindWords, (std::vector<std::string>{"Drum", "Drum", "Drum", "Prog", "Combi"}));
   EXPECT_EQ(c.offsetBox[3], "Prog [EXi] Bank I-D=" + Hex8(wsq + 12 + kBank));
   EXPECT_EQ(c.list.rows[4].cells, (std::vector<std::string>{"03", "I-E", "", "1", Hex8(wsq + 12 + 2 * kBank)}));
 }
@@ -185,6 +191,8 @@ TEST_F(CatalogueBuild, SngRowsOnePerSongWithMuteAndPlayCounts) {
   const std::int64_t first = o + 12 + 12 + 12 + 3 * 64 + 12;
   EXPECT_EQ(c.offsetBox, (std::vector<std::string>{"Song S000=" + Hex8(first), "Song S001=" + Hex8(first + 692),
                                                    "Song S002=" + Hex8(first + 2 * 692)}));
+  EXPECT_EQ(c.objectOffsets, (std::vector<std::int64_t>{first, first + 692, first + 2 * 692}));
+  EXPECT_EQ(c.kindWords, std::vector<std::string>(3, "Song"));
   EXPECT_EQ(c.msg, "Lines:3");
   EXPECT_EQ(actionMsg(), "CreateFormOpen: iopen=0; iForm=0");
 }
@@ -259,6 +267,9 @@ TEST_F(CatalogueBuild, SysexRowsOnePerMessageComputedFromTheImage) {
                       "Sysex F041F0423019=00000008|Sysex F041F0423019|2| Unknown byte[2]=41|00000008|8"}));
   EXPECT_EQ(c.msg, "Lines:2");
   EXPECT_EQ(c.descriptorLine(2), "");
+  EXPECT_EQ(c.objectOffset(1), 8);
+  EXPECT_EQ(c.kindWord(1), "Sysex");
+  EXPECT_EQ(c.objectOffset(2), std::nullopt);
 }
 
 TEST_F(CatalogueBuild, AnIndexOutsideTheRegistryBuildsNothing) {

@@ -12,45 +12,22 @@
 
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/widgets.hpp"
 
 using patchlore::BankSide;
 
 namespace {
 
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
+// A label whose text can be selected and copied, and whose long texts do not
+// widen the window.
+QLabel* InfoLabel(const std::string& name, const QString& caption, QWidget* parent) {
+  QLabel* label = PlainLabel(name.c_str(), caption, parent);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // long texts do not widen the window
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return label;
 }
 
-QListWidget* NamedList(QWidget* parent, const QString& name) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  return list;
-}
-
-QPushButton* BoldButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  QFont font = button->font();
-  font.setBold(true);
-  button->setFont(font);
-  return button;
-}
-
-// Refills the list only when its lines changed, so that a choice stays marked.
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
-  bool same = list->count() == static_cast<int>(lines.size());
-  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == toQString(lines[static_cast<std::size_t>(i)]);
-  if (same) return;
-  const QSignalBlocker blocker(list);
-  const int row = list->currentRow();
-  list->clear();
-  for (const auto& line : lines) list->addItem(toQString(line));
-  if (row < list->count()) list->setCurrentRow(row);
-}
+QListWidget* List(const std::string& name, QWidget* parent) { return Named(new QListWidget(parent), name.c_str()); }
 
 }  // namespace
 
@@ -62,7 +39,7 @@ BankManagerWindow::BankManagerWindow(patchlore::Registry& registry, QWidget* par
   resize(751, 422);
   from_ = createSide("From", "FromBank Info");
   to_ = createSide("To", "ToBank Info");
-  checkSumInfo_ = NamedLabel(this, "checkSum_Info", "checkSum_Info");
+  checkSumInfo_ = InfoLabel("checkSum_Info", "checkSum_Info", this);
   createButtons();
   layOut();
   connectSide(from_, BankSide::From);
@@ -70,41 +47,38 @@ BankManagerWindow::BankManagerWindow(patchlore::Registry& registry, QWidget* par
   showState();
 }
 
-BankManagerWindow::Side BankManagerWindow::createSide(const char* name, const char* bankInfoCaption) {
-  const QString n = name;
-  Side side{NamedList(this, n + "Box"), NamedList(this, n + "Banks"), NamedList(this, n + "Progs"),
-            nullptr, nullptr, nullptr};
-  side.boxInfo = NamedLabel(this, (n + "BoxInfo").toLatin1().constData(), n + "BoxInfo");
-  side.header24 = NamedLabel(this, (n + "24").toLatin1().constData(), n + "24");
-  side.bankInfo = NamedLabel(this, (n + "BankInfo").toLatin1().constData(), bankInfoCaption);
-  return side;
+BankManagerWindow::Side BankManagerWindow::createSide(const std::string& name, const char* bankInfoCaption) {
+  return {List(name + "Box", this),
+          List(name + "Banks", this),
+          List(name + "Progs", this),
+          InfoLabel(name + "BoxInfo", toQString(name + "BoxInfo"), this),
+          InfoLabel(name + "24", toQString(name + "24"), this),
+          InfoLabel(name + "BankInfo", bankInfoCaption, this)};
 }
 
 void BankManagerWindow::createButtons() {
-  writeBank_ = BoldButton(this, "WriteBank", "Write");
-  move_ = BoldButton(this, "Move", "Move");
-  swapOff_ = new QSpinBox(this);
-  swapOff_->setObjectName("SwapOff");
-  swapLen_ = new QSpinBox(this);
-  swapLen_->setObjectName("SwapLen");
-  offsetTitle_ = NamedLabel(this, "offsetTitle", "offset (Hex)");
-  lengthTitle_ = NamedLabel(this, "lengthTitle", "length (Dec)");
-  moveIni2_ = NamedLabel(this, "MoveINI2", "MoveINI2");
-  moveSize_ = NamedLabel(this, "MoveSize", "MoveSize");
-  moveInfo_ = NamedLabel(this, "MoveInfo", "MoveInfo");
-  connect(writeBank_, &QPushButton::clicked, this, [this] {
+  writeButton_ = BoldButton("WriteBank", "Write", this);
+  moveButton_ = BoldButton("Move", "Move", this);
+  moveOffset_ = Named(new QSpinBox(this), "SwapOff");
+  moveLength_ = Named(new QSpinBox(this), "SwapLen");
+  offsetTitle_ = InfoLabel("offsetTitle", "offset (Hex)", this);
+  lengthTitle_ = InfoLabel("lengthTitle", "length (Dec)", this);
+  moveIni2_ = InfoLabel("MoveINI2", "MoveINI2", this);
+  moveSize_ = InfoLabel("MoveSize", "MoveSize", this);
+  moveInfo_ = InfoLabel("MoveInfo", "MoveInfo", this);
+  connect(writeButton_, &QPushButton::clicked, this, [this] {
     core_.write();
     showState();
   });
-  connect(move_, &QPushButton::clicked, this, [this] {
+  connect(moveButton_, &QPushButton::clicked, this, [this] {
     core_.move();
     showState();
   });
-  connect(swapOff_, &QSpinBox::valueChanged, this, [this](int value) {
+  connect(moveOffset_, &QSpinBox::valueChanged, this, [this](int value) {
     core_.setOffset(value);
     showState();
   });
-  connect(swapLen_, &QSpinBox::valueChanged, this, [this](int value) {
+  connect(moveLength_, &QSpinBox::valueChanged, this, [this](int value) {
     core_.setLength(value);
     showState();
   });
@@ -133,17 +107,17 @@ void BankManagerWindow::layOut() {
   layout->addLayout(progs);
   layout->addWidget(checkSumInfo_);
   auto* commands = new QGridLayout;
-  commands->addWidget(writeBank_, 1, 0);
+  commands->addWidget(writeButton_, 1, 0);
   auto* writeTitle = new QLabel(" Bank From ---> To", this);
-  writeTitle->setFont(writeBank_->font());
+  writeTitle->setFont(writeButton_->font());
   commands->addWidget(writeTitle, 1, 1);
   commands->addWidget(offsetTitle_, 0, 2);
-  commands->addWidget(swapOff_, 1, 2);
+  commands->addWidget(moveOffset_, 1, 2);
   commands->addWidget(lengthTitle_, 0, 3);
-  commands->addWidget(swapLen_, 1, 3);
+  commands->addWidget(moveLength_, 1, 3);
   commands->addWidget(moveIni2_, 0, 4);
   commands->addWidget(moveSize_, 1, 4);
-  commands->addWidget(move_, 1, 5);
+  commands->addWidget(moveButton_, 1, 5);
   commands->addWidget(moveInfo_, 1, 6);
   commands->setColumnStretch(4, 2);
   commands->setColumnStretch(6, 3);
@@ -174,9 +148,9 @@ void BankManagerWindow::openFromCommand() {
 }
 
 void BankManagerWindow::showSide(const Side& side, const patchlore::BankSideState& state) {
-  ShowLines(side.box, core_.state().files);
-  ShowLines(side.banks, state.banks);
-  ShowLines(side.progs, state.patches);
+  ShowListLines(side.box, core_.state().files);
+  ShowListLines(side.banks, state.banks);
+  ShowListLines(side.progs, state.patches);
   if (!state.boxInfo.empty()) side.boxInfo->setText(toQString(state.boxInfo));
   if (!state.header24.empty()) side.header24->setText(toQString(state.header24));
   if (state.bankChosen || state.file >= 0) side.bankInfo->setText(toQString(state.bankInfo));
@@ -187,9 +161,9 @@ void BankManagerWindow::showState() {
   showSide(from_, state.from);
   showSide(to_, state.to);
   checkSumInfo_->setText(toQString(state.checkSumInfo));
-  writeBank_->setEnabled(state.writeEnabled);
-  move_->setEnabled(state.moveEnabled);
-  for (QSpinBox* box : {swapOff_, swapLen_}) {
+  writeButton_->setEnabled(state.writeEnabled);
+  moveButton_->setEnabled(state.moveEnabled);
+  for (QSpinBox* box : {moveOffset_, moveLength_}) {
     const QSignalBlocker blocker(box);
     box->setMaximum(state.swapMax);
   }

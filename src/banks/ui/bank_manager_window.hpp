@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "banks/bank_manager.hpp"
 
@@ -33,7 +34,7 @@ class BankManagerWindow : public QWidget {
     QLabel* bankInfo;
   };
 
-  Side createSide(const char* name, const char* bankInfoCaption);
+  Side createSide(const std::string& name, const char* bankInfoCaption);
   void createButtons();
   void layOut();
   void connectSide(const Side& side, patchlore::BankSide which);
@@ -44,13 +45,13 @@ class BankManagerWindow : public QWidget {
   Side from_;
   Side to_;
   QLabel* checkSumInfo_;
-  QPushButton* writeBank_;
-  QSpinBox* swapOff_;
-  QSpinBox* swapLen_;
+  QPushButton* writeButton_;
+  QSpinBox* moveOffset_;
+  QSpinBox* moveLength_;
   QLabel* offsetTitle_;
   QLabel* lengthTitle_;
   QLabel* moveIni2_;
   QLabel* moveSize_;
-  QPushButton* move_;
+  QPushButton* moveButton_;
   QLabel* moveInfo_;
 };

@@ -37,15 +37,15 @@ class NameEditorWindow : public QWidget {
   void showState();
 
   patchlore::NameEditor editor_;
-  QLabel* openIndex_ = nullptr;
-  QLabel* bytes_ = nullptr;
-  QLabel* checkSum_ = nullptr;
-  QLabel* offset_ = nullptr;
-  QLabel* info_ = nullptr;
-  QLabel* bankInfo_ = nullptr;
-  QLabel* offsetBank_ = nullptr;
-  QLabel* device_ = nullptr;
-  QLineEdit* editName_ = nullptr;
-  QListWidget* listProg_ = nullptr;
-  QListWidget* listBox1_ = nullptr;
+  QLabel* openIndexLabel_ = nullptr;
+  QLabel* bytesLabel_ = nullptr;
+  QLabel* checkSumLabel_ = nullptr;
+  QLabel* offsetLabel_ = nullptr;
+  QLabel* infoLabel_ = nullptr;
+  QLabel* bankInfoLabel_ = nullptr;
+  QLabel* offsetBankLabel_ = nullptr;
+  QLabel* deviceLabel_ = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  QListWidget* patchList_ = nullptr;
+  QListWidget* changeLog_ = nullptr;
 };
