@@ -16,10 +16,10 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName("patchlore");
 
   QtDialogs dialogs;
-  MainWindow mainViewForm(dialogs);
-  dialogs.setParentWidget(&mainViewForm);
-  mainViewForm.show();
+  MainWindow mainWindow(dialogs);
+  dialogs.setParentWidget(&mainWindow);
+  mainWindow.show();
   const QStringList files = QApplication::arguments().mid(1);
-  if (!files.isEmpty()) QTimer::singleShot(0, &mainViewForm, [&] { mainViewForm.openGivenFiles(files); });
+  if (!files.isEmpty()) QTimer::singleShot(0, &mainWindow, [&] { mainWindow.openGivenFiles(files); });
   return QApplication::exec();
 }

@@ -54,7 +54,7 @@ int RunSend(MidiPortsCore& core, const MidiCommandOptions& options, const Output
   if (!opened) return 1;
   for (std::int64_t k = first; k < (options.all ? count : first + 1); ++k) {
     if (k > first) std::this_thread::sleep_for(std::chrono::milliseconds(options.delayMs));
-    core.listSysexClick(k);
+    core.chooseMessage(k);
     output.line("SendLabel: " + core.state().sendLabel);
     const bool sent = core.sendSelected();
     output.line("SendLabel: " + core.state().sendLabel);

@@ -16,7 +16,7 @@ struct Failure {
 };
 
 template <class T, class E = Failure>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : content_(std::in_place_index<0>, std::move(value)) {}
   Result(E failure) : content_(std::in_place_index<1>, std::move(failure)) {}
@@ -40,7 +40,7 @@ class Result {
 
 // The result of a routine that gives nothing back but may fail.
 template <class E>
-class Result<void, E> {
+class [[nodiscard]] Result<void, E> {
  public:
   Result() = default;
   Result(E failure) : failure_(std::move(failure)) {}

@@ -111,7 +111,7 @@ std::string MidiPortsCore::sysexLine(std::int64_t k) const {
          " length=" + std::to_string(m.length) + " " + SysexText(scan_->bytes(k));
 }
 
-void MidiPortsCore::listSysexClick(std::int64_t itemIndex) {
+void MidiPortsCore::chooseMessage(std::int64_t itemIndex) {
   // A click beside the lines, or on a line no longer listed, selects nothing.
   if (!scan_ || itemIndex < 0 || itemIndex >= scan_->count()) return selectBytes(-1, -1, itemIndex);
   const SysexMessage m = scan_->message(itemIndex);

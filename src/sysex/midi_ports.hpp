@@ -61,7 +61,7 @@ class MidiPortsCore {
   // message's decoded text. Made when asked for.
   std::string sysexLine(std::int64_t k) const;
   // Selects the message of line itemIndex (none when -1).
-  void listSysexClick(std::int64_t itemIndex);
+  void chooseMessage(std::int64_t itemIndex);
   // Selects length bytes of the source image from offset, as the line
   // itemIndex names them: only when they lie wholly inside the image, else
   // an empty message.

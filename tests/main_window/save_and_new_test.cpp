@@ -23,7 +23,7 @@ class MainWindowCommands : public ::testing::Test {
 
 TEST_F(MainWindowCommands, SaveWritesTheLogAsTxtWithCrLf) {
   const auto pcg = dir.write("A.PCG", test::SmallestPcg());
-  f.open(pcg);
+  (void)f.open(pcg);
   f.dialogs.saveAnswers.push_back((dir.path() / "log.TXT").string());
   f.window.saveLog();
   EXPECT_EQ(f.dialogs.saveProposals, std::vector<std::string>{pcg});

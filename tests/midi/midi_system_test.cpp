@@ -150,13 +150,13 @@ TEST_F(ThroughJack, SendsAMessageAndAFullDumpOfALoadedFileByteForByte) {
   EXPECT_EQ(core.state().info, "Open MidiOutPort " + std::to_string(line - 1) +
                                    " : JACK: m1:in = 0; The operation completed successfully.");
   for (const auto& [index, expected] : {std::pair{0, message}, std::pair{1, dump}}) {
-    core.listSysexClick(index);
+    core.chooseMessage(index);
     EXPECT_TRUE(core.sendSelected());
     EXPECT_EQ(core.state().sendLabel, "The operation completed successfully.");
     EXPECT_TRUE(WaitFor([&] { return received.size() >= expected.size(); })) << received.size();
     EXPECT_EQ(received.take(), expected) << "message " << index;
   }
-  core.listSysexClick(2);
+  core.chooseMessage(2);
   EXPECT_FALSE(core.sendSelected());
   EXPECT_EQ(core.state().sendLabel,
             "The MIDI output cannot take a message this long in one piece; nothing was sent. "
@@ -221,7 +221,7 @@ TEST(WithoutMidiSystem, ListsNoDeviceAndEveryTextSaysWhy) {
             "Open MidiOutPort -1 : Default output (none) = 1; There is no MIDI device of this kind. (" + why + ")");
   const Bytes message = test::M1Message(0x21);
   core.setSource(message);
-  core.listSysexClick(0);
+  core.chooseMessage(0);
   EXPECT_FALSE(core.sendSelected());
   EXPECT_EQ(core.state().sendLabel, "No MIDI output is open.");
 }

@@ -94,14 +94,14 @@ TEST_F(MidiPorts, ListsTheSourceMessagesAndSelectsOnlyBytesInsideTheImage) {
   image.insert(image.end(), dump.begin(), dump.end());
   const Bytes write = test::M1Message(0x21);
   image.insert(image.end(), write.begin(), write.end());
-  core.listSysexClick(0);  // no source yet
+  core.chooseMessage(0);  // no source yet
   EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=0");
   core.setSource(image);
   ASSERT_EQ(core.sysexLineCount(), 2);
   EXPECT_EQ(core.sysexLine(0),
             "offsetF0=2 offsetF7=16351 length=16350 KorgM1 All Program Parameter dump Offset=6  MemoBank=00 (100) ");
   EXPECT_EQ(core.sysexLine(1), "offsetF0=16352 offsetF7=16357 length=6 KorgM1 Write completed");
-  core.listSysexClick(1);
+  core.chooseMessage(1);
   EXPECT_EQ(state().sendLabel, "sysexSend: length=6; ItemIndex=1");
   EXPECT_EQ(Bytes(core.selectedMessage().begin(), core.selectedMessage().end()), write);
   core.selectBytes(0, 2, 5);
@@ -112,9 +112,9 @@ TEST_F(MidiPorts, ListsTheSourceMessagesAndSelectsOnlyBytesInsideTheImage) {
     core.selectBytes(offset, length, 3);
     EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=3") << offset << " " << length;
   }
-  core.listSysexClick(-1);
+  core.chooseMessage(-1);
   EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=-1");
-  core.listSysexClick(2);  // past the last line
+  core.chooseMessage(2);  // past the last line
   EXPECT_EQ(state().sendLabel, "sysexSend: length=0; ItemIndex=2");
 }
 
@@ -130,7 +130,7 @@ TEST_F(MidiPorts, SendsOnlyAWholeSysexMessage) {
   core.sendSelected();
   EXPECT_EQ(state().sendLabel, "Not sent: byte 3 of the selection is FF; inside a SysEx message every byte is below 80.");
   EXPECT_TRUE(midi.sent.empty());
-  core.listSysexClick(1);  // F0 42 F7
+  core.chooseMessage(1);  // F0 42 F7
   midi.sendResults = {MidiOutcome(MidiCode::Ok), MidiOutcome(MidiCode::NotOpen)};
   core.sendSelected();
   EXPECT_EQ(state().sendLabel, "The operation completed successfully.");

@@ -45,7 +45,7 @@ struct ViewerFixture {
 
   // Loads the bytes as a file of that name; returns its registry index.
   int load(const std::string& name, const Bytes& bytes) {
-    main.open(dir.write(name, bytes));
+    (void)main.open(dir.write(name, bytes));
     return registry().count() - 1;
   }
 

@@ -248,7 +248,7 @@ TEST_F(ViewerFrame, SaveAsCvs) {
 
   const std::string target = (f.dir.path() / "out.txt").string();
   dialogs.saveAnswers.push_back(target);
-  v->exportTable(dialogs);
+  (void)v->exportTable(dialogs);
   const std::string text = test::TempDir::read((f.dir.path() / "out.CVS").string());
   EXPECT_EQ(text.substr(0, 57), "Sep=, \r\nProg Bank, Index, P.Name, OSC Mode, Transpose, \r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);

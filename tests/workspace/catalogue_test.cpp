@@ -25,7 +25,7 @@ class CatalogueBuild : public ::testing::Test {
   // Loads the bytes with the Open command; returns the registry index.
   int load(const std::string& name, const Bytes& bytes) {
     const int before = f.window.registry().count();
-    f.open(dir.write(name, bytes));
+    (void)f.open(dir.write(name, bytes));
     EXPECT_EQ(f.window.registry().count(), before + 1) << f.window.state().actionMsg;
     return before;
   }
@@ -203,7 +203,7 @@ TEST_F(CatalogueBuild, SngErrorsNameTheFileOfTheCatalogue) {
   const std::int64_t o = builder.sng1Offset();
   const int index = load("S.SNG", builder.build());
   const std::string last = dir.write("LAST.PCG", test::SmallestPcg());
-  f.open(last);
+  (void)f.open(last);
 
   image(index)[o + 7] ^= 1;
   Catalogue c = build(index);

@@ -67,11 +67,11 @@ void BankManagerWindow::createButtons() {
   moveSize_ = InfoLabel("MoveSize", "MoveSize", this);
   moveInfo_ = InfoLabel("MoveInfo", "MoveInfo", this);
   connect(writeButton_, &QPushButton::clicked, this, [this] {
-    core_.write();
+    (void)core_.write();  // its outcome shows in checkSum_Info
     showState();
   });
   connect(moveButton_, &QPushButton::clicked, this, [this] {
-    core_.move();
+    (void)core_.move();  // its outcome shows in MoveSize and MoveINI2
     showState();
   });
   connect(moveOffset_, &QSpinBox::valueChanged, this, [this](int value) {

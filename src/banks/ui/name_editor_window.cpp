@@ -62,7 +62,7 @@ void NameEditorWindow::createEditRow() {
   auto* write = BoldButton("Write", "Write", this);
   write->setStyleSheet("color: blue;");
   connect(write, &QPushButton::clicked, this, [this] {
-    editor_.write();
+    (void)editor_.write();  // its outcome shows in BankInfo
     showState();
   });
   offsetBankLabel_ = PlainLabel("LOffsetBank", "LOffsetBank", this);

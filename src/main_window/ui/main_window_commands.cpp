@@ -62,17 +62,18 @@ void OnFocusedEdit(const char* slot) {
 
 }  // namespace
 
-// Every command of the main window, in the order of its menus.
+// Every command of the main window, in the order of its menus. A load's
+// outcome shows in ActionMsg, so the commands drop the results they return.
 std::vector<Command> MainWindow::commandTable() {
   using enum ToolbarImage;
   constexpr Availability kNoLoadRunning = Availability::NoLoadRunning;
   return {
       {"FileNew1", "&New", "Ctrl+N", New, "New|Create a new file", [this] { windows_.checkFile(); }},
-      {"FileOpen1", "&Open", "Ctrl+O", Open, "Open|Open a file", [this] { core_.openFile(); }, kNoLoadRunning},
-      {"FileOpenAsSysEx1", "Open As Sys&Ex", "Ctrl+E", {}, "", [this] { core_.openAsSysex(); }, kNoLoadRunning},
+      {"FileOpen1", "&Open", "Ctrl+O", Open, "Open|Open a file", [this] { (void)core_.openFile(); }, kNoLoadRunning},
+      {"FileOpenAsSysEx1", "Open As Sys&Ex", "Ctrl+E", {}, "", [this] { (void)core_.openAsSysex(); }, kNoLoadRunning},
       {"FileImportSmf1", "&Import SysEx from MIDI File...", "", {},
        "Import SysEx from MIDI File|Load the SysEx messages of a MIDI file",
-       [this] { core_.importSysexFromMidiFile(); }, kNoLoadRunning},
+       [this] { (void)core_.importSysexFromMidiFile(); }, kNoLoadRunning},
       {"CompareFiles", "Compare files...", "", {}, "Compare|Compare files", [this] { windows_.compareFiles(); },
        Availability::OneAtATime},
       {"ComparePatches", "Compare Patches...", "", {}, "Compare Patches|List the patches that differ between two files",

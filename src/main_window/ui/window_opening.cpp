@@ -64,7 +64,7 @@ void WindowDirector::openMidiPorts(const std::vector<int>& selectedRows) {
     midiService_ = std::make_unique<patchlore::RtMidiService>();
     midiPorts_ = new MidiPortsWindow(
         *midiService_, dialogs_,
-        [this](patchlore::ByteBuffer bytes, const std::string& name) { core_.addSysexImage(std::move(bytes), name); },
+        [this](patchlore::ByteBuffer bytes, const std::string& name) { (void)core_.addSysexImage(std::move(bytes), name); },
         &mainWindow_);
   }
   const int source = patchlore::SysexSourceIndex(core_.registry(), selectedRows);

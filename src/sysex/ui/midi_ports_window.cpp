@@ -130,7 +130,7 @@ void MidiPortsWindow::createSysexList() {
   messages->setMinimumHeight(kSysexListHeight);
   connect(messages->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
-            core_.listSysexClick(current.isValid() ? current.row() : -1);
+            core_.chooseMessage(current.isValid() ? current.row() : -1);
             showState();
           });
   layout()->addWidget(messages);
@@ -172,7 +172,7 @@ void MidiPortsWindow::receiveEnded() {
 
 void MidiPortsWindow::saveReceived() {
   const auto path = dialogs_.saveFile(kReceivedName, "SysEx files (*.syx)|*.syx");
-  if (path) core_.saveReceived(*path);
+  if (path) (void)core_.saveReceived(*path);  // ReceiveLabel says how it went
   showState();
 }
 

@@ -87,7 +87,7 @@ void ViewerWindow::createMenu() {
   QAction* saveAs = Named(file->addAction("&Save As CVS(for EXEL)"), "SaveAs1");
   saveAs->setShortcut(QKeySequence("Ctrl+S"));
   addAction(saveAs);  // the shortcut works wherever the focus is in this window
-  connect(saveAs, &QAction::triggered, this, [this] { core_.exportTable(dialogs_); });
+  connect(saveAs, &QAction::triggered, this, [this] { (void)core_.exportTable(dialogs_); });
 
   QMenu* settings = Named(bar->addMenu("&Settings"), "Settings1");
   connect(Named(settings->addAction("&Exel separator"), "Exel1"), &QAction::triggered, this,
