@@ -3,10 +3,12 @@
 #include <RtMidi.h>
 
 #include <algorithm>
+#include <chrono>
 #include <iostream>
 #include <mutex>
 #include <optional>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 #if defined(__LINUX_ALSA__)
@@ -128,8 +130,64 @@ struct MidiSystem {
 struct Port {
   MidiSystem* system;
   unsigned number;
-  std::string name;
+  std::string name;       // as listed, with the system's label when there are several
+  std::string ownName;    // as the system names it
 };
+
+// JACK makes a new connection live at the start of a later cycle, and a
+// message sent before then is lost; on a busy machine that can take long.
+// Counts the connections of the port a Patchlore port is about to be
+// connected to, then waits, up to two seconds, until the port has one more.
+class JackConnectionWatch {
+ public:
+  JackConnectionWatch(const MidiSystem& system, const std::string& port);
+  ~JackConnectionWatch();
+  JackConnectionWatch(const JackConnectionWatch&) = delete;
+  JackConnectionWatch& operator=(const JackConnectionWatch&) = delete;
+  void waitForNewConnection() const;
+
+ private:
+  int connections() const;
+#if defined(__UNIX_JACK__)
+  jack_client_t* probe_ = nullptr;
+  jack_port_t* port_ = nullptr;
+#endif
+  int before_ = 0;
+};
+
+#if defined(__UNIX_JACK__)
+JackConnectionWatch::JackConnectionWatch(const MidiSystem& system, const std::string& port) {
+  if (system.api != RtMidi::UNIX_JACK) return;
+  probe_ = jack_client_open("Patchlore-watch", JackNoStartServer, nullptr);
+  if (probe_) port_ = jack_port_by_name(probe_, port.c_str());
+  before_ = connections();
+}
+
+JackConnectionWatch::~JackConnectionWatch() {
+  if (probe_) jack_client_close(probe_);
+}
+
+int JackConnectionWatch::connections() const {
+  if (!port_) return 0;
+  const char** names = jack_port_get_all_connections(probe_, port_);
+  int count = 0;
+  for (const char** name = names; name && *name; ++name) ++count;
+  if (names) jack_free(names);
+  return count;
+}
+
+void JackConnectionWatch::waitForNewConnection() const {
+  if (!port_) return;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (connections() <= before_ && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+#else
+JackConnectionWatch::JackConnectionWatch(const MidiSystem&, const std::string&) {}
+JackConnectionWatch::~JackConnectionWatch() = default;
+int JackConnectionWatch::connections() const { return 0; }
+void JackConnectionWatch::waitForNewConnection() const {}
+#endif
 
 }  // namespace
 
@@ -204,7 +262,7 @@ std::vector<Port> RtMidiService::Impl::list(bool inputs) {
       const unsigned count = object.getPortCount();
       for (unsigned n = 0; n < count; ++n) {
         const std::string name = object.getPortName(n);
-        found.push_back({system.get(), n, labelled ? system->label + ": " + name : name});
+        found.push_back({system.get(), n, labelled ? system->label + ": " + name : name, name});
       }
     });
     if (system->problem.empty()) ports.insert(ports.end(), found.begin(), found.end());
@@ -253,6 +311,7 @@ MidiResult RtMidiService::openOutput(int device) {
   if (device < -1 || device >= std::ssize(ports)) return MidiOutcome(MidiCode::BadDevice);
   const Port& port = ports[static_cast<std::size_t>(std::max(device, 0))];
   MidiSystem& system = *port.system;
+  const JackConnectionWatch watch(system, port.ownName);
   std::string problem = Reported(system.outReports, [&] { system.out->openPort(port.number, kClientName); });
   if (problem.empty() && !system.out->isPortOpen()) problem = "the port did not open";
   if (!problem.empty()) {
@@ -260,6 +319,7 @@ MidiResult RtMidiService::openOutput(int device) {
     return MidiOutcome(MidiCode::SystemError, problem);
   }
   impl_->openOut = &system;
+  watch.waitForNewConnection();
   return MidiOutcome(MidiCode::Ok);
 }
 
@@ -291,6 +351,7 @@ MidiResult RtMidiService::openInput(int device) {
   const Port& port = ports[static_cast<std::size_t>(device)];
   MidiSystem& system = *port.system;
   takeInput();  // nothing from before belongs to this input
+  const JackConnectionWatch watch(system, port.ownName);
   std::string problem = Reported(system.inReports, [&] { system.in->openPort(port.number, kClientName); });
   if (problem.empty() && !system.in->isPortOpen()) problem = "the port did not open";
   if (!problem.empty()) {
@@ -298,6 +359,7 @@ MidiResult RtMidiService::openInput(int device) {
     return MidiOutcome(MidiCode::SystemError, problem);
   }
   impl_->openIn = &system;
+  watch.waitForNewConnection();
   return MidiOutcome(MidiCode::Ok);
 }
 
