@@ -67,15 +67,19 @@ class MainWindowCore : private LoadListener {
   // Files dropped on the window or named on the command line, loaded one
   // after the other as if chosen in the Open dialog; a file Open refuses for
   // its header (Format ERROR-1) that holds at least one complete SysEx
-  // message is loaded with Open As SysEx instead. Files given while a load
+  // message is loaded with Open As SysEx instead. The log keeps the lines of
+  // every file of the batch (Open alone clears it). Files given while a load
   // runs wait their turn: they are loaded when it ends (openGivenFiles again,
   // called by the window once the load has ended).
   void openGivenFiles(const std::vector<std::string>& paths);
   bool hasGivenFilesWaiting() const { return !givenFiles_.empty(); }
+  // One given file, at once (no load may be running): the entry added, or
+  // Open's refusal when neither Open nor Open As SysEx took it.
+  LoadResult openGivenFile(const std::string& path);
   // Open As SysEx: load any chosen file holding at least one System
   // Exclusive message. Reports only through ActionMsg, MsgView and the
-  // caption, never the log. The registry index of the file added, or why
-  // none was.
+  // caption; the log changes only by a line saying why a file could not be
+  // read. The registry index of the file added, or why none was.
   Result<int> openAsSysex();
   // Messages that did not come from the Open As SysEx dialog (received from
   // a MIDI input, say) become a registry entry as if a
@@ -101,7 +105,8 @@ class MainWindowCore : private LoadListener {
   // Import SysEx from MIDI File: loadSysexWith for Standard MIDI Files.
   Result<int> importSysexFromMidiFile();
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
-  // when the file is refused.
+  // when the file is refused (a file that cannot be read adds a log line
+  // saying why).
   std::optional<ChunkListingContent> checkFile();
   // Save: the lines of the log as a ".txt" file.
   void saveLog();
@@ -125,12 +130,12 @@ class MainWindowCore : private LoadListener {
   // Builds the catalogue of loaded file index for the window numbered counter;
   // its steps and errors show in ActionMsg.
   Catalogue buildCatalogue(int index, int counter);
+  // The same, with the check that stopped the build when one did.
+  BuiltCatalogue buildCheckedCatalogue(int index, int counter);
 
  private:
   // Open's work once the file is chosen and the load marked running.
   LoadResult openChosenFile(const std::string& path);
-  // One given file: Open, else Open As SysEx as openGivenFiles says.
-  void openGivenFile(const std::string& path);
   std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);
   // What every load command does around its work: refuse while a load runs,
   // ask for the file and mark the load running; the path, or why not.
@@ -154,7 +159,9 @@ class MainWindowCore : private LoadListener {
   // What a load tells, shown as the main window shows it.
   void step(const std::string& text) override { setActionMsg(text); }
   void caption(const std::string& text) override { setCaption(text); }
-  void clearLog() override { clearView(); }
+  void clearLog() override {
+    if (!keepLog_) clearView();
+  }
   void logLine(const std::string& line) override { addViewLine(line); }
   void progress(const ProgressBar& bar) override { setProgress(bar); }
   void pump() override { reporter_.pump(); }
@@ -168,6 +175,7 @@ class MainWindowCore : private LoadListener {
   int comparisonCounter_ = 0;
   std::deque<std::string> givenFiles_;  // waiting for their turn to load
   bool openingGivenFiles_ = false;
+  bool keepLog_ = false;  // a batch of given files past its first file
   std::string lastOpenDialogFile_;  // the save dialog proposes it
 };
 

@@ -23,7 +23,9 @@ namespace {
 
 constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
 
-std::vector<ColumnBox> InitialColumnBoxes() {
+}  // namespace
+
+std::vector<ColumnBox> DefaultColumnBoxes() {
   constexpr ColumnGroup kTrack = ColumnGroup::TrackParameter, kMixer = ColumnGroup::Mixer,
                         kZones = ColumnGroup::Zones, kOsc = ColumnGroup::OscBasic,
                         kProgram = ColumnGroup::ProgramBasic;
@@ -48,8 +50,6 @@ std::vector<ColumnBox> InitialColumnBoxes() {
       {{"PKeyZone", "Key Zone", false, true, true}, kProgram},
   };
 }
-
-}  // namespace
 
 const char* ColumnGroupName(ColumnGroup group) {
   switch (group) {
@@ -105,7 +105,7 @@ ViewerCore::ViewerCore(Registry& registry, ViewerShared& shared, ViewerReporter&
                        ViewerClock clock)
     : registry_(registry), shared_(shared), reporter_(reporter), clock_(std::move(clock)) {
   if (!clock_) clock_ = LocalTimeText;
-  state_.columnBoxes = InitialColumnBoxes();
+  state_.columnBoxes = DefaultColumnBoxes();
   state_.table.columns = InitialViewerColumns();
 }
 

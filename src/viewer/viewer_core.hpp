@@ -116,6 +116,9 @@ struct ColumnBox : CheckBox {
   bool operator==(const ColumnBox&) const = default;
 };
 
+// Every column check box, as a viewer starts with them.
+std::vector<ColumnBox> DefaultColumnBoxes();
+
 // Which of the five groups of column check boxes are shown.
 struct ColumnGroups {
   bool trackParameter = true;  // groupTrackParameter

@@ -27,7 +27,9 @@ BuiltCatalogue Workspace::catalogue(int index, Reporter& reporter) const {
       SetSysexRows(image, catalogue);
       break;
   }
-  if (built.status) catalogue.msg = "Lines:" + std::to_string(catalogue.rowCount());
+  // A file that fails its structure checks says so in its own window too,
+  // not only in the main window's status label.
+  catalogue.msg = built.status ? "Lines:" + std::to_string(catalogue.rowCount()) : built.status.failure().text;
   return built;
 }
 

@@ -48,6 +48,10 @@ struct LoadRefusal {
   // with "KORG"); bytes then holds what was read, for another try as SysEx.
   bool unknownHeader = false;
   ByteBuffer bytes{};
+  // Why the file could not be read, when it could not: «cannot read PATH: »
+  // and the system's words (a missing file, a folder, no permission, not a
+  // regular file). The load also tells it as a log line. Empty when read.
+  std::string reason{};
 };
 
 using LoadResult = Result<LoadedEntry, LoadRefusal>;
@@ -76,8 +80,9 @@ class Workspace {
   LoadResult addSysex(ByteBuffer bytes, const std::string& textPath, const std::string& entryPath,
                       LoadListener& listener);
 
-  // The catalogue of loaded file index: its rows, caption and Msg;
-  // pending events are let in while the rows of a PCG are built.
+  // The catalogue of loaded file index: its rows, caption and Msg (the row
+  // count, or the error of the check that stopped the build); pending events
+  // are let in while the rows of a PCG are built.
   BuiltCatalogue catalogue(int index, Reporter& reporter) const;
   BuiltCatalogue catalogue(int index) const;
 

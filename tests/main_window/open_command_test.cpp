@@ -201,12 +201,20 @@ TEST_F(OpenCommand, CancelledDialogChangesNothing) {
   EXPECT_EQ(state().msgView, "  Please, Open and try to load file.");
 }
 
-TEST_F(OpenCommand, UnreadableFilesReadAsEmpty) {
+// The design's texts stay; the log adds why the file was not read.
+TEST_F(OpenCommand, UnreadableFilesReadAsEmptyAndTheLogSaysWhy) {
   EXPECT_EQ(load("dir-does-not-matter", Bytes{}), "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
-  (void)f.open(dir.path().string());  // a folder
+  const std::string folder = dir.path().string();
+  (void)f.open(folder);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
-  (void)f.open((dir.path() / "missing.pcg").string());
+  const std::string name = dir.path().filename().string();
+  EXPECT_EQ(state().view, (std::vector<std::string>{"Patchlore Open file <" + name + "> Bytes:0",
+                                                     "Patchlore cannot read " + folder + ": Is a directory",
+                                                     "Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'"}));
+  const std::string missing = (dir.path() / "missing.pcg").string();
+  (void)f.open(missing);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
+  EXPECT_EQ(state().view[1], "Patchlore cannot read " + missing + ": No such file or directory");
   EXPECT_EQ(f.window.registry().count(), 0);
 }
 

@@ -147,11 +147,12 @@ TEST_F(CatalogueBuild, PcgOfWrongLengthGivesAnEmptyCatalogueAndTheErrorText) {
   image(index)[23] ^= 1;  // PCG1 size one off
   const std::string declared = HexText(BytesText(image(index), 20, 4));
   Catalogue c = build(index);
-  EXPECT_EQ(actionMsg(), "ERROR: PCG uncorrect length. *** Offset=00000014 " + declared +
-                             " *** Must be " + Hex8(static_cast<std::int64_t>(pcg.size())));
+  const std::string error = "ERROR: PCG uncorrect length. *** Offset=00000014 " + declared +
+                            " *** Must be " + Hex8(static_cast<std::int64_t>(pcg.size()));
+  EXPECT_EQ(actionMsg(), error);
   EXPECT_TRUE(c.list.rows.empty());
   EXPECT_TRUE(c.offsetBox.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, error);  // the catalogue's own window says it too
   EXPECT_FALSE(c.caption.empty());
 
   image(index)[23] ^= 1;
@@ -159,7 +160,7 @@ TEST_F(CatalogueBuild, PcgOfWrongLengthGivesAnEmptyCatalogueAndTheErrorText) {
   c = build(index);
   EXPECT_EQ(actionMsg(), "ERROR: PCG uncorrect length");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "ERROR: PCG uncorrect length");
 }
 
 TEST_F(CatalogueBuild, PcgWithoutPcg1AtSixteenHasNoRows) {
@@ -209,14 +210,14 @@ TEST_F(CatalogueBuild, SngErrorsNameTheFileOfTheCatalogue) {
   Catalogue c = build(index);
   EXPECT_EQ(actionMsg(), "Format ERROR  Invalid length of SNG1_Data:S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "Format ERROR  Invalid length of SNG1_Data:S.SNG");
   EXPECT_EQ(c.list.columns[2].caption, "Song Name");
 
   image(index)[o] = 'X';
   c = build(index);
   EXPECT_EQ(actionMsg(), "Format ERROR  : SNG1 missing S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "Format ERROR  : SNG1 missing S.SNG");
 }
 
 TEST_F(CatalogueBuild, SngLengthIsCheckedAtTheSongChunkNotAtAStrayEarlierText) {

@@ -56,7 +56,7 @@ void NameEditorWindow::createEditRow() {
   nameEdit_->setFont(Bold(nameEdit_->font()));
   nameEdit_->setStyleSheet("color: black; background: white;");
   connect(nameEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    editor_.setName(FromQString(text));
+    editor_.setTypedName(text.toStdString());  // Write names a character Windows-1251 cannot hold
     showState();
   });
   auto* write = BoldButton("Write", "Write", this);
