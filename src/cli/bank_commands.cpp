@@ -83,9 +83,9 @@ int RunCopyBank(const BankCommandOptions& options, const Output& output) {
   if (!session.manager.state().writeEnabled) return Refuse("Write refused: " + session.manager.writeRefusal(), output);
   const auto warning = WarningBeforeEdit(session);
   if (const Status done = session.manager.write(); !done) return Refuse(done.failure().text, output);
-  if (warning) output.error(*warning);
   output.line("checkSum_Info: " + session.manager.state().checkSumInfo);
   output.line("MoveSize: " + session.manager.state().moveSize);
+  if (warning) output.error(*warning);
   return Save(session, options.output, output);
 }
 
@@ -103,9 +103,9 @@ int RunMove(const BankCommandOptions& options, const Output& output) {
   if (!manager.state().moveEnabled) return Refuse("Move refused: " + manager.moveRefusal(), output);
   const auto warning = WarningBeforeEdit(session);
   if (const Status done = manager.move(); !done) return Refuse(done.failure().text, output);
-  if (warning) output.error(*warning);
   output.line("MoveSize: " + manager.state().moveSize);
   output.line("MoveINI2: " + manager.state().moveIni2);
+  if (warning) output.error(*warning);
   return Save(session, options.output, output);
 }
 

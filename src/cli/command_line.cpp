@@ -44,7 +44,7 @@ bool HasPositionals(const CLI::App& level) {
 bool TakesValue(const CLI::App& level, const std::string& word) {
   if (word.find('=') != std::string::npos) return false;
   for (const CLI::App* app = &level; app != nullptr; app = app->get_parent())
-    if (const CLI::Option* option = app->get_option_no_throw(word)) return option->get_type_size_min() > 0;
+    if (const CLI::Option* option = app->get_option_no_throw(word)) return option->get_items_expected_min() > 0;
   return false;
 }
 

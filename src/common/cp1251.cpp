@@ -52,7 +52,8 @@ bool Cp1251Holds(char32_t cp) { return cp == U'?' || ByteOfCodePoint(cp) != '?';
 std::optional<Utf8Character> DecodeUtf8(std::string_view text, std::size_t at) {
   if (at >= text.size()) return std::nullopt;
   const auto lead = static_cast<unsigned char>(text[at]);
-  const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  const std::size_t length =
+      lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
   if (length == 0 || at + length > text.size()) return std::nullopt;
   char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {

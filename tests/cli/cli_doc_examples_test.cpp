@@ -14,6 +14,7 @@
 // docs instead, keeping the lines before the first "..." and after the last.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -84,7 +85,8 @@ std::vector<std::string> Recorded(const std::vector<std::string>& expected, cons
   const auto first = std::find(expected.begin(), expected.end(), kAnyLines);
   if (first == expected.end()) return printed;
   const auto head = static_cast<std::size_t>(first - expected.begin());
-  const auto tail = static_cast<std::size_t>(expected.end() - std::find(expected.rbegin(), expected.rend(), kAnyLines).base());
+  const auto last = std::find(expected.rbegin(), expected.rend(), kAnyLines).base();
+  const auto tail = static_cast<std::size_t>(expected.end() - last);
   if (head + tail >= printed.size()) return printed;
   std::vector<std::string> lines(printed.begin(), printed.begin() + static_cast<std::ptrdiff_t>(head));
   lines.emplace_back(kAnyLines);

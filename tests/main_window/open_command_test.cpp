@@ -208,9 +208,10 @@ TEST_F(OpenCommand, UnreadableFilesReadAsEmptyAndTheLogSaysWhy) {
   (void)f.open(folder);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
   const std::string name = dir.path().filename().string();
-  EXPECT_EQ(state().view, (std::vector<std::string>{"Patchlore Open file <" + name + "> Bytes:0",
-                                                     "Patchlore cannot read " + folder + ": Is a directory",
-                                                     "Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'"}));
+  EXPECT_EQ(state().view,
+            (std::vector<std::string>{"Patchlore Open file <" + name + "> Bytes:0",
+                                      "Patchlore cannot read " + folder + ": Is a directory",
+                                      "Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'"}));
   const std::string missing = (dir.path() / "missing.pcg").string();
   (void)f.open(missing);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
