@@ -142,9 +142,9 @@ int main(int argc, char** argv) {
   patchlore::cli::LibraryOptions libraryOptions;
   patchlore::cli::AddLibraryCommands(app, libraryOptions);
 
-  if (const auto ended = patchlore::cli::ParseArguments(app, argc, argv)) return *ended;
-  const patchlore::cli::Output output{std::cout, std::cerr, raw};
   using patchlore::cli::CheckedExit;
+  if (const auto ended = patchlore::cli::ParseArguments(app, argc, argv)) return CheckedExit(*ended);
+  const patchlore::cli::Output output{std::cout, std::cerr, raw};
   if (*info) return CheckedExit(patchlore::cli::RunInfo(infoOptions.files, infoOptions.command(), output));
   if (*file.check) return CheckedExit(patchlore::cli::RunCheck(file.checkFile, output));
   if (*file.verify) return CheckedExit(patchlore::cli::RunVerify(file.verifyFile, output));
