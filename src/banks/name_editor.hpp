@@ -1,15 +1,16 @@
 // The name editor (TFormEdit): renames one patch of a bank in the image of a
 // loaded PCG and stores the bank's new checksum. NameEditor holds what the
 // window shows (its labels, the typed name, BankInfo, the change log) and
-// does Write; the Qt window copies its state onto the widgets.
+// does Write, one change of the workspace that Undo can take back; the Qt
+// window copies its state onto the widgets.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "workspace/registry.hpp"
 #include "common/result.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore {
 
@@ -57,7 +58,7 @@ std::string PatchNameAt(const Registry& registry, const NameEditorInputs& inputs
 
 class NameEditor {
  public:
-  explicit NameEditor(Registry& registry) : registry_(registry) {}
+  explicit NameEditor(Workspace& workspace) : workspace_(workspace), registry_(workspace.registry()) {}
 
   const NameEditorState& state() const { return state_; }
   const Registry& registry() const { return registry_; }
@@ -73,9 +74,14 @@ class NameEditor {
   // size, a name outside the bank's patches) changes nothing; BankInfo and
   // the failure say why.
   Status write();
+  // The image of the patch's file changed (a Write, an undo, a redo): the
+  // labels show the bank as it is now and EditName the patch's name (logged
+  // when it is not the text typed); BankInfo keeps the last outcome.
+  void reread();
 
  private:
-  Registry& registry_;
+  Workspace& workspace_;
+  const Registry& registry_;
   NameEditorState state_;
 };
 

@@ -28,7 +28,7 @@ int RunRename(const RenameOptions& options, const Output& output) {
     output.err << inputs.failure().text << '\n';
     return 2;
   }
-  NameEditor editor(registry);
+  NameEditor editor(workspace);
   editor.open(*inputs, PatchNameAt(registry, *inputs));
   editor.setName(output.raw ? options.name : Utf8ToCp1251(options.name));
   const Status written = editor.write();
