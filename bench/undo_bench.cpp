@@ -26,8 +26,8 @@ patchlore::ByteBuffer TwoCombinationBanks() {
                          .combiBank(1)
                          .withIni()
                          .editPatches([](const patchlore::test::BankPlan& bank, int patch, patchlore::test::Bytes& r) {
-                           for (std::size_t i = 24; i < r.size(); ++i)
-                             r[i] = static_cast<std::uint8_t>(bank.typeCode * 101 + static_cast<std::uint32_t>(patch) + i);
+                           const std::size_t first = bank.typeCode * 101 + static_cast<std::size_t>(patch);
+                           for (std::size_t i = 24; i < r.size(); ++i) r[i] = static_cast<std::uint8_t>(first + i);
                          })
                          .build();
   return patchlore::ByteBuffer::CopyOf(image);

@@ -54,7 +54,8 @@ class ChangesInMemoryWindowTest : public QObject {
     patchlore::test::FakeDialogs dialogs;
     patchlore::test::TempDir dir;
     MainWindow form(dialogs);
-    for (const char* name : {"A.PCG", "B.PCG"}) OpenFile(form, dialogs, dir.write(name, patchlore::test::SmallestPcg()));
+    for (const char* name : {"A.PCG", "B.PCG"})
+      OpenFile(form, dialogs, dir.write(name, patchlore::test::SmallestPcg()));
     auto* files = Child<QTreeView>(&form, "OpenList");
     const QStringList row = TableRowTexts(files, 1);
     patchlore::test::Poke(form.core().workspace(), 1, 40, 0x55);

@@ -257,7 +257,8 @@ void ViewerWindow::goTo(const TablePlace& place) {
   if (rows == 0 || columns == 0) return;
   QItemSelection selection;
   for (const auto& [first, last] : place.selectedRuns)
-    if (first < rows) selection.select(tableModel_->index(first, 0), tableModel_->index(std::min(last, rows - 1), columns - 1));
+    if (first < rows)
+      selection.select(tableModel_->index(first, 0), tableModel_->index(std::min(last, rows - 1), columns - 1));
   QItemSelectionModel* selected = table_->selectionModel();
   if (place.currentRow >= 0 && place.currentRow < rows)
     selected->setCurrentIndex(tableModel_->index(place.currentRow, std::clamp(place.currentColumn, 0, columns - 1)),
