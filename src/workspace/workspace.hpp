@@ -115,7 +115,8 @@ class Workspace {
 
   // --- Changes in memory ------------------------------------------------------
   // Starts the change of loaded file index called name; the command writes
-  // through the edit and commits it. index must be a loaded file.
+  // through the edit and commits it. For an index that is not loaded every
+  // write falls outside, and the commit fails.
   ImageEdit beginChange(int index, std::string name);
   // Records the edit's change, marks its file changed and tells the
   // observers. An edit that changed no byte records nothing; one that tried
