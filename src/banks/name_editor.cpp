@@ -184,18 +184,32 @@ Status NameEditor::write() {
     return found.failure();
   }
   const Target& target = *found;
-  const MutableImage image = registry_.image(target.index);
-  const std::int64_t bank = target.bank.offset;
-  const bool wasRight = CheckBytes(image, bank) == target.bank.checkSum;
-  const std::string name = NameField(state_.editName);
-  std::copy(name.begin(), name.end(), image.begin() + target.nameOffset);
-  const std::uint8_t sum = CheckBytes(image, bank);
-  const ChecksumStore stored = StoreCheckSum(image, bank, BankKey(image, bank), sum);
   const NameEditorInputs& inputs = state_.inputs;
+  ImageEdit edit = workspace_.beginChange(target.index,
+                                          "Edit name " + PatchKey(inputs) + " of " + registry_.name(target.index));
+  const std::int64_t bank = target.bank.offset;
+  const bool wasRight = CheckBytes(edit.image(), bank) == target.bank.checkSum;
+  edit.write(target.nameOffset, NameField(state_.editName));
+  const std::uint8_t sum = CheckBytes(edit.image(), bank);
+  const ChecksumStore stored = StoreCheckSum(edit, bank, BankKey(edit.image(), bank), sum);
+  if (Status committed = workspace_.commit(edit); !committed) {
+    state_.bankInfo = committed.failure().text;
+    return committed;
+  }
   state_.bankInfo = PatchKey(inputs) + "; " + inputs.bankPart + "; " + std::to_string(inputs.patch) +
                     "; sumEdit=" + HexPad(sum, kSumDigits) + (wasRight ? "" : " (checksum was wrong)") +
                     Ini2Note(stored.ini2) + (checked->cut ? "; name cut to 24 characters" : "");
   return Success();
+}
+
+void NameEditor::reread() {
+  const NameEditorInputs& inputs = state_.inputs;
+  if (!registry_.contains(inputs.fileIndex)) return;
+  auto now = NameEditorInputsFor(registry_, inputs.fileIndex, inputs.bankOffset, inputs.patch);
+  if (!now) return;  // the editor keeps what it showed; its Write will say why it cannot
+  const std::string name = PatchNameAt(registry_, *now);
+  state_.inputs = std::move(*now);
+  if (name != state_.editName) setName(name);  // a change of EditName is logged
 }
 
 }  // namespace patchlore

@@ -1,7 +1,8 @@
 // The name editor (TFormEdit): renames one patch of a bank in the image of a
 // loaded PCG and stores the bank's new checksum. NameEditor holds what the
 // window shows (its labels, the typed name, BankInfo, the change log) and
-// does Write; the Qt window copies its state onto the widgets.
+// does Write, one change of the workspace that Undo can take back; the Qt
+// window copies its state onto the widgets.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "workspace/registry.hpp"
 #include "common/result.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore {
 
@@ -70,7 +71,7 @@ Result<NameCheck> CheckPatchName(std::string_view typed);
 
 class NameEditor {
  public:
-  explicit NameEditor(Registry& registry) : registry_(registry) {}
+  explicit NameEditor(Workspace& workspace) : workspace_(workspace), registry_(workspace.registry()) {}
 
   const NameEditorState& state() const { return state_; }
   const Registry& registry() const { return registry_; }
@@ -92,9 +93,14 @@ class NameEditor {
   // (no such file, a changed size, a name outside the bank's patches),
   // changes nothing; BankInfo and the failure say why.
   Status write();
+  // The image of the patch's file changed (a Write, an undo, a redo): the
+  // labels show the bank as it is now and EditName the patch's name (logged
+  // when it is not the text typed); BankInfo keeps the last outcome.
+  void reread();
 
  private:
-  Registry& registry_;
+  Workspace& workspace_;
+  const Registry& registry_;
   NameEditorState state_;
   std::string typed_;  // EditName as typed, in UTF-8
 };

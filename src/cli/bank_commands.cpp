@@ -17,7 +17,7 @@ namespace {
 // bank manager working on them, with both files chosen.
 struct Session {
   Workspace workspace;
-  BankManager manager{workspace.registry()};
+  BankManager manager{workspace};
   int toIndex = -1;
 };
 

@@ -51,6 +51,8 @@ class CommandLineDialogs : public Dialogs {
   std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
   std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
   bool askYesNo(const std::string&) override { return false; }
+  // The command line keeps nothing in memory once a command ends.
+  UnsavedChangesAnswer askAboutUnsavedChanges(const std::string&) override { return UnsavedChangesAnswer::Cancel; }
 
  private:
   std::deque<std::string> answers_;

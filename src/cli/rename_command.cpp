@@ -37,7 +37,7 @@ int RunRename(const RenameOptions& options, const Output& output) {
     output.err << inputs.failure().text << '\n';
     return kRefused;
   }
-  NameEditor editor(registry);
+  NameEditor editor(workspace);
   editor.open(*inputs, PatchNameAt(registry, *inputs));
   if (output.raw) editor.setName(options.name);
   else editor.setTypedName(options.name);

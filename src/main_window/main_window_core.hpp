@@ -19,6 +19,10 @@ namespace patchlore {
 
 constexpr std::string_view kAllFilesFilter = "All files (*.*)|*.*";
 
+// The tooltip of a row of the list of loaded files whose image was changed
+// and not saved.
+inline constexpr std::string_view kChangedFileTip = "Changed in memory; not saved";
+
 struct MainWindowState {
   std::string caption{kBaseCaption};
   std::string actionMsg = "ActionMsg";
@@ -64,6 +68,12 @@ class MainWindowCore : private LoadListener {
   // The same with the file already chosen (picked in the library, named on
   // the command line): no dialog.
   Result<int> openFileAt(const std::string& path);
+  // A file that a command needs by its path (Compare Patches, a patch found
+  // in the library): the loaded file of that path as it is in memory, its
+  // changes included; Open's load when none is loaded. With a dialog first:
+  // openOrTakeLoaded.
+  Result<int> loadedOrOpened(const std::string& path);
+  Result<int> openOrTakeLoaded();
   // Files dropped on the window or named on the command line, loaded one
   // after the other as if chosen in the Open dialog; a file Open refuses for
   // its header (Format ERROR-1) that holds at least one complete SysEx
@@ -113,8 +123,22 @@ class MainWindowCore : private LoadListener {
   // Save Pcg: for each selected row in row order, the save dialog proposes
   // the row's File Name; cancelling skips the row, refusing to rewrite an
   // existing file ends the command. Each save's outcome shows in ActionMsg;
-  // after the last, a failure still shows there.
+  // after the last, a failure still shows there. With no row selected,
+  // ActionMsg says to select one.
   void savePcg(std::vector<int> selectedRows);
+  // Edit > Undo and Redo: the last change of a loaded image taken back, the
+  // last one taken back made again; ActionMsg names it.
+  void undo();
+  void redo();
+  // The Edit menu's items: "Undo " and the name of the change Undo would
+  // take back, or "Undo" alone when there is none; the same for Redo.
+  std::string undoCaption() const;
+  std::string redoCaption() const;
+  // Exit, closing the main window or the session ending: whether the
+  // program may end. With files changed in memory it asks once: Save runs
+  // Save Pcg on them (true when every one was saved), Discard ends, Cancel
+  // goes on.
+  bool mayClose();
   // Font Setting: the font of the log.
   void chooseLogFont();
   // The same, the dialog starting from the font the log is really drawn in

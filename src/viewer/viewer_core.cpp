@@ -125,6 +125,12 @@ void ViewerCore::setCaption(std::string caption) {
   tell(ViewerPart::Caption);
 }
 
+bool ViewerCore::readsFile(int index) const {
+  const int file = request_.fileIndex;
+  if (!registry_.contains(file)) return false;
+  return index == file || (registry_.kind(file) == FileKind::Sng && index == registry_.linkedPcgIndex());
+}
+
 std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   const ViewerKind kind = request_.kind();
   if (kind != ViewerKind::Program && kind != ViewerKind::Combination) return std::nullopt;

@@ -39,8 +39,9 @@ Bytes ProgramBankWithChecksum255(bool ini) {
 }
 
 struct Editing {
-  Registry registry;
-  NameEditor editor{registry};
+  Workspace workspace;
+  Registry& registry = workspace.registry();
+  NameEditor editor{workspace};
   int index = -1;
   std::int64_t bank = -1;
 
@@ -211,13 +212,14 @@ TEST(NameEditor, APatchCountPastTheBankChunkOpensNoPatchBeyondIt) {
 // The editor works on the file it was opened for, whichever index it has,
 // and labelDevice names that file's model.
 TEST(NameEditor, WorksOnItsOwnFileAndNamesItsModel) {
-  Registry registry;
+  Workspace workspace;
+  Registry& registry = workspace.registry();
   const Bytes kronos = OneProgramBank(0).build();
   test::AddToRegistry(registry, kronos);
   const int oasys = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/B.PCG", "PCG KORG OASYS");
   const int unknown = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/C.PCG", "PCG");
   const std::int64_t bank = ListProgramAndCombinationBanks(registry.image(oasys)).front().offset;
-  NameEditor editor(registry);
+  NameEditor editor(workspace);
   editor.open(*NameEditorInputsFor(registry, unknown, bank, 0), "C");
   EXPECT_EQ(editor.state().device, "Device:undefined");
   const auto inputs = NameEditorInputsFor(registry, oasys, bank, 0);

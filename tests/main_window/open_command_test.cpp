@@ -7,6 +7,7 @@
 #include "common/bytes.hpp"
 #include "formats/sng.hpp"
 #include "support/fakes.hpp"
+#include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/result_text.hpp"
 #include "support/sng_builder.hpp"
@@ -186,7 +187,7 @@ TEST_F(OpenCommand, RegistryIndexesAndLinkedPcg) {
   EXPECT_EQ(registry.row(1).index, "1");
   EXPECT_EQ(registry.row(2).index, "2");
   EXPECT_EQ(registry.linkedPcgIndex(), 0);  // the second PCG does not change it
-  registry.image(0)[40] = 0x55;             // two loads of one file are independent
+  test::Poke(f.workspace, 0, 40, 0x55);     // two loads of one file are independent
   EXPECT_EQ(registry.image(2)[40], 0);
   EXPECT_EQ(state().msgView, "  Loaded:3;   Please, Open and try to Load file.");
   EXPECT_EQ(FileWindowCaption(registry, 1),
