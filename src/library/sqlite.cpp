@@ -28,6 +28,11 @@ Statement& Statement::bind(int index, std::string_view text) {
   return *this;
 }
 
+Statement& Statement::bindStored(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+  return *this;
+}
+
 Result<bool> Statement::step() {
   const int code = sqlite3_step(statement_);
   if (code == SQLITE_ROW) return true;
@@ -73,6 +78,18 @@ Result<Statement> Connection::prepare(std::string_view sql) const {
   const int code = sqlite3_prepare_v2(db_.get(), sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
   if (code != SQLITE_OK) return SqlFailure(db_.get(), code);
   return Statement(db_.get(), statement);
+}
+
+Result<Statement*> Connection::cached(const std::string& sql) const {
+  auto found = cache_->find(sql);
+  if (found == cache_->end()) {
+    Result<Statement> prepared = prepare(sql);
+    if (!prepared) return prepared.failure();
+    found = cache_->emplace(sql, std::move(*prepared)).first;
+  } else {
+    found->second.reset();
+  }
+  return &found->second;
 }
 
 Status Connection::execute(const std::string& sql) const {
