@@ -1,9 +1,11 @@
 #include "cli/library_commands.hpp"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <limits>
 
 #include "common/json_text.hpp"
 #include "library/library_indexer.hpp"
@@ -51,6 +53,13 @@ IndexProgress TerminalProgress(const Output& output) {
 // 2 when a file or folder was not read or a file not stored, 1 when the
 // loader refused a file, else 0.
 int RunAdd(LibraryStore& store, const std::vector<std::string>& paths, const Output& output) {
+  // One large image after another: memory freed is kept for the next file
+  // rather than handed back to the system and mapped and zeroed anew for
+  // every file, which took a fifth of the run. The process ends with the run.
+#ifdef __GLIBC__
+  mallopt(M_MMAP_MAX, 0);
+  mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+#endif
   LibraryIndexer indexer(store, TerminalProgress(output));
   const std::vector<std::string> lines = indexer.add(paths);
   if (isatty(STDERR_FILENO)) output.err << "\n";

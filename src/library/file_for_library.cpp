@@ -107,9 +107,9 @@ FileForLibrary LoadForLibrary(const std::string& path, const FileStamp& stamp, c
   const Result<Sha256Digest> sha256 = Sha256Of(image);
   if (!sha256) return Failed(sha256.failure().text);
   FileForLibrary facts{.bytes = static_cast<std::int64_t>(image.size()),
-                  .identity = {path, stamp.size, stamp.modified, Sha256Hex(*sha256),
-                               std::string(ModelText(registry.model(loaded))),
-                               HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth))}};
+                       .identity = {path, stamp.size, stamp.modified, Sha256Hex(*sha256),
+                                    std::string(ModelText(registry.model(loaded))),
+                                    HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth))}};
   if (const auto stored = known.find(path); stored != known.end() && SameIdentity(stored->second, facts.identity)) {
     facts.outcome = FileForLibrary::Outcome::Unchanged;
     return facts;
@@ -131,12 +131,9 @@ bool SameIdentity(const LibraryFile& a, const LibraryFile& b) {
 
 FileForLibrary ReadFileForLibrary(const std::string& path, const KnownFiles& known) {
   const Result<FileHeader> header = ReadHeader(path);
-  if (!header) {
-    FileForLibrary failed = Failed(header.failure().text);
-    failed.path = path;
-    return failed;
-  }
-  FileForLibrary facts = header->korg ? LoadForLibrary(path, header->stamp, known) : FileForLibrary{.outcome = FileForLibrary::Outcome::PassedOver};
+  FileForLibrary facts = !header        ? Failed(header.failure().text)
+                         : header->korg ? LoadForLibrary(path, header->stamp, known)
+                                        : FileForLibrary{.outcome = FileForLibrary::Outcome::PassedOver};
   facts.path = path;
   return facts;
 }

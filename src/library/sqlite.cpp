@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <thread>
+
 namespace patchlore::sql {
 
 namespace {
@@ -99,6 +101,16 @@ Status Connection::execute(const std::string& sql) const {
   Failure failure{message ? std::string(message) : std::string(sqlite3_errstr(code))};
   sqlite3_free(message);
   return failure;
+}
+
+Status Connection::executeWaiting(const std::string& sql, std::chrono::milliseconds wait) const {
+  const auto giveUp = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    Status done = execute(sql);
+    if (done || (sqlite3_errcode(db_.get()) & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() >= giveUp)
+      return done;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }

@@ -60,6 +60,10 @@ class Connection {
   Result<Statement*> cached(const std::string& sql) const;
   // Runs statements that take no parameters.
   Status execute(const std::string& sql) const;
+  // The same, trying again for up to `wait` while another process holds a
+  // lock they need: SQLite does not wait by itself for every lock (turning
+  // a new database to WAL is one it does not).
+  Status executeWaiting(const std::string& sql, std::chrono::milliseconds wait) const;
   std::int64_t lastInsertId() const;
 
  private:
