@@ -67,7 +67,9 @@ class OpenCommand {
 
   bool recogniseKind() {
     const std::int64_t p = FindText("PCG1", image());
-    std::int64_t s = FindText("SNG1", image());
+    // With "PCG1" in its place, where "SNG1" lies decides nothing: a whole
+    // backup is not searched for it.
+    std::int64_t s = p == kPcg1Offset ? -1 : FindText("SNG1", image());
     if (p == -1 && s == -1) return fail(FormatError(-5, type_ + "Unknown file_Type: not SNG and not PCG. "));
     if (p > 0) {
       if (s > p && p != kPcg1Offset)
