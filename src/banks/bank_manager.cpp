@@ -34,7 +34,7 @@ std::vector<std::int64_t> ListedBanks(Image image) {
 std::string PatchLine(Image image, const BankHeader& header, std::int64_t patch) {
   const std::string name = BytesText(image, header.patchOffset(patch) + bank_layout::kPatchName,
                                      bank_layout::kPatchNameWidth);
-  return ProgBankName(header.typeCode) + ZeroPad(patch, 3) + ": " + Trim(name);
+  return ProgBankName(header.typeCode) + ZeroPad(patch, 3) + ": " + Trim(NameText(name));
 }
 
 // The patches whose names lie inside the image: all of them in a whole file.

@@ -145,9 +145,7 @@ Result<NameEditorInputs> NameEditorInputsFor(const Registry& registry, int fileI
 
 std::string PatchNameAt(const Registry& registry, const NameEditorInputs& inputs) {
   if (!registry.contains(inputs.fileIndex)) return "";
-  std::string name = BytesText(registry.image(inputs.fileIndex), inputs.nameOffset, kNameWidth);
-  while (!name.empty() && name.back() == '\0') name.pop_back();
-  return name;
+  return NameText(BytesText(registry.image(inputs.fileIndex), inputs.nameOffset, kNameWidth));
 }
 
 void NameEditor::open(NameEditorInputs inputs, const std::string& name) {

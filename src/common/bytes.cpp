@@ -111,6 +111,12 @@ std::string Trim(std::string_view text) {
   return TrimRight(text.substr(begin));
 }
 
+std::string NameText(std::string_view stored) {
+  std::string text(stored.substr(0, stored.find_last_not_of('\0') + 1));
+  std::replace(text.begin(), text.end(), '\0', ' ');
+  return text;
+}
+
 std::string FolderOf(std::string_view path) {
   const auto at = path.find_last_of('/');
   return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));

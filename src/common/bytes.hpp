@@ -60,6 +60,13 @@ std::string TrimRight(std::string_view text);
 // The text with blanks and control characters removed at both ends.
 std::string Trim(std::string_view text);
 
+// A name or comment taken from a file as the text it stands for. The
+// instrument pads names with NUL bytes, which are never part of the text:
+// trailing NULs are dropped and a NUL inside shows as a blank. Every other
+// byte stays, so checksums, comparisons and hashes go on using the stored
+// bytes while every display and export shows this.
+std::string NameText(std::string_view stored);
+
 // Folder part of a path (ending with its separator) and the name after it.
 std::string FolderOf(std::string_view path);
 std::string NameOf(std::string_view path);

@@ -33,7 +33,7 @@ std::string_view SongDirectoryName(Image image, std::int64_t sng1, int song) {
 }
 
 std::string SongName(Image image, std::int64_t sng1, int song) {
-  return TrimRight(SongDirectoryName(image, sng1, song));
+  return TrimRight(NameText(SongDirectoryName(image, sng1, song)));
 }
 
 std::vector<std::int64_t> SongChunkOffsets(Image image, std::int64_t sng1) {

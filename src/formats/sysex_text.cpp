@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/bytes.hpp"
 #include "common/name_table.hpp"
 #include "formats/m1_sysex_layout.hpp"
 #include "formats/unpack_7bit.hpp"
@@ -82,7 +83,7 @@ std::string DumpNameText(Image message) {
   if (message.size() <= layout::kPackedData) return {};
   const std::string data = Unpack7Bit(message.subspan(layout::kPackedData), layout::kNameLength + 1);
   if (data.size() <= layout::kNameLength) return {};
-  return " [" + data.substr(0, layout::kNameLength) + "]";
+  return " [" + NameText(std::string_view(data).substr(0, layout::kNameLength)) + "]";
 }
 
 // Message length at least 5, byte[4] the M1 model ID.

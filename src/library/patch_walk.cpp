@@ -61,7 +61,7 @@ class PatchCollector {
          .bank = "Song",
          .number = number,
          .key = SongLabel(facts),
-         .name = TrimRight(facts.name),
+         .name = TrimRight(NameText(facts.name)),
          .catalogueObject = chunk,
          .offset = chunk,
          .size = SizeInside(image_, chunk, size),
@@ -107,7 +107,7 @@ class PatchCollector {
   }
 
   std::string nameAt(std::int64_t start) const {
-    return TrimRight(ReadClippedBytes(image_, start + bank_layout::kPatchName, kNameWidth));
+    return TrimRight(NameText(ReadClippedBytes(image_, start + bank_layout::kPatchName, kNameWidth)));
   }
 
   void add(PatchEntry patch) {

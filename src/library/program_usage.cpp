@@ -39,7 +39,7 @@ void AddCombinationUses(Image pcg, const ModelConstants& model, std::int64_t off
       const std::string program = ProgramReferenceKey(mixer.programBank, mixer.programNumber);
       if (mixer.off() || !SameKey(program, key)) continue;
       uses.push_back({UseKind::Combination, PatchKey(bankName, j), "T" + ZeroPad(static_cast<std::int64_t>(t) + 1, 2),
-                      TrimRight(combination.name), program});
+                      TrimRight(NameText(combination.name)), program});
     }
   }
 }
@@ -60,7 +60,7 @@ void AddSetListUses(Image pcg, std::int64_t sls1, std::string_view key, std::vec
       const std::string program = ProgramReferenceKey(slot.bank, slot.number);
       if (!SameKey(program, key)) continue;
       uses.push_back({UseKind::SetList, ZeroPad(j, 3), std::to_string(i),
-                      TrimRight(ReadClippedBytes(pcg, start + kName, kNameWidth)), program});
+                      TrimRight(NameText(ReadClippedBytes(pcg, start + kName, kNameWidth))), program});
     }
   }
 }
@@ -107,7 +107,7 @@ Result<std::vector<ProgramUse>> SongsUsing(Image sng, const ModelConstants& mode
       if (!track.parametersComplete || !mixer.programBank || !mixer.programNumber || mixer.off()) continue;
       const std::string program = TrackProgramKey(*mixer.programBank, *mixer.programNumber);
       if (!SameKey(program, key)) continue;
-      uses.push_back({UseKind::Song, SongLabel(facts), "MT" + ZeroPad(k + 1, 2), TrimRight(facts.name), program});
+      uses.push_back({UseKind::Song, SongLabel(facts), "MT" + ZeroPad(k + 1, 2), TrimRight(NameText(facts.name)), program});
     }
   }
   return uses;

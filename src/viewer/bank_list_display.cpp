@@ -36,8 +36,8 @@ bool BankListDisplay::showBank(ShowFrame& frame, std::size_t b) {
     }
     CellWriter cells(row.cells, 2);
     cells.next() = ZeroPad(j, 3);
-    cells.next() = TrimRight(ReadClippedBytes(image_, bank.patchOffset(j) + bank_layout::kPatchName,
-                                                bank_layout::kPatchNameWidth));
+    cells.next() = TrimRight(NameText(ReadClippedBytes(image_, bank.patchOffset(j) + bank_layout::kPatchName,
+                                                         bank_layout::kPatchNameWidth)));
     frame.changed(ViewerPart::Table);
     state.msg.assign(patch_)
         .append(" Banks:")

@@ -53,7 +53,7 @@ void IndexCell(const TimbreCell& c, std::string& out) {
   if (c.options.offsets) out += "; offset=" + HexPad(c.combination.offset, 2);
 }
 void NameCell(const TimbreCell& c, std::string& out) {
-  if (c.firstRow) out += TrimRight(c.combination.name);
+  if (c.firstRow) out += TrimRight(NameText(c.combination.name));
 }
 void TimbreNumberCell(const TimbreCell& c, std::string& out) { out += "T" + ZeroPad(c.number + 1, 2); }
 void ChannelCell(const TimbreCell& c, std::string& out) {

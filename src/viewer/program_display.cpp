@@ -118,7 +118,7 @@ bool IndexCell(const ProgramCell& c, std::string& out) {
 }
 
 bool NameCell(const ProgramCell& c, std::string& out) {
-  out.assign(c.program.name);
+  out = NameText(c.program.name);
   return true;
 }
 

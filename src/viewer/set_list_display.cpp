@@ -58,7 +58,7 @@ bool SetListDisplay::showBank(ShowFrame& frame, std::int64_t sls1) {
   const std::int64_t listable = bank.listable(image_);  // bounded by the image
   for (std::int64_t j = 0; j < listable; ++j) {
     if (cancelled_) return false;
-    setListName_ = TrimRight(ReadClippedBytes(image_, bank.setListOffset(j) + kName, kNameWidth));
+    setListName_ = TrimRight(NameText(ReadClippedBytes(image_, bank.setListOffset(j) + kName, kNameWidth)));
     const std::int64_t slotSize = bank.slotSize(image_, j).value_or(0);
     rows.expect(kSlotsShown);
     for (int i = 0; i < kSlotsShown; ++i) {
@@ -83,7 +83,7 @@ void SetListDisplay::addSlotRow(RowWriter& rows, const SetListBankFacts& bank, s
   if (slot == 0) name = setListName_;
   AppendNumber(cells.next(), slot);
   AppendType(cells.next(), facts.type, fileVersion_);
-  cells.next() = facts.name;
+  cells.next() = NameText(facts.name);
   std::string& volume = cells.next();
   if (facts.volume) AppendNumber(volume, *facts.volume);
   std::string& hold = cells.next();
@@ -91,7 +91,7 @@ void SetListDisplay::addSlotRow(RowWriter& rows, const SetListBankFacts& bank, s
     AppendNumber(hold, *facts.holdTime - 1);
     hold += " sec.";
   }
-  cells.next() = facts.comment;
+  cells.next() = NameText(facts.comment);
 }
 
 // Msg changes once per slot: written in place.

@@ -55,7 +55,7 @@ void StatusCell(const TrackCell& c, std::string& out) {
   if (c.track.mixer.statusChannel) out = StatusText(StatusDigit(*c.track.mixer.statusChannel));
 }
 
-void TrackNameCell(const TrackCell& c, std::string& out) { out = TrimRight(c.track.name); }
+void TrackNameCell(const TrackCell& c, std::string& out) { out = TrimRight(NameText(c.track.name)); }
 void ProgCell(const TrackCell& c, std::string& out) { out = c.program.key; }
 void ProgramNameCell(const TrackCell& c, std::string& out) { out = c.program.nameText; }
 void PlayMuteCell(const TrackCell& c, std::string& out) { out = c.track.muted.value_or(false) ? "Mute" : "Play"; }
@@ -195,7 +195,7 @@ bool SongListing::listBySong() {
     if (frame_.pumpAndTestCancel()) return false;
     const SongFacts facts = DecodeSong(image_, song);
     const std::string label = SongLabel(facts);
-    const std::string songName = TrimRight(facts.name);
+    const std::string songName = TrimRight(NameText(facts.name));
     for (int k = 0; k < song_layout::kTrackCount; ++k) listTrack(rows, song, k, label, songName);
     frame_.setInfo("Processing..." + label);
   }

@@ -2,6 +2,7 @@
 
 #include "common/file_io.hpp"
 #include "common/bytes.hpp"
+#include "viewer/script_export.hpp"
 #include "viewer/text_helpers.hpp"
 
 namespace patchlore {
@@ -47,6 +48,18 @@ std::string WithCvsExtension(const std::string& path) { return ChangeFileExt(pat
 Status WriteTableAsCvs(const std::string& path, const Table& table,
                        const std::string& separator) {
   return WriteTextLines(path, CvsLines(table, separator));
+}
+
+std::string WithCsvExtension(const std::string& path) { return ChangeFileExt(path, ".csv"); }
+
+Status WriteTableAsCsv(const std::string& path, const Table& table) {
+  std::vector<std::string> records = CsvRecords(table);
+  records.front().insert(0, "\xEF\xBB\xBF");
+  return WriteTextLines(path, records);
+}
+
+std::string SavedInfoText(const std::string& infoBefore, const std::string& path) {
+  return infoBefore.empty() ? "Saved as " + path : infoBefore + "; saved as " + path;
 }
 
 }  // namespace patchlore

@@ -12,6 +12,7 @@
 namespace patchlore {
 
 constexpr std::string_view kCvsFilter = "CVS files (*.CVS)|*.CVS|All files (*.*)|*.*";
+constexpr std::string_view kCsvFilter = "CSV files (*.csv)|*.csv|All files (*.*)|*.*";
 
 // One position of the separator setting and what its labels show.
 struct SeparatorChoice {
@@ -43,5 +44,18 @@ std::string WithCvsExtension(const std::string& path);
 // nothing on success.
 Status WriteTableAsCvs(const std::string& path, const Table& table,
                        const std::string& separator);
+
+// The chosen name with whatever extension it has replaced by ".csv".
+std::string WithCsvExtension(const std::string& path);
+
+// Writes the table for a spreadsheet as RFC 4180 CSV in UTF-8 (CsvRecords,
+// each record ended by CRLF), safely like the ".CVS" export. The file starts
+// with the UTF-8 byte order mark, by which spreadsheets know the encoding
+// instead of guessing a code page.
+Status WriteTableAsCsv(const std::string& path, const Table& table);
+
+// What Info shows once an export is written: the text it showed before, if
+// any, and where the file went (path in the program's 8-bit text).
+std::string SavedInfoText(const std::string& infoBefore, const std::string& path);
 
 }  // namespace patchlore

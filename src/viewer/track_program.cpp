@@ -16,14 +16,14 @@ TrackProgram ProgramOfTrack(const TrackFacts& track, const LinkedProgramNames& l
   if (IsGmBank(bank)) {
     program.gm = true;
     program.name = GmProgramName(bank, *track.mixer.programNumber + 1);
-    program.nameText = Trim(program.name);
+    program.nameText = Trim(NameText(program.name));
     return program;
   }
   if (!linked.linked) {
     program.nameText = "PCG not linked";
   } else if (const std::string* found = linked.names.find(program.key)) {
     program.name = *found;
-    program.nameText = Trim(*found);
+    program.nameText = Trim(NameText(*found));
   } else {
     program.nameText = "not found in PCG";
   }

@@ -292,7 +292,8 @@ void ViewerCore::rebuildLinkedPcgNames() {
       for (std::int64_t i = 0; i < bank.patchCount; ++i) {
         const std::int64_t program = q + kBankHeaderSize + i * size;
         const std::string key = bankName + ZeroPad(i, 3);
-        std::string name = TrimRight(ReadClippedBytes(image, program + program_layout::kName, program_layout::kNameWidth));
+        std::string name =
+            TrimRight(NameText(ReadClippedBytes(image, program + program_layout::kName, program_layout::kNameWidth)));
         state_.pcg.push_back(key + "=" + name);
         linkedNames_.add(key, std::move(name));
       }
@@ -456,8 +457,22 @@ Status ViewerCore::exportTable(Dialogs& dialogs) {
   const auto chosen = dialogs.saveFile(Cp1251ToUtf8(proposal), std::string(kCvsFilter));
   if (!chosen) return Success();  // cancelled: nothing to save
   const std::string path = WithCvsExtension(*chosen);
-  Status written = WriteTableAsCvs(path, state_.table, shared_.separator);
-  if (!written)
+  return reportExport(path, WriteTableAsCvs(path, state_.table, shared_.separator), state_.info);
+}
+
+Status ViewerCore::exportCsv(Dialogs& dialogs) {
+  const std::string proposal = WithCsvExtension(proposedExportName());
+  const auto chosen = dialogs.saveFile(Cp1251ToUtf8(proposal), std::string(kCsvFilter));
+  if (!chosen) return Success();  // cancelled: nothing to save
+  const std::string path = WithCsvExtension(*chosen);
+  return reportExport(path, WriteTableAsCsv(path, state_.table), std::string());
+}
+
+// A failure shows in Msg; a written file's path is added to Info.
+Status ViewerCore::reportExport(const std::string& path, Status written, const std::string& infoBefore) {
+  if (written)
+    setInfo(SavedInfoText(infoBefore, Utf8ToCp1251(path)));
+  else
     setMsg("Not saved: " + Utf8ToCp1251(path) + " (" + Utf8ToCp1251(written.failure().text) + ")");
   return written;
 }

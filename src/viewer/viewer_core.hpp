@@ -259,11 +259,16 @@ class ViewerCore : private ShowFrame {
   // table; a failure shows in Msg and is returned. A cancelled dialog saves
   // nothing and is no failure.
   Status exportTable(Dialogs& dialogs);
+  // "Save As CSV...": the same table as RFC 4180 CSV in UTF-8, proposed under
+  // the export's name with ".csv". Either export, once written, shows in Info
+  // where the file went.
+  Status exportCsv(Dialogs& dialogs);
   // The file name the export proposes: the file's name and Msg (ProposedCvsName).
   std::string proposedExportName() const;
 
  private:
   void setCaption(std::string caption);
+  Status reportExport(const std::string& path, Status written, const std::string& infoBefore);
   void runShow();
   ShowContext beginShow();
   void chooseFile(ShowContext& context);

@@ -138,7 +138,7 @@ Status AddSongRows(Image image, Catalogue& catalogue, const std::string& fileNam
     const TrackCounts tracks = MuteAndPlayCounts(image, p);
     AddRow(catalogue,
            {caption,
-            {std::to_string(k + 1), std::string(SongDirectoryName(image, o, k)),
+            {std::to_string(k + 1), NameText(SongDirectoryName(image, o, k)),
              std::to_string(tracks.muted), std::to_string(tracks.playing)}},
            caption, p, "Song");
     ++k;

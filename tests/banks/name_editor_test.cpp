@@ -129,6 +129,22 @@ TEST(NameEditor, AControlCharacterOrOneWindows1251CannotHoldIsRefused) {
   EXPECT_EQ(BytesText(editing.image(), editing.bank + 24, 8), std::string("\xCF\xE8\xE0\xED\xEE \xB9\0", 8));
 }
 
+TEST(NameEditor, TheStoredNameShowsAsTextAndIsWrittenBackPaddedWithNuls) {
+  const Bytes image = PcgBuilder()
+                          .programBank(0)
+                          .editPatches([](const test::BankPlan&, int patch, Bytes& record) {
+                            if (patch != 0) return;
+                            std::fill_n(record.begin(), 24, 0);
+                            std::copy_n("Pad\0A", 5, record.begin());
+                          })
+                          .build();
+  Editing editing(image, 0, 0);
+  EXPECT_EQ(editing.editor.state().editName, "Pad A");
+  editing.editor.setName("Pad A");
+  ASSERT_TRUE(editing.editor.write().ok());
+  EXPECT_EQ(BytesText(editing.image(), editing.bank + 24, 24), "Pad A" + std::string(19, '\0'));
+}
+
 TEST(NameEditor, ACombinationBankKeepsItsPayloadSum) {
   Editing editing(PcgBuilder().programBank(0, 1, 40).combiBank(0x20000).withIni().build(), 1, 5);
   EXPECT_EQ(editing.editor.state().inputs.labels.caption, "Edit Combi U-A005");

@@ -146,10 +146,10 @@ TEST_F(CliShow, WritesEachTableUnderTheProposedName) {
   std::filesystem::create_directory(out);
   const ShowRun run = RunShow(quoted(path) + " 0 -o " + quoted(out.string()));
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.substr(run.out.find("Info: ")),
-            "Info: ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep='; '\n"
-            "LinkMsg: 0:A.PCG\n");
   const auto file = out / "A.PCG.Prog Banks_1_ Lines_2_ Time_ 11_22_33 - 11_22_33.CVS";
+  EXPECT_EQ(run.out.substr(run.out.find("Info: ")),
+            "Info: ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep='; '; saved as " + file.string() + "\n"
+            "LinkMsg: 0:A.PCG\n");
   ASSERT_TRUE(std::filesystem::exists(file)) << run.out;
   EXPECT_EQ(test::TempDir::read(file.string()),
             "Sep=; \r\nProg Bank; Index; P.Name; OSC Mode; Transpose; \r\n"

@@ -96,6 +96,15 @@ TEST(Trim, BlanksAndControlCharactersGoAtBothEnds) {
   EXPECT_EQ(Trim(" \x01 "), "");
 }
 
+TEST(NameText, DropsTrailingNulsAndShowsInnerOnesAsBlanks) {
+  using namespace std::string_literals;
+  EXPECT_EQ(NameText("Concert Grand\0\0\0"s), "Concert Grand");
+  EXPECT_EQ(NameText("Pad\0A  \0"s), "Pad A  ");  // blanks are text: they stay
+  EXPECT_EQ(NameText("\0Lead\xC0\0"s), " Lead\xC0");
+  EXPECT_EQ(NameText("\0\0\0"s), "");
+  EXPECT_EQ(NameText(""), "");
+}
+
 TEST(FindChunk, WalksTopLevelChunksOnly) {
   const auto image = test::PcgBuilder().programBank(0, 2, 100).withIni().build();
   const Image view(image);

@@ -48,5 +48,25 @@ TEST(PatchDiff, RenamedMovedChangedAddedAndRemoved) {
             "Summary: same=8 renamed=0 changed=0 moved=0 added=0 removed=0\n");
 }
 
+// A NUL inside a name shows as a blank, yet the stored bytes decide: a name
+// whose NUL became a blank is renamed.
+TEST(PatchDiff, NamesShowAsTextWhileTheirStoredBytesAreCompared) {
+  const auto named = [](const std::string& name) {
+    return Programs(0)
+        .editPatches([&](const test::BankPlan&, int j, Bytes& record) {
+          if (j == 1) std::copy(name.begin(), name.end(), record.begin());
+        })
+        .build();
+  };
+  using namespace std::string_literals;
+  const Bytes a = named("Pad\0A\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"s);
+  const Bytes b = named("Pad A\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"s);
+  const auto patchesA = WalkPatches(a, FileKind::Pcg, "A.PCG");
+  const auto patchesB = WalkPatches(b, FileKind::Pcg, "B.PCG");
+  EXPECT_EQ(Lines(DiffPatches(a, *patchesA, b, *patchesB)),
+            "Patch: renamed\tP\tU-A001\tU-A001\tPad A\tPad A\n"
+            "Summary: same=5 renamed=1 changed=0 moved=0 added=0 removed=0\n");
+}
+
 }  // namespace
 }  // namespace patchlore

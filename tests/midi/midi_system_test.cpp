@@ -116,7 +116,7 @@ int LineNamed(const std::vector<std::string>& lines, const std::string& suffix) 
 class ThroughJack : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!server.start()) GTEST_SKIP() << "jackd is not installed (scripts/setup installs jackd2)";
+    if (!server.start()) GTEST_SKIP() << "jackd is not installed (scripts/setup test installs jackd2)";
     ASSERT_TRUE(server.ready()) << "the JACK server did not start";
   }
   JackServer server;

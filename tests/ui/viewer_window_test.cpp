@@ -276,8 +276,9 @@ class ViewerWindowTest : public QObject {
                                "\\d\\d_\\d\\d_\\d\\d\\.CVS$")
                 .match(QString::fromStdString(dialogs_.saveProposals[0]))
                 .hasMatch());
-    QCOMPARE(Text(viewer, "Info"),
-             QString("ListView1.Columns.Count=5; ListView1.Items.Count=4; ; Sep=', '"));
+    QCOMPARE(Text(viewer, "Info"), QString::fromStdString("ListView1.Columns.Count=5; ListView1.Items.Count=4; ; "
+                                                          "Sep=', '; saved as " +
+                                                          (dir_->path() / "programs.CVS").string()));
     const std::string row = "I-A; [HD-1], 000, " + Name("I-A", 0).toStdString() + ", Single,  OSC1:+01, \r\n";
     QCOMPARE(TempDir::read((dir_->path() / "programs.CVS").string()),
              "Sep=, \r\n"
@@ -286,6 +287,11 @@ class ViewerWindowTest : public QObject {
                  ", 001, " + Name("I-A", 1).toStdString() + ", Single,  OSC1:+02, \r\n"
                  ", 002, " + Name("I-A", 2).toStdString() + ", Single,  OSC1:+03, \r\n"
                  "I-B; [HD-1], 000, " + Name("I-B", 0).toStdString() + ", Single,  OSC1:+01, \r\n");
+    dialogs_.saveAnswers.push_back((dir_->path() / "programs").string());
+    Child<QAction>(viewer, "SaveAsCsv")->trigger();
+    const std::string csv = (dir_->path() / "programs.csv").string();
+    QCOMPARE(Text(viewer, "Info"), QString::fromStdString("Saved as " + csv));
+    QVERIFY(TempDir::read(csv).starts_with("\xEF\xBB\xBFProg Bank,Index,P.Name,OSC Mode,Transpose\r\n"));
 
     Child<QPushButton>(viewer, "CloseSet")->click();
     for (const char* group : {"GroupSetting", "GroupExel", "GroupBankProgFilter", "GroupProgNameFilter"})

@@ -252,12 +252,35 @@ TEST_F(ViewerFrame, SaveAsCvs) {
   const std::string text = test::TempDir::read((f.dir.path() / "out.CVS").string());
   EXPECT_EQ(text.substr(0, 57), "Sep=, \r\nProg Bank, Index, P.Name, OSC Mode, Transpose, \r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+  EXPECT_EQ(v->state().info, "ListView1.Columns.Count=5; ListView1.Items.Count=2; ; Sep=', '; saved as " +
+                                 (f.dir.path() / "out.CVS").string());
 
   const std::string msg = v->state().msg;
   dialogs.saveAnswers.push_back((f.dir.path() / "no" / "out.CVS").string());
   EXPECT_FALSE(v->exportTable(dialogs).ok());
   EXPECT_EQ(v->state().msg.substr(0, 11), "Not saved: ");
   EXPECT_NE(v->state().msg.find("/no/out.CVS"), std::string::npos);
+}
+
+TEST_F(ViewerFrame, SaveAsCsvWritesRfc4180ForASpreadsheet) {
+  const int file = f.load("BANKS.PCG", PcgBuilder()
+                                           .programBank(0, 2)
+                                           .editPatches([](const test::BankPlan&, int patch, Bytes& record) {
+                                             if (patch == 1) std::copy_n("Say \"Hi\", \xC0\0\0", 14, record.begin());
+                                           })
+                                           .build());
+  auto v = f.viewer(file, {test::ViewerFixture::Line(f.programBanks(file)[0])});
+  v->pressShow();
+  dialogs.saveAnswers.push_back((f.dir.path() / "out.txt").string());
+  ASSERT_TRUE(v->exportCsv(dialogs).ok());
+  EXPECT_EQ(dialogs.saveProposals.back(), "BANKS.PCG.Prog Banks_1_ Lines_2_ Time_ 10_00_00 - 10_00_05.csv");
+  const std::string path = (f.dir.path() / "out.csv").string();
+  EXPECT_EQ(v->state().info, "Saved as " + path);
+  // A byte order mark, then UTF-8: the name's NULs are blanks, its quotes doubled.
+  EXPECT_EQ(test::TempDir::read(path),
+            "\xEF\xBB\xBFProg Bank,Index,P.Name,OSC Mode,Transpose\r\n"
+            "I-A; [HD-1],000,Prog I-A 000            ,6, OSC1:+37\r\n"
+            ",001,\"Say \"\"Hi\"\", \xD0\x90             \",8, OSC1:+64\r\n");
 }
 
 }  // namespace

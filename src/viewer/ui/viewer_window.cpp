@@ -96,6 +96,9 @@ void ViewerWindow::createMenu() {
   saveAs->setShortcut(QKeySequence("Ctrl+S"));
   addAction(saveAs);  // the shortcut works wherever the focus is in this window
   connect(saveAs, &QAction::triggered, this, [this] { (void)core_.exportTable(dialogs_); });
+  // Msg or Info shows the outcome of either export.
+  connect(Named(file->addAction("Save As &CSV..."), "SaveAsCsv"), &QAction::triggered, this,
+          [this] { (void)core_.exportCsv(dialogs_); });
 
   QMenu* settings = Named(bar->addMenu("&Settings"), "Settings1");
   connect(Named(settings->addAction("&Exel separator"), "Exel1"), &QAction::triggered, this,
