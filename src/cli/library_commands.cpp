@@ -214,12 +214,15 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
   options.library = app.add_subcommand("library", "Your library of PCG and SNG files: add, find, duplicates");
   options.library->require_subcommand(1);
   const std::string footer =
-      "add passes over files that do not begin as a PCG or SNG does, counting them; rebuild indexes again the "
-      "files the old library held that are still there.\n"
-      "Exit status: 0 done; 1 nothing found (find, dupes, usage), a file not in the library (remove), a file "
-      "that begins as a PCG or SNG does but is refused (add), or the files of an unreadable library not indexed "
-      "again (rebuild); 2 a file or folder not read or not stored, a library that does not exist (only add "
-      "makes one) or cannot be opened, or a usage error.";
+      "add passes over files that do not begin as a PCG or SNG does, counting them; rebuild indexes again the\n"
+      "files the old library held that are still there.\n\n"
+      "Exit status:\n"
+      "  0  done\n"
+      "  1  nothing found (find, dupes, usage), a file not in the library (remove), a file that begins\n"
+      "     as a PCG or SNG does but is refused (add), or the files of an unreadable library not indexed\n"
+      "     again (rebuild)\n"
+      "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
+      "     or cannot be opened, or a usage error";
   options.library->footer(footer);
   options.library->add_option("--db", options.db, "Library file (default: ~/.local/share/patchlore/library.sqlite)");
   options.library->add_flag("--json", options.json, "Print the result as JSON");

@@ -175,10 +175,18 @@ TEST_F(Cli, HelpVersionAndExitStatuses) {
       "     differences or different lengths, nothing found\n"
       "  2  a file that cannot be read or written or is not of the kind needed, a refused command,\n"
       "     or a usage error\n";
-  for (const std::string command : {"", "info", "show", "move", "library", "library find", "receive"}) {
+  for (const std::string command : {"", "info", "show", "move", "receive"}) {
     const CliRun help = RunCli(command + " --help");
     EXPECT_EQ(help.status, 0) << command;
     EXPECT_TRUE(help.out.ends_with(statuses)) << command << ":\n" << help.out;
+  }
+  const std::string libraryStatuses =
+      "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
+      "     or cannot be opened, or a usage error\n";
+  for (const std::string command : {"library", "library find"}) {
+    const CliRun help = RunCli(command + " --help");
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_TRUE(help.out.ends_with(libraryStatuses)) << command << ":\n" << help.out;
   }
   const CliRun version = RunCli("--version");
   EXPECT_EQ(version.status, 0);
