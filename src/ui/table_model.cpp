@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "ui/cut_cell_tips.hpp"
 #include "ui/qt_text.hpp"
 
 namespace {
@@ -120,5 +121,6 @@ QTableView* NewReportList(QWidget* parent, TableModel* model) {
   header->setStretchLastSection(false);
   header->setSectionsClickable(true);
   header->setHighlightSections(false);
+  new CutCellTips(list);
   return list;
 }

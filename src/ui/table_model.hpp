@@ -74,6 +74,7 @@ class TableModel : public QAbstractTableModel {
 // A report-style list on the model, as every table of the program looks:
 // whole rows selected, several at once, read only, bold, with a grid, rows of
 // one height (a million rows are laid out without measuring them), the
-// selection still visible when the window loses the focus, and Tab moving on
-// to the next control rather than from cell to cell.
+// selection still visible when the window loses the focus, Tab moving on to
+// the next control rather than from cell to cell, and a cell cut short shown
+// whole in a tooltip.
 QTableView* NewReportList(QWidget* parent, TableModel* model);

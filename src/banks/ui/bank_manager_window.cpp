@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/eliding_label.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/widgets.hpp"
@@ -18,12 +19,10 @@ using patchlore::BankSide;
 
 namespace {
 
-// A label whose text can be selected and copied, and whose long texts do not
-// widen the window.
+// A status label whose text can be selected and copied where it is shown whole.
 QLabel* InfoLabel(const std::string& name, const QString& caption, QWidget* parent) {
-  QLabel* label = PlainLabel(name.c_str(), caption, parent);
+  QLabel* label = StatusLabel(name.c_str(), caption, parent);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return label;
 }
 
@@ -69,8 +68,8 @@ void BankManagerWindow::createButtons() {
   moveButton_ = BoldButton("Move", "Move", this);
   moveOffset_ = Named(new QSpinBox(this), "SwapOff");
   moveLength_ = Named(new QSpinBox(this), "SwapLen");
-  offsetTitle_ = InfoLabel("offsetTitle", "offset (Hex)", this);
-  lengthTitle_ = InfoLabel("lengthTitle", "length (Dec)", this);
+  offsetTitle_ = PlainLabel("offsetTitle", "offset (Hex)", this);
+  lengthTitle_ = PlainLabel("lengthTitle", "length (Dec)", this);
   moveIni2_ = InfoLabel("MoveINI2", "MoveINI2", this);
   moveSize_ = InfoLabel("MoveSize", "MoveSize", this);
   moveInfo_ = InfoLabel("MoveInfo", "MoveInfo", this);

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/eliding_label.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/widgets.hpp"
@@ -54,15 +55,15 @@ void NameEditorWindow::showName() {
 
 void NameEditorWindow::createLabels() {
   auto* top = new QHBoxLayout;
-  openIndexLabel_ = PlainLabel("LOpenIndex", "LOpenIndex", this);
-  bytesLabel_ = PlainLabel("LBytes", "LBytes", this);
-  checkSumLabel_ = PlainLabel("LCheckSum", "LCheckSum", this);
-  offsetLabel_ = PlainLabel("LOffset", "LOffset", this);
+  openIndexLabel_ = StatusLabel("LOpenIndex", "LOpenIndex", this);
+  bytesLabel_ = StatusLabel("LBytes", "LBytes", this);
+  checkSumLabel_ = StatusLabel("LCheckSum", "LCheckSum", this);
+  offsetLabel_ = StatusLabel("LOffset", "LOffset", this);
   for (QLabel* label : {openIndexLabel_, bytesLabel_, checkSumLabel_, offsetLabel_}) top->addWidget(label);
   auto* column = static_cast<QVBoxLayout*>(layout());
   column->addLayout(top);
-  infoLabel_ = PlainLabel("Info", "Info", this);
-  bankInfoLabel_ = PlainLabel("BankInfo", "BankInfo", this);
+  infoLabel_ = StatusLabel("Info", "Info", this);
+  bankInfoLabel_ = StatusLabel("BankInfo", "BankInfo", this);
   column->addWidget(infoLabel_);
   column->addWidget(bankInfoLabel_);
   column->addWidget(PlainLabel("LabelCheckSum", "CheckSum", this));
@@ -83,13 +84,13 @@ void NameEditorWindow::createEditRow() {
     (void)editor_.write();  // its outcome shows in BankInfo
     showState();
   });
-  offsetBankLabel_ = PlainLabel("LOffsetBank", "LOffsetBank", this);
+  offsetBankLabel_ = StatusLabel("LOffsetBank", "LOffsetBank", this);
   row->addWidget(nameEdit_, 1);
   row->addWidget(write);
   row->addWidget(offsetBankLabel_);
   auto* column = static_cast<QVBoxLayout*>(layout());
   column->addLayout(row);
-  deviceLabel_ = PlainLabel("labelDevice", "labelDevice", this);
+  deviceLabel_ = StatusLabel("labelDevice", "labelDevice", this);
   column->addWidget(deviceLabel_);
 }
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/cp1251.hpp"
+#include "ui/eliding_label.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
@@ -40,7 +41,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath, patchlore::Dialogs&
   layout->addWidget(results_);
   progress_ = Named(new QProgressBar(this), "IndexProgress");
   progress_->hide();
-  status_ = PlainLabel("LibraryStatus", {}, this);
+  status_ = StatusLabel("LibraryStatus", {}, this);
   layout->addWidget(progress_);
   layout->addWidget(status_);
   connect(searchText_, &QLineEdit::textChanged, this, &LibraryWindow::search);

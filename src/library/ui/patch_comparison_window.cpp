@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/eliding_label.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
@@ -28,7 +29,7 @@ PatchComparisonWindow::PatchComparisonWindow(const patchlore::Registry& registry
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(PlainLabel("Msg", toQString(comparison_.msg()), this));
+  layout->addWidget(StatusLabel("Msg", toQString(comparison_.msg()), this));
   layout->addWidget(differences_, 1);
 }
 

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/eliding_label.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_model.hpp"
@@ -24,7 +25,7 @@ UsedByWindow::UsedByWindow(patchlore::UsedByList list, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(PlainLabel("Msg", toQString(list_.msg), this));
+  layout->addWidget(StatusLabel("Msg", toQString(list_.msg), this));
   layout->addWidget(uses, 1);
 }
 

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "ui/column_fit.hpp"
+#include "ui/cut_cell_tips.hpp"
 #include "ui/design_font.hpp"
 #include "ui/table_model.hpp"
 #include "workspace/registry.hpp"
@@ -102,6 +103,7 @@ void LoadedFilesList::setUpHeader() {
   headerView->setSectionsMovable(false);
   headerView->setSectionsClickable(true);
   new ColumnFit(this, headerView, model_);
+  new CutCellTips(this);
   connect(headerView, &QHeaderView::sectionClicked, this, &QAbstractItemView::selectAll);
   headerView->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(headerView, &QWidget::customContextMenuRequested, this, &LoadedFilesList::cataloguesRequested);

@@ -14,6 +14,7 @@
 
 #include "main_window/ui/about_box.hpp"
 #include "main_window/ui/loaded_files_list.hpp"
+#include "ui/eliding_label.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/widgets.hpp"
@@ -68,7 +69,7 @@ void MainWindow::createCentralArea() {
   auto* lowerLayout = new QVBoxLayout(lower);
   lowerLayout->setContentsMargins(0, 0, 0, 0);
   lowerLayout->setSpacing(0);
-  loadedCountMsg_ = PlainLabel("MsgView", QString(), lower);
+  loadedCountMsg_ = StatusLabel("MsgView", QString(), lower);
   lowerLayout->addWidget(loadedCountMsg_);
   files_ = new LoadedFilesList(lower);
   lowerLayout->addWidget(files_);
@@ -82,7 +83,7 @@ void MainWindow::createCentralArea() {
   splitter->setSizes({kLogDesignHeight, QWIDGETSIZE_MAX});
   layout->addWidget(splitter, 1);
 
-  actionMsg_ = PlainLabel("ActionMsg", QString(), central);
+  actionMsg_ = StatusLabel("ActionMsg", QString(), central);
   actionMsg_->setFont(Bold(actionMsg_->font()));
   layout->addWidget(actionMsg_);
 

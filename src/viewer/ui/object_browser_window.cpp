@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/eliding_label.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
@@ -88,7 +89,7 @@ void ObjectBrowserWindow::createPanels() {
   row->addStretch();
   layout->addWidget(commandPanel);
 
-  msg_ = PlainLabel("Msg", toQString(catalogue_.msg), this);
+  msg_ = StatusLabel("Msg", toQString(catalogue_.msg), this);
   layout->addWidget(msg_);
 }
 

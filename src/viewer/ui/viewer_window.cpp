@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "ui/eliding_label.hpp"
 #include "ui/column_fit.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
@@ -118,12 +119,12 @@ void ViewerWindow::createBody() {
   layout->addWidget(createTopControls());
   settings_ = new ViewerSettingsPanel(core_, *this, this);
   layout->addWidget(settings_);
-  msg_ = PlainLabel("Msg", QString(), content);
+  msg_ = StatusLabel("Msg", QString(), content);
   msg_->setFont(Bold(msg_->font()));
   layout->addWidget(msg_);
   layout->addWidget(createColumnsFrame());
   layout->addWidget(createTable(content), 1);
-  info_ = PlainLabel("Info", QString(), content);
+  info_ = StatusLabel("Info", QString(), content);
   layout->addWidget(info_);
   body_ = Named(Scrolled(content, this), "ViewerBody");
 }
@@ -148,7 +149,7 @@ QWidget* ViewerWindow::createTopControls() {
   connect(showOffsets_, &QCheckBox::clicked, this, [this](bool checked) { core_.setShowOffsets(checked); });
   auto* link = Named(new QPushButton("Link PCG", group), "Link");
   connect(link, &QPushButton::clicked, this, [this] { core_.listLinkCandidates(); });
-  linkMsg_ = PlainLabel("LinkMsg", QString(), group);
+  linkMsg_ = StatusLabel("LinkMsg", QString(), group);
 
   for (QWidget* widget : std::initializer_list<QWidget*>{showButton_, cancel, byObject_, bankOnce_, prefixes_,
                                                          showOffsets_, link, linkMsg_})
