@@ -36,7 +36,7 @@ Result<std::string> MainWindowCore::startLoad(std::string_view filter) {
 }
 
 void MainWindowCore::endLoad() {
-  setProgress({false, state_.progress.maximum, state_.progress.position});
+  setProgress({false, state_.progress.maximum, state_.progress.maximum});
   setLoadRunning(false);
 }
 

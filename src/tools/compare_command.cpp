@@ -36,6 +36,8 @@ void CompareAll(FileComparison& comparison, CompareHost& host) {
     }
     if (reached < common) host.pump();
   }
+  // Done, or stopped with its window: the bar shows the end, then goes.
+  if (common > 0) host.setProgress({false, common, common});
 }
 
 }  // namespace
@@ -50,6 +52,7 @@ std::shared_ptr<const FileComparison> RunCompareCommand(Dialogs& dialogs, Compar
   window.caption = "Compare" + std::to_string(host.nextWindowNumber());
   window.list.columns = ComparisonColumns();
   window.computed = comparison;
+  window.opensViewers = false;
   host.openWindow(std::move(window));
   const std::optional<std::string> second = ChooseExistingFile(dialogs);
   if (!second || !host.windowOpen()) return comparison;

@@ -70,6 +70,9 @@ struct Catalogue : RowSource {
   // comparison), in place of list's rows and offsetBox.
   std::shared_ptr<const ComputedRows> computed;
   std::string msg = "Msg";             // the top label
+  // False for a plain list whose rows no viewer shows (a comparison): its
+  // window has no "View" command.
+  bool opensViewers = true;
   int counter = 0;                     // CatalogueCounter when it was built
 
   // Every row, whichever way it is held.

@@ -63,6 +63,7 @@ TEST_F(CompareCommand, RowsForEachFileAndEachDifferingOffset) {
                                                 "|3: not EQ|00000004|05|5B"}));
   EXPECT_EQ(host.msg, "Lines: 5; notEQ:3");
   EXPECT_EQ(host.progress.front(), (ProgressBar{true, 5, 0}));
+  EXPECT_EQ(host.progress.back(), (ProgressBar{false, 5, 5}));
 }
 
 TEST_F(CompareCommand, EqualBytesGiveOnlyTheFileRowsAndMsgIsNotWritten) {

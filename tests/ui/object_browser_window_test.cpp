@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -160,6 +161,8 @@ class ObjectBrowserWindowTest : public QObject {
     QCOMPARE(RowTexts(view, 2), (QStringList{"", "1: not EQ", "00000001", "02", "05"}));
     QCOMPARE(child<QLabel>(browser, "Msg")->text(), QString("Lines: 3; notEQ:1"));
     QVERIFY(form_->findChild<QAction*>("CompareFiles")->isEnabled());
+    QVERIFY(!child<QPushButton>(browser, "ViewSelected")->isVisibleTo(browser));  // no viewer shows its rows
+    QVERIFY(child<QProgressBar>(form_.get(), "Progress")->isHidden());
   }
 
   void theSecondCatalogueIsAnOasysPcgPlacedOneStepFurther() {

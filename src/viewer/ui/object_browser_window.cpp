@@ -87,6 +87,7 @@ void ObjectBrowserWindow::createPanels() {
   row->addWidget(viewButton_);
   row->addWidget(PlainLabel("Label1", "Select Objects then Click. ", commandPanel));
   row->addStretch();
+  commandPanel->setVisible(catalogue_.opensViewers);
   layout->addWidget(commandPanel);
 
   msg_ = StatusLabel("Msg", toQString(catalogue_.msg), this);
