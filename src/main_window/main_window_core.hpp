@@ -106,9 +106,9 @@ class MainWindowCore : private LoadListener {
   // A load of the SysEx messages held in a file of another kind (a MIDI
   // file): the open dialog offers filter, reader takes the messages out of
   // the chosen file, and they become a registry entry as addSysexImage makes
-  // one, named by that file with the extension ".syx": the entry holds SysEx
-  // bytes, so Save Pcg proposes a SysEx file rather than offering to write
-  // them over the MIDI file. When reader fails, ActionMsg shows its text.
+  // one, named by that file; the entry holds SysEx bytes, so Save Pcg
+  // proposes that name with the extension ".syx" rather than offering to
+  // write them over the MIDI file. When reader fails, ActionMsg shows its text.
   // Like the other loads, it does not start while one runs, and none starts
   // while it runs. The index added, or why none was.
   Result<int> loadSysexWith(const std::string& filter, const SysexFileReader& reader);
@@ -166,7 +166,7 @@ class MainWindowCore : private LoadListener {
   Result<std::string> startLoad(std::string_view filter = kAllFilesFilter);
   // The SysEx entry of addSysexImage, loadSysexWith and a given file, made
   // while their load runs.
-  Result<int> addSysexWhileLoading(ByteBuffer bytes, const std::string& path, const std::string& entryPath);
+  Result<int> addSysexWhileLoading(ByteBuffer bytes, const std::string& path, const std::string& savePath);
   // MsgView after a load that added a file: how many are loaded.
   void showLoadedCount();
   // Hides the progress bar (a failed read may have shown it) and ends the load.

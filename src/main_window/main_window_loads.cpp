@@ -118,8 +118,8 @@ Result<int> MainWindowCore::importSysexFromMidiFile() {
 }
 
 Result<int> MainWindowCore::addSysexWhileLoading(ByteBuffer bytes, const std::string& path,
-                                                 const std::string& entryPath) {
-  const LoadResult loaded = workspace_.addSysex(std::move(bytes), path, entryPath, *this);
+                                                 const std::string& savePath) {
+  const LoadResult loaded = workspace_.addSysex(std::move(bytes), path, savePath, *this);
   if (loaded) showLoadedCount();
   return IndexOrText(loaded);
 }

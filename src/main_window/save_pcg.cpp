@@ -22,7 +22,7 @@ void MainWindowCore::savePcg(std::vector<int> selectedRows) {
   std::optional<std::string> failure;
   for (const int row : selectedRows) {
     if (!registry().contains(row)) continue;
-    const auto chosen = dialogs_.saveFile(NameOf(registry().path(row)), "");
+    const auto chosen = dialogs_.saveFile(NameOf(registry().savePath(row)), "");
     if (!chosen) continue;  // this row only
     std::error_code ignored;
     if (std::filesystem::exists(*chosen, ignored) &&

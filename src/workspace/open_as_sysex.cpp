@@ -16,13 +16,14 @@ constexpr std::string_view kSysex = "SysEx ";
 
 class OpenAsSysexCommand {
  public:
-  // The texts name the file at path; the registry entry is named entryPath
-  // (the same, unless the messages were taken out of a file of another kind).
-  OpenAsSysexCommand(Registry& registry, LoadListener& listener, std::string path, std::string entryPath = {})
+  // The texts and the registry entry name the file at path; Save Pcg
+  // proposes savePath (empty: path itself; another name when the messages
+  // were taken out of a file of another kind).
+  OpenAsSysexCommand(Registry& registry, LoadListener& listener, std::string path, std::string savePath = {})
       : registry_(registry),
         listener_(listener),
         path_(std::move(path)),
-        entryPath_(entryPath.empty() ? path_ : std::move(entryPath)),
+        savePath_(std::move(savePath)),
         name_(Utf8ToCp1251(NameOf(path_))) {}
 
   LoadResult run() {
@@ -63,8 +64,9 @@ class OpenAsSysexCommand {
     say(" Alloc in Memory " + bracketed());
     step("Copy Buffer to PCList.Items[" + std::to_string(registry_.count()) + "]");
     listener_.progress({true, n, 0});
-    const int index = registry_.add(std::move(buffer), entryPath_,
-                                    {FileKind::SysEx, Model::None, std::string(kSysex) + " ; Count:" + std::to_string(count)});
+    const int index =
+        registry_.add(std::move(buffer), path_,
+                      {FileKind::SysEx, Model::None, std::string(kSysex) + " ; Count:" + std::to_string(count)}, savePath_);
     listener_.added(index);
     listener_.progress({false, n, n});
     say(" load from file" + bracketed());
@@ -94,7 +96,7 @@ class OpenAsSysexCommand {
   Registry& registry_;
   LoadListener& listener_;
   std::string path_;
-  std::string entryPath_;
+  std::string savePath_;
   std::string name_;
   std::string last_;  // the step told last
 };
@@ -105,9 +107,9 @@ LoadResult Workspace::openAsSysex(const std::string& path, LoadListener& listene
   return OpenAsSysexCommand(registry_, listener, path).run();
 }
 
-LoadResult Workspace::addSysex(ByteBuffer bytes, const std::string& textPath, const std::string& entryPath,
+LoadResult Workspace::addSysex(ByteBuffer bytes, const std::string& path, const std::string& savePath,
                                LoadListener& listener) {
-  return OpenAsSysexCommand(registry_, listener, textPath, entryPath).addImage(std::move(bytes));
+  return OpenAsSysexCommand(registry_, listener, path, savePath).addImage(std::move(bytes));
 }
 
 }  // namespace patchlore

@@ -12,12 +12,18 @@ const std::vector<ListColumn>& FileListColumns() {
   return columns;
 }
 
-int Registry::add(ByteBuffer image, const std::string& path, FileFacts facts) {
+int Registry::add(ByteBuffer image, const std::string& path, FileFacts facts, std::string savePath) {
   const int index = count();
   FileRow row{std::to_string(index), Utf8ToCp1251(NameOf(path)), std::to_string(image.size()),
               std::move(facts.typeText), Utf8ToCp1251(FolderOf(path))};
-  files_.push_back(LoadedFile{std::move(image), std::move(row), path, facts.kind, facts.model});
+  files_.push_back(
+      LoadedFile{std::move(image), std::move(row), path, std::move(savePath), facts.kind, facts.model});
   return index;
+}
+
+const std::string& Registry::savePath(int index) const {
+  const LoadedFile& file = files_.at(index);
+  return file.savePath.empty() ? file.path : file.savePath;
 }
 
 std::string FileWindowCaption(const Registry& registry, int index) {

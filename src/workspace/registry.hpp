@@ -48,7 +48,9 @@ class Registry {
  public:
   // Appends the image and its row together; returns the new index. path is
   // the file system path of the file; the row shows its name and folder.
-  int add(ByteBuffer image, const std::string& path, FileFacts facts);
+  // savePath is the file Save Pcg proposes, when not the file itself: SysEx
+  // messages taken out of a MIDI file are saved as a SysEx file.
+  int add(ByteBuffer image, const std::string& path, FileFacts facts, std::string savePath = {});
 
   int count() const { return static_cast<int>(files_.size()); }
   bool contains(int index) const { return index >= 0 && index < count(); }
@@ -59,6 +61,7 @@ class Registry {
   const std::string& name(int index) const { return row(index).fileName; }
   const std::string& folder(int index) const { return row(index).filePath; }
   const std::string& path(int index) const { return files_.at(index).path; }
+  const std::string& savePath(int index) const;
   FileKind kind(int index) const { return files_.at(index).kind; }
   Model model(int index) const { return files_.at(index).model; }
 
@@ -75,6 +78,7 @@ class Registry {
     ByteBuffer image;
     FileRow row;
     std::string path;
+    std::string savePath;
     FileKind kind;
     Model model;
   };

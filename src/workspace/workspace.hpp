@@ -99,8 +99,8 @@ class Workspace {
   LoadResult openAsSysex(const std::string& path, LoadListener& listener);
   // SysEx messages that were not read by Open As SysEx (received from an
   // input, taken out of a MIDI file) added as if they had been: the texts
-  // name textPath, the entry is named entryPath.
-  LoadResult addSysex(ByteBuffer bytes, const std::string& textPath, const std::string& entryPath,
+  // and the entry name path, and Save Pcg proposes savePath.
+  LoadResult addSysex(ByteBuffer bytes, const std::string& path, const std::string& savePath,
                       LoadListener& listener);
 
   // The catalogue of loaded file index: its rows, caption and Msg (the row

@@ -38,11 +38,13 @@ TEST_F(ImportMidiFile, AddsTheMessagesAsASysexFileNamedAfterTheMidiFile) {
   EXPECT_EQ(state().msgView, "  Loaded:1;   Please, Open and try to Load file.");
   const FileRow& row = f.window.registry().row(0);
   EXPECT_EQ(row.index + "|" + row.fileName + "|" + row.bytes + "|" + row.type + "|" + row.filePath,
-            "0|DUMP.syx|9|SysEx  ; Count:2|" + dir.path().string() + "/");
+            "0|DUMP.MID|9|SysEx  ; Count:2|" + dir.path().string() + "/");
   const Image image = f.window.registry().image(0);
   EXPECT_EQ(Bytes(image.begin(), image.end()), (Bytes{0xF0, 0x42, 0x30, 0x19, 0x21, 0xF7, 0xF0, 0x41, 0xF7}));
   EXPECT_FALSE(state().loadRunning);
   EXPECT_FALSE(state().progress.visible);
+  f.window.savePcg({0});
+  EXPECT_EQ(f.dialogs.saveProposals, std::vector<std::string>{"DUMP.syx"});
 }
 
 TEST_F(ImportMidiFile, AFileNotTakenLeavesItsReasonInActionMsg) {

@@ -88,6 +88,22 @@ class MidiPortsWindowTest : public QObject {
     QCOMPARE(patchlore::test::TempDir::read(path), std::string("\xF0\x42\xF7"));
   }
 
+  void theDeviceListsAreReadAgainWhenShownAndByRefresh() {
+    patchlore::test::FakeMidiService midi;
+    patchlore::test::FakeDialogs dialogs;
+    MidiPortsWindow window(midi, dialogs, {});
+    window.openWithSource({});
+    auto* inputs = Child<QListWidget>(&window, "ListMidi_In");
+    QCOMPARE(ListLines(inputs), QStringList());
+    midi.inputs = {"JACK: m1:out"};
+    Child<QPushButton>(&window, "RefreshPorts")->click();
+    QCOMPARE(ListLines(inputs), QStringList({"0 : JACK: m1:out"}));
+    window.hide();
+    midi.inputs.clear();
+    window.show();
+    QCOMPARE(ListLines(inputs), QStringList());
+  }
+
   void theMenuCommandListsTheSelectedSysexFileElseTheLastOne() {
     patchlore::test::FakeDialogs dialogs;
     patchlore::test::TempDir dir;

@@ -93,6 +93,9 @@ void MidiPortsWindow::createButtons() {
   row->addWidget(send);
   row->addWidget(receiveButton_);
   row->addWidget(saveButton_);
+  refreshButton_ = Named(new QPushButton("Refresh", this), "RefreshPorts");
+  connect(refreshButton_, &QPushButton::clicked, this, &MidiPortsWindow::refreshDevices);
+  row->addWidget(refreshButton_);
   row->addStretch(1);
   column->addLayout(row);
   sendStatus_ = WrappedLabel("SendLabel", this);
@@ -140,11 +143,22 @@ void MidiPortsWindow::openWithSource(patchlore::Image image) {
   messageLines_->reset([&] {
     if (image.empty()) core_.clearSource(); else core_.setSource(image);
   });
-  if (!core_.state().receiving) core_.readDevices();
-  showState();
-  show();
+  if (isVisible())
+    refreshDevices();
+  else
+    show();
   raise();
   activateWindow();
+}
+
+void MidiPortsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refreshDevices();
+}
+
+void MidiPortsWindow::refreshDevices() {
+  if (!core_.state().receiving) core_.readDevices();
+  showState();
 }
 
 void MidiPortsWindow::toggleReceive() {
@@ -194,4 +208,5 @@ void MidiPortsWindow::showState() {
   ShowListLines(outputs_, state.outputLines);
   receiveButton_->setText(state.receiving ? "Stop" : "Receive...");
   saveButton_->setEnabled(!state.receiving && core_.receivedCount() > 0);
+  refreshButton_->setEnabled(!state.receiving);
 }

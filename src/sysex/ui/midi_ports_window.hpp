@@ -41,12 +41,14 @@ class MidiPortsWindow : public QWidget {
 
   patchlore::MidiPortsCore& core() { return core_; }
 
-  // Reads the device lists again, lists the messages of image (none when it
-  // is empty) and shows the window.
+  // Lists the messages of image (none when it is empty) and shows the
+  // window with the device lists read again.
   void openWithSource(patchlore::Image image);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Devices come and go while the window is closed or minimized.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createButtons();
@@ -56,6 +58,8 @@ class MidiPortsWindow : public QWidget {
   void pollReceive();
   void receiveEnded();
   void saveReceived();
+  // Reads the device lists again, unless an input is being received from.
+  void refreshDevices();
   void showState();
 
   patchlore::MidiPortsCore core_;
@@ -65,6 +69,7 @@ class MidiPortsWindow : public QWidget {
   QTimer* receiveTimer_ = nullptr;
   QPushButton* receiveButton_ = nullptr;
   QPushButton* saveButton_ = nullptr;
+  QPushButton* refreshButton_ = nullptr;
   QLabel* sendStatus_ = nullptr;
   QLabel* deviceStatus_ = nullptr;
   QLabel* chosenOutput_ = nullptr;
