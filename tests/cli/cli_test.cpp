@@ -139,7 +139,7 @@ TEST_F(Cli, InfoSmfImportsTheSysexOfMidiFiles) {
             "before it\n"
             "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
             "Caption: Patchlore \n"
-            "Row: 0\tDUMP.syx\t3\tSysEx  ; Count:1\t" + dir.path().string() + "/\n"
+            "Row: 0\tDUMP.MID\t3\tSysEx  ; Count:1\t" + dir.path().string() + "/\n"
             "LinkedPcgIndex: -1\n");
 }
 

@@ -369,7 +369,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!form.sysExEnabledWhenPumped.contains(true));
     QCOMPARE(dialogs_.openAnswers.size(), std::size_t{1});
     QTreeView* list = form.findChild<QTreeView*>("OpenList");
-    QCOMPARE(TableRowTexts(list, 0), (QStringList{"0", "dump.syx", "3", "SysEx  ; Count:1",
+    QCOMPARE(TableRowTexts(list, 0), (QStringList{"0", "dump.mid", "3", "SysEx  ; Count:1",
                                                   QString::fromStdString(dir_->path().string() + "/")}));
     QCOMPARE(form.findChild<QLabel*>("ActionMsg")->text(), QString("SysEx  load from file<dump.mid>"));
     QVERIFY(form.action("FileImportSmf1")->isEnabled());

@@ -188,7 +188,8 @@ class TextFitTest : public QObject {
     midi.inputs = {"JACK: keyboard out"};
     midi.outputs = {"JACK: m1:in"};
     MidiPortsWindow ports(midi, dialogs, {});
-    ports.openWithSource(patchlore::test::M1Message(0x21));
+    const patchlore::test::Bytes messages = patchlore::test::M1Message(0x21);  // the window reads them
+    ports.openWithSource(messages);
     QCOMPARE(CutTextsAt(&ports, {MidiPortsWindow::kDesignWidth, MidiPortsWindow::kDesignHeight}), QString());
   }
 
