@@ -94,9 +94,14 @@ QString CutTexts(QWidget* window) {
   return cut.join('\n');
 }
 
+// The window must hold its designed size: a layout that needs more would
+// have made it larger.
 QString CutTextsAt(QWidget* window, QSize designed) {
   window->resize(designed);
-  return CutTexts(window);
+  const QString cut = CutTexts(window);
+  if (window->size() != designed)
+    return cut + window->objectName() + QString(" is %1 x %2").arg(window->width()).arg(window->height());
+  return cut;
 }
 
 QString ToolTipAt(QWidget* widget, QPoint point) {

@@ -26,7 +26,13 @@ QLabel* InfoLabel(const std::string& name, const QString& caption, QWidget* pare
   return label;
 }
 
-QListWidget* List(const std::string& name, QWidget* parent) { return Named(new QListWidget(parent), name.c_str()); }
+// Three lines high at least, rather than a scroll area's usual minimum, so
+// that the six lists and their texts fit in the window's designed height.
+QListWidget* List(const std::string& name, QWidget* parent) {
+  auto* list = Named(new QListWidget(parent), name.c_str());
+  list->setMinimumHeight(3 * list->fontMetrics().height() + 2 * list->frameWidth());
+  return list;
+}
 
 }  // namespace
 

@@ -22,7 +22,6 @@ namespace {
 constexpr int kInputListWidth = 265;
 constexpr int kOutputListWidth = 241;
 constexpr int kDeviceListHeight = 97;
-constexpr int kSysexListHeight = 164;
 constexpr int kReceivePollMs = 50;
 constexpr const char* kReceivedName = "Received.syx";
 
@@ -130,7 +129,8 @@ void MidiPortsWindow::createSysexList() {
   auto* messages = Named(new QListView(this), "ListSysex");
   messages->setUniformItemSizes(true);
   messages->setModel(messageLines_);
-  messages->setMinimumHeight(kSysexListHeight);
+  // It takes the height the other parts leave, however much their texts need.
+  messages->setMinimumHeight(4 * messages->fontMetrics().height() + 2 * messages->frameWidth());
   connect(messages->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             core_.chooseMessage(current.isValid() ? current.row() : -1);
