@@ -63,6 +63,17 @@ class WindowPlacesWindowTest : public QObject {
              qPrintable(QString("rows shown: %1").arg(lastRowShown + 1)));
     QVERIFY(second->pos() != first->pos() && second->pos() != catalogue->pos());
 
+    // A catalogue of many rows opens showing forty of them, or as tall as the screen.
+    Bytes pairs;
+    for (int k = 0; k < 60; ++k) pairs.insert(pairs.end(), {0xF0, 0xF7});
+    dialogs.openAnswers.push_back(dir.write("PAIRS.SYX", pairs));
+    Child<QAction>(&form, "FileOpenAsSysEx1")->trigger();
+    ObjectBrowserWindow* messages = OpenCatalogueOfRow(form, 1);
+    QVERIFY(QTest::qWaitForWindowExposed(messages));
+    auto* rows = Child<QTableView>(messages, "ListView1");
+    QVERIFY(screen.contains(messages->frameGeometry()));
+    QVERIFY(rows->rowAt(rows->viewport()->height() - 1) >= 39 || messages->frameGeometry().height() == screen.height());
+
     // Only the viewers stay on top, and the Window menu lets them go behind.
     Child<QAction>(&form, "BankManager")->trigger();
     QWidget* bankManager = TopLevel<BankManagerWindow>().value(0);

@@ -68,10 +68,16 @@ void WindowDirector::adoptAndShow(QWidget* window) {
 
 patchlore::Box WindowDirector::availableArea() const { return BoxOf(mainWindow_.screen()->availableGeometry()); }
 
-// place is the frame's rectangle: the frame a shown window has is taken off.
+// A window not shown yet has no frame: it will get one like the main window's.
+QSize WindowDirector::frameExtra(const QWidget* window) const {
+  const QWidget* framed = window->isVisible() ? window : &mainWindow_;
+  return framed->frameGeometry().size() - framed->geometry().size();
+}
+
+// place is the frame's rectangle: the frame is taken off the window's size.
 void WindowDirector::placeAt(QWidget* window, const patchlore::Box& place) {
-  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-  window->resize(QSize(place.width, place.height) - frameExtra);
+  const QSize frame = frameExtra(window);
+  window->resize(QSize(place.width, place.height) - frame);
   window->move(place.left, place.top);
   lastPlaced_ = place;
 }
@@ -79,12 +85,12 @@ void WindowDirector::placeAt(QWidget* window, const patchlore::Box& place) {
 // The first new window goes a step from the main window.
 void WindowDirector::placeNew(QWidget* window) {
   const patchlore::Box last = lastPlaced_.value_or(BoxOf(mainWindow_.frameGeometry()));
-  placeAt(window, patchlore::NextCascadePlace(last, window->width(), window->height(), availableArea()));
+  const QSize size = window->size() + frameExtra(window);
+  placeAt(window, patchlore::NextCascadePlace(last, size.width(), size.height(), availableArea()));
 }
 
 void WindowDirector::growInside(QWidget* window, QSize size) {
-  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-  const QRect at(window->pos(), size.expandedTo(window->size()) + frameExtra);
+  const QRect at(window->pos(), size.expandedTo(window->size()) + frameExtra(window));
   placeAt(window, patchlore::FitInside(BoxOf(at), availableArea()));
 }
 

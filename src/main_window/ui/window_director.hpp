@@ -81,6 +81,7 @@ class WindowDirector : public QObject {
   void adoptAndShow(QWidget* window);
   // The part of the main window's screen that windows may take.
   patchlore::Box availableArea() const;
+  QSize frameExtra(const QWidget* window) const;
   void placeAt(QWidget* window, const patchlore::Box& place);
   void placeNew(QWidget* window);
   // The window grown to size where the screen allows, staying where it is

@@ -32,7 +32,7 @@ ObjectBrowserWindow* WindowDirector::openCatalogue(int index, int counter) {
   auto* window = new ObjectBrowserWindow(core_.buildCatalogue(index, counter));
   const QRect screen = mainWindow_.screen()->geometry();
   const patchlore::WindowPlace place = patchlore::CataloguePlacement(counter, screen.width(), screen.height());
-  const QSize size = window->sizeShowingRows(kCatalogueRowsShown);
+  const QSize size = window->sizeShowingRows(kCatalogueRowsShown) + frameExtra(window);
   placeAt(window, patchlore::FitInside({place.left, place.top, size.width(), size.height()}, availableArea()));
   connect(window, &ObjectBrowserWindow::viewersRequested, this, &WindowDirector::openViewers);
   adopt(window);
