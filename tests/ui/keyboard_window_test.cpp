@@ -41,39 +41,49 @@ bool Activate(QWidget* window) {
   return QTest::qWaitForWindowActive(window);
 }
 
-// The widgets Tab reaches in a window just activated, from the first Tab
-// once round.
-QList<QWidget*> TabChain(QWidget* window) {
-  QList<QWidget*> chain;
+// A control Tab stopped at: whether any of it showed at that moment (a
+// scrolled area brings its focused control into view), and where it is in
+// the window once Tab has gone round, all places taken at one moment.
+struct TabStop {
+  QWidget* widget;
+  bool shown;
+  QRect place;
+};
+
+// The stops of Tab in a window just activated, from the first Tab once
+// round; nothing when Tab stays where it is or does not come round.
+QList<TabStop> TabChain(QWidget* window) {
+  QList<TabStop> chain;
+  QList<QWidget*> met;
   QWidget* focused = QApplication::focusWidget();
   QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
-  for (focused = QApplication::focusWidget(); focused && !chain.contains(focused);
+  for (focused = QApplication::focusWidget(); focused && focused != met.value(0);
        focused = QApplication::focusWidget()) {
-    chain << focused;
+    if (met.contains(focused)) return {};
+    met << focused;
+    chain.push_back({focused, focused->isVisible() && !focused->visibleRegion().isEmpty(), {}});
     QTest::keyClick(focused, Qt::Key_Tab);
   }
+  for (TabStop& stop : chain) stop.place = QRect(stop.widget->mapTo(window, QPoint(0, 0)), stop.widget->size());
   return chain;
 }
-
-QRect PlaceIn(QWidget* window, QWidget* widget) { return {widget->mapTo(window, QPoint(0, 0)), widget->size()}; }
 
 // Tab goes to controls that show, and round the window in reading order from
 // the top: down, along a row, or up to the top of a column further right.
 QString TabOrderFault(QWidget* window) {
-  QList<QWidget*> chain = TabChain(window);
-  for (QWidget* widget : chain)
-    if (!widget->isVisible() || widget->visibleRegion().isEmpty())
-      return "Tab reaches the hidden " + widget->objectName() + " of " + window->objectName();
-  const auto top = std::min_element(chain.begin(), chain.end(), [window](QWidget* a, QWidget* b) {
-    const QPoint pa = PlaceIn(window, a).topLeft(), pb = PlaceIn(window, b).topLeft();
-    return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+  QList<TabStop> chain = TabChain(window);
+  if (chain.isEmpty()) return "Tab does not go round " + window->objectName();
+  for (const TabStop& stop : chain)
+    if (!stop.shown) return "Tab reaches the hidden " + stop.widget->objectName() + " of " + window->objectName();
+  const auto top = std::min_element(chain.begin(), chain.end(), [](const TabStop& a, const TabStop& b) {
+    return std::pair(a.place.top(), a.place.left()) < std::pair(b.place.top(), b.place.left());
   });
   std::rotate(chain.begin(), top, chain.end());
   for (qsizetype i = 1; i < chain.size(); ++i) {
-    const QRect before = PlaceIn(window, chain[i - 1]), here = PlaceIn(window, chain[i]);
+    const QRect before = chain[i - 1].place, here = chain[i].place;
     if (here.bottom() < before.top() && here.left() <= before.right())
-      return "Tab goes up from " + chain[i - 1]->objectName() + " to " + chain[i]->objectName() + " in " +
-             window->objectName();
+      return "Tab goes up from " + chain[i - 1].widget->objectName() + " to " + chain[i].widget->objectName() +
+             " in " + window->objectName();
   }
   return {};
 }
@@ -176,6 +186,9 @@ class KeyboardWindowTest : public QObject {
     auto* list = Child<QTableView>(viewer, "ListView1");
     list->setCurrentIndex(list->model()->index(1, 0));
     Child<QAction>(viewer, "EditName1")->trigger();
+    viewer->core().openExportSettings();  // every group of the settings area shows
+    viewer->core().openBankProgFilter();
+    viewer->core().openNameFilter();
     Child<QAction>(&form, "BankManager")->trigger();
     Child<QAction>(&form, "LibraryOpen")->trigger();
     Child<QAction>(&form, "MidiPorts")->trigger();
