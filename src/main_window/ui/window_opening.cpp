@@ -20,7 +20,8 @@
 namespace {
 
 // A catalogue shows up to so many rows without scrolling; a viewer opens
-// showing about this many of its own.
+// showing about this many of its own, and never smaller than designed, so
+// that its settings groups have room when opened.
 constexpr int kCatalogueRowsShown = 40;
 constexpr int kViewerRowsShown = 20;
 
@@ -54,7 +55,9 @@ QList<QPointer<ViewerWindow>> WindowDirector::openViewers(const std::vector<patc
   // Its columns are known once its first Show has run.
   for (const QPointer<ViewerWindow>& viewer : viewers) {
     if (viewer) viewer->core().pressShow();
-    if (viewer) growInside(viewer, viewer->sizeShowingRows(kViewerRowsShown));
+    if (viewer)
+      growInside(viewer, viewer->sizeShowingRows(kViewerRowsShown)
+                             .expandedTo({ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight}));
   }
   return viewers;
 }
