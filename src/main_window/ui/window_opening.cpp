@@ -54,10 +54,11 @@ QList<QPointer<ViewerWindow>> WindowDirector::openViewers(const std::vector<patc
   }
   // Its columns are known once its first Show has run.
   for (const QPointer<ViewerWindow>& viewer : viewers) {
-    if (viewer) viewer->core().pressShow();
-    if (viewer)
-      growInside(viewer, viewer->sizeShowingRows(kViewerRowsShown)
-                             .expandedTo({ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight}));
+    if (!viewer) continue;
+    viewer->core().pressShow();
+    if (!viewer) continue;  // closed while its Show let events in
+    growInside(viewer, viewer->sizeShowingRows(kViewerRowsShown)
+                           .expandedTo({ViewerWindow::kDesignWidth, ViewerWindow::kDesignHeight}));
   }
   return viewers;
 }
