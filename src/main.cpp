@@ -94,6 +94,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   qInstallMessageHandler(previousHandler);
   for (const QString& message : HeldMessages()) std::fprintf(stderr, "%s\n", qPrintable(message));
+  // Names the settings file where the windows' sizes and places are kept.
+  QApplication::setOrganizationName("Patchlore");
   QApplication::setApplicationName("Patchlore");
   QApplication::setApplicationVersion(PATCHLORE_VERSION);
   QApplication::setWindowIcon(ApplicationIcon());

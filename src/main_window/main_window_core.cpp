@@ -54,6 +54,11 @@ void MainWindowCore::chooseLogFont(const FontChoice& shown) {
   reporter_.changed(MainWindowPart::View);  // the lines are redrawn in the new font
 }
 
+void MainWindowCore::restoreLogFont(const FontChoice& font) {
+  state_.viewFont = font;
+  reporter_.changed(MainWindowPart::ViewFont);
+}
+
 std::vector<CatalogueRequest> MainWindowCore::catalogueRequestsFor(std::vector<int> selectedRows) {
   std::sort(selectedRows.begin(), selectedRows.end());
   std::vector<CatalogueRequest> requests;

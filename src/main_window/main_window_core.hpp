@@ -144,6 +144,8 @@ class MainWindowCore : private LoadListener {
   // The same, the dialog starting from the font the log is really drawn in
   // (the designed one may be missing on this system).
   void chooseLogFont(const FontChoice& shown);
+  // The font chosen for the log in an earlier run.
+  void restoreLogFont(const FontChoice& font);
   // Double-click or header right-click on the list of loaded files: one
   // catalogue per selected row, in row order.
   std::vector<CatalogueRequest> catalogueRequestsFor(std::vector<int> selectedRows);

@@ -37,7 +37,7 @@ class BankManagerWindowTest : public QObject {
     for (int i = 0; i < 3; ++i) main.findChild<QAction*>("FileOpen1")->trigger();
     main.findChild<QAction*>("BankManager")->trigger();
 
-    auto* window = main.findChild<BankManagerWindow*>("TFormBankManager");
+    auto* window = TopLevel<BankManagerWindow>().value(0);
     QVERIFY(window && window->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto* fromBox = Child<QListWidget>(window, "FromBox");

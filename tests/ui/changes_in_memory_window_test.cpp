@@ -132,7 +132,8 @@ class ChangesInMemoryWindowTest : public QObject {
     table->verticalScrollBar()->setValue(20);
 
     Child<QAction>(&form, "BankManager")->trigger();
-    auto* manager = Child<BankManagerWindow>(&form, "TFormBankManager");
+    auto* manager = TopLevel<BankManagerWindow>().value(0);
+    QVERIFY(manager);
     Click(Child<QListWidget>(manager, "FromBox"), 0);
     Click(Child<QListWidget>(manager, "ToBox"), 1);
     Click(Child<QListWidget>(manager, "FromBanks"), 0);

@@ -117,13 +117,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("MsgView"), QString("  Please, Open and try to load file."));
     QCOMPARE(text("ActionMsg"), QString("ActionMsg"));
     QVERIFY(child<QLabel>("ActionMsg")->font().bold());
-    QCOMPARE(form_->size(), QSize(512, 256));
+    QCOMPARE(form_->size(), QSize(519, 349));
     QVERIFY(child<QProgressBar>("Progress")->isHidden());
 
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     auto* view = child<QListWidget>("View");
-    QCOMPARE(view->height(), 3);
+    QVERIFY(view->height() >= 5 * 16);  // a few lines of the log show
     // "Courier New" where the system has it, else a fixed-pitch font of the
     // same size and weight; the font the log reports is the one it draws with.
     const QFontInfo drawn(view->font());

@@ -119,7 +119,8 @@ class MidiPortsWindowTest : public QObject {
     QCOMPARE(menuItem->text(), QString("&MIDI Ports..."));
 
     menuItem->trigger();
-    auto* window = Child<MidiPortsWindow>(&form, "FormMidiPorts");
+    auto* window = TopLevel<MidiPortsWindow>().value(0);
+    QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(Child<QListView>(window, "ListSysex")->model()->rowCount(), 2);
     SelectTableRows(form.findChild<QTreeView*>("OpenList"), {0});

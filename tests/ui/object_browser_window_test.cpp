@@ -98,7 +98,7 @@ class ObjectBrowserWindowTest : public QObject {
 
     QCOMPARE(browser->windowTitle(),
              QString("0:PCG KORG KRONOS (bytes:%1) \\KRONOS.PCG").arg(kronos_.size()));
-    QVERIFY(browser->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!browser->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(browser->size(), QSize(488, 234));
     QCOMPARE(browser->pos(), QPoint(192, 114));
     QVERIFY(browser->isVisible());

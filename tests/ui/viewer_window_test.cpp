@@ -177,7 +177,6 @@ class ViewerWindowTest : public QObject {
              QString("Prog 0:PCG KORG KRONOS (bytes:%1) \\KRONOS.PCG").arg(kronos_.size()));
     QVERIFY(viewer->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->size(), QSize(256, 256));
     QVERIFY(IsTimed(Text(viewer, "Msg"), "Prog Banks:2; Lines:5"));
     QVERIFY(Child<QLabel>(viewer, "Msg")->font().bold());
     QCOMPARE(Text(viewer, "LinkMsg"), QString("0:KRONOS.PCG"));

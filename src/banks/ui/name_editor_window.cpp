@@ -84,6 +84,8 @@ void NameEditorWindow::createEditRow() {
     (void)editor_.write();  // its outcome shows in BankInfo
     showState();
   });
+  // Enter in the name is Write.
+  connect(nameEdit_, &QLineEdit::returnPressed, write, &QPushButton::click);
   offsetBankLabel_ = StatusLabel("LOffsetBank", "LOffsetBank", this);
   row->addWidget(nameEdit_, 1);
   row->addWidget(write);

@@ -71,6 +71,10 @@ QAction* CommandActions::action(const char* name) const {
   return found;
 }
 
+void CommandActions::reachFromEveryWindow(std::span<const char* const> names) const {
+  for (const char* name : names) action(name)->setShortcutContext(Qt::ApplicationShortcut);
+}
+
 void CommandActions::addMenus(QMenuBar& bar, std::span<const MenuLayout> menus) const {
   for (const MenuLayout& layout : menus) {
     QMenu* menu = Named(bar.addMenu(layout.caption), layout.name);

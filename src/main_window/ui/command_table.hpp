@@ -74,6 +74,12 @@ class CommandActions {
 
   QAction* action(const char* name) const;
 
+  // The shortcuts of these commands work from every window of the program,
+  // unless the focused control uses the key itself (a line edit's Ctrl+Z).
+  // The other shortcuts keep to this window, so that a key another window
+  // uses for itself (a viewer's Ctrl+S) is never taken by two commands.
+  void reachFromEveryWindow(std::span<const char* const> names) const;
+
   void addMenus(QMenuBar& bar, std::span<const MenuLayout> menus) const;
   void addToolButtons(QToolBar& bar, std::span<const ToolButtonLayout> buttons) const;
 

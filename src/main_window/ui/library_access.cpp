@@ -9,8 +9,9 @@
 // hidden rather than destroyed when closed.
 void WindowDirector::openLibrary() {
   if (!library_) {
-    library_ = new LibraryWindow(patchlore::DefaultLibraryPath(), dialogs_, &mainWindow_);
+    library_ = new LibraryWindow(patchlore::DefaultLibraryPath(), dialogs_);
     connect(library_, &LibraryWindow::patchChosen, this, &WindowDirector::openLibraryPatch);
+    placeKept(library_, kLibraryMemory);
   }
   library_->show();
   library_->raise();

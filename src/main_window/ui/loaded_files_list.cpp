@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QIdentityProxyModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -130,4 +131,17 @@ std::vector<int> LoadedFilesList::selectedFileRows() const {
 bool LoadedFilesList::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) emit cataloguesRequested();
   return QTreeView::viewportEvent(event);
+}
+
+// Ctrl+Space keeps its part in choosing rows.
+void LoadedFilesList::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter ||
+                     (key == Qt::Key_Space && event->modifiers() == Qt::NoModifier);
+  if (!opens) {
+    QTreeView::keyPressEvent(event);
+    return;
+  }
+  emit cataloguesRequested();
+  event->accept();
 }

@@ -1,7 +1,8 @@
 // The list of loaded files (OpenList): one row per file of the registry,
 // drawn as a report-style list view with a grid on an info-tip ground.
-// Clicking its header selects every row; a double-click in it or a
-// right-click on its header asks for the catalogues of the selected rows. A
+// Clicking its header selects every row; a double-click in it, Enter or
+// Space, or a right-click on its header asks for the catalogues of the
+// selected rows. A
 // file changed in memory and not saved shows an icon before its index and a
 // tooltip; its texts stay as they are.
 #pragma once
@@ -40,6 +41,7 @@ class LoadedFilesList : public QTreeView {
 
  protected:
   bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void setUpLook();

@@ -16,15 +16,27 @@
 #include "main_window/ui/loaded_files_list.hpp"
 #include "ui/eliding_label.hpp"
 #include "ui/design_font.hpp"
+#include "ui/font_conversion.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/widgets.hpp"
+#include "ui/window_memory.hpp"
 
 namespace {
 
 using patchlore::MainWindowPart;
 
-// The log starts as a sliver; the user drags it taller when it is wanted.
-constexpr int kLogDesignHeight = 3;
+// The log opens showing a few lines; the user drags it taller or shorter.
+constexpr int kLogLinesShown = 5;
+constexpr int kLogItemHeight = 16;
+// The size of the window as designed, large enough for the log's lines
+// above the list.
+constexpr int kDesignWidth = 519;
+constexpr int kDesignHeight = 349;
+
+// Under these names in the settings of the program.
+const QString kGeometryMemory = "MainWindow";
+const QString kLogHeightMemory = "MainWindow/logSplitter";
+const QString kLogFontMemory = "MainWindow/logFont";
 
 int ClampedToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, 0, INT_MAX));
@@ -42,9 +54,10 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   createMenusAndToolBar();
   createCentralArea();
   statusBar()->setObjectName("StatusBar");
-  resize(512, 256);
+  resize(kDesignWidth, kDesignHeight);
   setAcceptDrops(true);
   showAll();
+  restoreFromMemory();
   connect(this, &MainWindow::catalogueRequested, &windows_, &WindowDirector::openCatalogue);
   connect(files_, &LoadedFilesList::cataloguesRequested, this, &MainWindow::openSelectedCatalogues);
   workspace_.subscribe(*this);
@@ -63,7 +76,6 @@ void MainWindow::createCentralArea() {
   layout->setSpacing(0);
 
   log_ = Named(new QListWidget(central), "View");
-  log_->setMinimumHeight(kLogDesignHeight);
 
   auto* lower = new QWidget(central);
   auto* lowerLayout = new QVBoxLayout(lower);
@@ -74,14 +86,15 @@ void MainWindow::createCentralArea() {
   files_ = new LoadedFilesList(lower);
   lowerLayout->addWidget(files_);
 
-  auto* splitter = Named(new QSplitter(Qt::Vertical, central), "ViewSplitter");
-  splitter->setChildrenCollapsible(false);
-  splitter->addWidget(log_);
-  splitter->addWidget(lower);
-  splitter->setStretchFactor(0, 0);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({kLogDesignHeight, QWIDGETSIZE_MAX});
-  layout->addWidget(splitter, 1);
+  logSplitter_ = Named(new QSplitter(Qt::Vertical, central), "ViewSplitter");
+  logSplitter_->setChildrenCollapsible(false);
+  logSplitter_->addWidget(log_);
+  logSplitter_->addWidget(lower);
+  logSplitter_->setStretchFactor(0, 0);
+  logSplitter_->setStretchFactor(1, 1);
+  const int logHeight = kLogLinesShown * std::max(kLogItemHeight, log_->fontMetrics().height()) + 2 * log_->frameWidth();
+  logSplitter_->setSizes({logHeight, QWIDGETSIZE_MAX});
+  layout->addWidget(logSplitter_, 1);
 
   actionMsg_ = StatusLabel("ActionMsg", QString(), central);
   actionMsg_->setFont(Bold(actionMsg_->font()));
@@ -99,8 +112,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  rememberForNextRun();
   windows_.closeAll();
   QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreFromMemory() {
+  window_memory::restoreGeometry(*this, kGeometryMemory);
+  if (const auto sizes = window_memory::value(kLogHeightMemory)) logSplitter_->restoreState(*sizes);
+  QFont font;
+  if (const auto described = window_memory::value(kLogFontMemory); described && font.fromString(*described))
+    core_.restoreLogFont(toFontChoice(font));
+}
+
+void MainWindow::rememberForNextRun() const {
+  window_memory::saveGeometry(*this, kGeometryMemory);
+  window_memory::setValue(kLogHeightMemory, logSplitter_->saveState());
+  const patchlore::FontChoice& chosen = core_.state().viewFont;
+  window_memory::setValue(kLogFontMemory, toQFont(chosen, QFont::TypeWriter).toString().toUtf8());
 }
 
 bool MainWindow::confirmEnd() {

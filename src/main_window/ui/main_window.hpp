@@ -17,6 +17,7 @@
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class QSplitter;
 class AboutBox;
 class LoadedFilesList;
 
@@ -62,6 +63,10 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter, pri
   std::vector<Command> commandTable();
   void createMenusAndToolBar();
   void createCentralArea();
+  void addViewersOnTopItem();
+  // The size and place, the log's height and font of the last run.
+  void restoreFromMemory();
+  void rememberForNextRun() const;
   void openSelectedCatalogues();
 
   void showAll();
@@ -82,6 +87,7 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter, pri
   EventPump pump_;
 
   QListWidget* log_ = nullptr;
+  QSplitter* logSplitter_ = nullptr;  // the log above the list of loaded files
   QLabel* loadedCountMsg_ = nullptr;
   LoadedFilesList* files_ = nullptr;
   QLabel* actionMsg_ = nullptr;

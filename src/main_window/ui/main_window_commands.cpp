@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -53,6 +54,12 @@ const ToolButtonLayout kToolButtons[] = {
     {"ToolButton13", "BankManager", false, "Bank copy", "Bank copy", ToolbarImage::BankCopy},
 };
 
+// The keys no other window uses for itself; Ctrl+S and the clipboard keys
+// stay with the window in front.
+const char* const kEveryWindowCommands[] = {"FileNew1",    "FileOpen1",    "FileOpenAsSysEx1", "FileSavePcgItem",
+                                            "BankManager", "LibraryOpen",  "FontSet",          "EditUndo1",
+                                            "EditRedo1"};
+
 // Cut, copy and paste work on the focused edit control, whatever its kind.
 void OnFocusedEdit(const char* slot) {
   QWidget* focused = QApplication::focusWidget();
@@ -84,8 +91,8 @@ std::vector<Command> MainWindow::commandTable() {
       {"FileSavePcgItem", "Save &Pcg", "Ctrl+P", {}, "", [this] { core_.savePcg(files_->selectedFileRows()); }},
       {"FileSaveAs1", "Save &As...", "Ctrl+A", {}, "Save As|Save current file with different name", {}},  // none behind it
       {"FileExit1", "E&xit", "", {}, "Exit|Exit application", [this] { close(); }},
-      // Their captions name the change (MainWindow::showEditCommands); the
-      // viewers' Ctrl+S and the name editor's line edit keep to their own windows.
+      // Their captions name the change (MainWindow::showEditCommands); a line
+      // edit's own Ctrl+Z takes back its typing instead.
       {"EditUndo1", "Undo", "Ctrl+Z", {}, "Undo|Take back the last change of a loaded file", [this] { core_.undo(); }},
       {"EditRedo1", "Redo", "Ctrl+Shift+Z", {}, "Redo|Make the change taken back last again",
        [this] { core_.redo(); }},
@@ -115,8 +122,22 @@ std::vector<Command> MainWindow::commandTable() {
 }
 
 void MainWindow::createMenusAndToolBar() {
+  commands_.reachFromEveryWindow(kEveryWindowCommands);
   commands_.addMenus(*Named(menuBar(), "MainMenu1"), kMenus);
+  addViewersOnTopItem();
   QToolBar* toolBar = Named(addToolBar("ToolBar2"), "ToolBar2");
   toolBar->setMovable(false);
   commands_.addToolButtons(*toolBar, kToolButtons);
+}
+
+// Viewers stay above the other windows as designed; the user may let them
+// go behind, the open ones and those still to come.
+void MainWindow::addViewersOnTopItem() {
+  auto* windowMenu = menuBar()->findChild<QMenu*>("Window1");
+  windowMenu->addSeparator();
+  QAction* onTop = Named(windowMenu->addAction("Viewers Stay on Top"), "ViewersStayOnTop");
+  onTop->setCheckable(true);
+  onTop->setChecked(true);
+  onTop->setStatusTip("Keep the viewers above the other windows");
+  connect(onTop, &QAction::toggled, &windows_, &WindowDirector::setViewersStayOnTop);
 }

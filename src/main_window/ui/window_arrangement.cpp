@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <iterator>
 
+#include "main_window/window_places.hpp"
+
 namespace {
 
-// About the height of a title bar, so each cascaded caption stays readable.
-constexpr int kCascadeStep = 24;
+using patchlore::kCascadeStep;
 
 std::int64_t AreaOf(const QRect& rect) {
   return rect.isValid() ? std::int64_t{rect.width()} * rect.height() : 0;

@@ -12,6 +12,22 @@
 #include "library/ui/library_window.hpp"
 #include "main_window/ui/window_arrangement.hpp"
 #include "sysex/ui/midi_ports_window.hpp"
+#include "ui/window_memory.hpp"
+#include "viewer/ui/viewer_window.hpp"
+
+namespace {
+
+patchlore::Box BoxOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// Changing the flag hides a shown window; it is shown again where it was.
+void SetStaysOnTop(QWidget* window, bool onTop) {
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  const bool shown = window->isVisible();
+  window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (shown) window->show();
+}
+
+}  // namespace
 
 WindowDirector::WindowDirector(QWidget& mainWindow, patchlore::MainWindowCore& core,
                                patchlore::ViewerShared& viewerShared, patchlore::Dialogs& dialogs,
@@ -45,8 +61,41 @@ void WindowDirector::adopt(QWidget* window) {
 }
 
 void WindowDirector::adoptAndShow(QWidget* window) {
+  placeNew(window);
   adopt(window);
   window->show();
+}
+
+patchlore::Box WindowDirector::availableArea() const { return BoxOf(mainWindow_.screen()->availableGeometry()); }
+
+// A window not shown yet has no frame: it will get one like the main window's.
+QSize WindowDirector::frameExtra(const QWidget* window) const {
+  const QWidget* framed = window->isVisible() ? window : &mainWindow_;
+  return framed->frameGeometry().size() - framed->geometry().size();
+}
+
+// place is the frame's rectangle: the frame is taken off the window's size.
+void WindowDirector::placeAt(QWidget* window, const patchlore::Box& place) {
+  const QSize frame = frameExtra(window);
+  window->resize(QSize(place.width, place.height) - frame);
+  window->move(place.left, place.top);
+  lastPlaced_ = place;
+}
+
+// The first new window goes a step from the main window.
+void WindowDirector::placeNew(QWidget* window) {
+  const patchlore::Box last = lastPlaced_.value_or(BoxOf(mainWindow_.frameGeometry()));
+  const QSize size = window->size() + frameExtra(window);
+  placeAt(window, patchlore::NextCascadePlace(last, size.width(), size.height(), availableArea()));
+}
+
+void WindowDirector::growInside(QWidget* window, QSize size) {
+  const QRect at(window->pos(), size.expandedTo(window->size()) + frameExtra(window));
+  placeAt(window, patchlore::FitInside(BoxOf(at), availableArea()));
+}
+
+void WindowDirector::placeKept(QWidget* window, const char* memoryKey) {
+  if (!window_memory::restoreGeometry(*window, memoryKey)) placeNew(window);
 }
 
 QWidget* WindowDirector::mostRecentlyActive() const {
@@ -91,7 +140,22 @@ void WindowDirector::closeActiveWindow() {
 }
 
 void WindowDirector::closeAll() {
+  const std::pair<QWidget*, const char*> kept[] = {{bankManager_, kBankManagerMemory},
+                                                   {nameEditorPlaced_ ? nameEditor_ : nullptr, kNameEditorMemory},
+                                                   {midiPorts_, kMidiPortsMemory},
+                                                   {library_, kLibraryMemory}};
+  for (const auto& [window, memoryKey] : kept) {
+    if (!window) continue;
+    window_memory::saveGeometry(*window, memoryKey);
+    window->close();
+  }
   for (QWidget* window : adoptedWindows()) window->close();
+}
+
+void WindowDirector::setViewersStayOnTop(bool onTop) {
+  viewersOnTop_ = onTop;
+  for (QWidget* window : adoptedWindows())
+    if (qobject_cast<ViewerWindow*>(window)) SetStaysOnTop(window, onTop);
 }
 
 // Children are arranged beside or below the main window, never over it.

@@ -1,6 +1,5 @@
 #include "viewer/ui/object_browser_window.hpp"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -8,7 +7,6 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +15,7 @@
 #include "ui/column_fit.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/table_size.hpp"
 #include "ui/table_model.hpp"
 #include "ui/widgets.hpp"
 
@@ -53,7 +52,7 @@ class DescriptorLineModel : public QAbstractListModel {
 }  // namespace
 
 ObjectBrowserWindow::ObjectBrowserWindow(patchlore::Catalogue catalogue, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), catalogue_(std::move(catalogue)) {
+    : QWidget(parent, Qt::Window), catalogue_(std::move(catalogue)) {
   qRegisterMetaType<std::vector<patchlore::ViewerRequest>>();
   setObjectName("FormOpen");
   setAttribute(Qt::WA_DeleteOnClose);
@@ -104,8 +103,8 @@ void ObjectBrowserWindow::createList() {
   connect(table_, &QAbstractItemView::doubleClicked, this, &ObjectBrowserWindow::viewSelected);
   table_->installEventFilter(this);
   layout()->addWidget(table_);
-  // Tab goes from the list to "View" and back.
-  setTabOrder(table_, viewButton_);
+  // Tab goes from "View" down to the list, and from there round to "View".
+  setTabOrder(viewButton_, table_);
 }
 
 void ObjectBrowserWindow::showAddedRows(const std::string* msg) {
@@ -127,12 +126,9 @@ bool ObjectBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void ObjectBrowserWindow::placeOnPrimaryScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
-  const patchlore::WindowPlace place =
-      patchlore::CataloguePlacement(catalogue_.counter, size.width(), size.height());
-  move(place.left, place.top);
+QSize ObjectBrowserWindow::sizeShowingRows(int maxRows) const {
+  const QSize wanted = SizeShowingTable(*layout(), *table_, std::min(maxRows, model_->rowCount()));
+  return wanted.expandedTo({patchlore::kCatalogueDesignWidth, patchlore::kCatalogueDesignHeight});
 }
 
 std::vector<int> ObjectBrowserWindow::selectedRows() const {

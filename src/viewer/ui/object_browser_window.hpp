@@ -24,8 +24,9 @@ class ObjectBrowserWindow : public QWidget {
   explicit ObjectBrowserWindow(patchlore::Catalogue catalogue, QWidget* parent = nullptr);
 
   const patchlore::Catalogue& catalogue() const { return catalogue_; }
-  // Moves the window to its place for its counter on the primary screen.
-  void placeOnPrimaryScreen();
+  // Its size for its columns and its rows, up to maxRows of them; never
+  // smaller than designed.
+  QSize sizeShowingRows(int maxRows) const;
   // The rows selected in ListView1, in browser order.
   std::vector<int> selectedRows() const;
 

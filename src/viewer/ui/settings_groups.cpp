@@ -189,6 +189,7 @@ NameFilterGroup::NameFilterGroup(patchlore::ViewerCore& core, patchlore::ViewerR
   createTitle(grid);
   patterns_ = Named(new QPlainTextEdit(this), "MemoSubstr");
   patterns_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  patterns_->setTabChangesFocus(true);  // a pattern holds no tab; Tab goes on to the next control
   connect(patterns_, &QPlainTextEdit::textChanged, this, [this] {
     core_.filters().setPatternText(FromQString(patterns_->toPlainText()));
     filtersChanged();

@@ -15,6 +15,7 @@ ViewerSettingsPanel::ViewerSettingsPanel(patchlore::ViewerCore& core, patchlore:
                                          QWidget* parent)
     : QScrollArea(parent), core_(core) {
   setObjectName("SettingsArea");
+  setFocusPolicy(Qt::NoFocus);  // Tab goes to the groups' controls, not the frame round them
   frame_ = Named(new QGroupBox(this), "GroupSetting");
   auto* row = new QHBoxLayout(frame_);
   row->setContentsMargins(2, 2, 4, 2);

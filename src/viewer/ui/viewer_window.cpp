@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +25,7 @@
 #include "ui/column_fit.hpp"
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/table_size.hpp"
 #include "ui/table_model.hpp"
 #include "ui/widgets.hpp"
 #include "viewer/ui/check_box_state.hpp"
@@ -127,6 +129,8 @@ void ViewerWindow::createBody() {
   info_ = StatusLabel("Info", QString(), content);
   layout->addWidget(info_);
   body_ = Named(Scrolled(content, this), "ViewerBody");
+  // Tab goes to the controls inside, never to the frame around them.
+  body_->setFocusPolicy(Qt::NoFocus);
 }
 
 // Show and Cancel, the switches, and Link PCG with the linked file's name.
@@ -226,6 +230,13 @@ void ViewerWindow::selectPatchAt(std::int64_t offset) {
     table_->setCurrentIndex(index);
     table_->scrollTo(index, QAbstractItemView::PositionAtTop);
   }
+}
+
+QSize ViewerWindow::sizeShowingRows(int rows) const {
+  // Groups a Show has just hidden or shown are counted as they are now.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  const QSize content = SizeShowingTable(*body_->widget()->layout(), *table_, rows);
+  return {content.width(), content.height() + layout()->menuBar()->sizeHint().height()};
 }
 
 // ---- following the image ------------------------------------------------------------

@@ -57,6 +57,9 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   // Makes the first row of the patch at offset the current row, when the
   // table lists it (programs and combinations).
   void selectPatchAt(std::int64_t offset);
+  // The size at which the table shows all its columns and that many rows,
+  // with every control above and below it.
+  QSize sizeShowingRows(int rows) const;
 
   void changed(patchlore::ViewerPart part) override;
   void pump() override;
