@@ -162,7 +162,7 @@ class TextFitTest : public QObject {
     OpenFile(form, dialogs, dir_.write("B.PCG", pcg));
 
     Child<QAction>(&form, "BankManager")->trigger();
-    auto* banks = form.findChild<BankManagerWindow*>();
+    auto* banks = TopLevel<BankManagerWindow>().value(0);
     for (const char* list : {"FromBox", "ToBox", "FromBanks", "ToBanks", "FromProgs", "ToProgs"})
       ClickItem(Child<QListWidget>(banks, list), 0);
     QCOMPARE(CutTextsAt(banks, {751, 422}), QString());
