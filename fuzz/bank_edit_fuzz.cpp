@@ -2,6 +2,7 @@
 // Move between two copies of the image and within one, and the name editor's
 // Write, with choices taken from the input. The first kChoices bytes are the
 // choices (list lines may be out of range or negative); the rest is the image.
+// Undoing every change made gives both images back byte for byte.
 #include <algorithm>
 #include <array>
 
@@ -10,6 +11,7 @@
 #include "banks/name_editor.hpp"
 #include "common/byte_buffer.hpp"
 #include "fuzz_support.hpp"
+#include "workspace/workspace.hpp"
 
 using namespace patchlore;
 
@@ -22,8 +24,8 @@ void AddCopy(Registry& registry, Image image, const std::string& name) {
   registry.add(ByteBuffer::CopyOf(image), "/tmp/" + name, {FileKind::Pcg, Model::Kronos, "PCG KORG KRONOS"});
 }
 
-void EditBanks(Registry& registry, const Choices& c) {
-  BankManager manager(registry);
+void EditBanks(Workspace& workspace, const Choices& c) {
+  BankManager manager(workspace);
   manager.open();
   manager.chooseFile(BankSide::From, c[0] & 1);
   manager.chooseFile(BankSide::To, c[1] & 1);
@@ -39,10 +41,11 @@ void EditBanks(Registry& registry, const Choices& c) {
   (void)manager.moveRefusal();
 }
 
-void Rename(Registry& registry, const Choices& c) {
+void Rename(Workspace& workspace, const Choices& c) {
+  const Registry& registry = workspace.registry();
   const std::vector<ListedBank> banks = ListProgramAndCombinationBanks(registry.image(0));
   const std::string typed(reinterpret_cast<const char*>(&c[10]), kChoices - 10);
-  NameEditor editor(registry);
+  NameEditor editor(workspace);
   if (!banks.empty()) {
     const auto inputs = NameEditorInputsFor(registry, 0, banks[static_cast<std::uint8_t>(c[8]) % banks.size()].offset, c[9]);
     if (inputs) {
@@ -72,10 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Choices choices;
   std::copy_n(data, kChoices, reinterpret_cast<std::uint8_t*>(choices.data()));
   const Image image(data + kChoices, size - kChoices);
-  Registry registry;
-  AddCopy(registry, image, "A.PCG");
-  AddCopy(registry, image, "B.PCG");
-  EditBanks(registry, choices);
-  Rename(registry, choices);
+  Workspace workspace;
+  AddCopy(workspace.registry(), image, "A.PCG");
+  AddCopy(workspace.registry(), image, "B.PCG");
+  EditBanks(workspace, choices);
+  Rename(workspace, choices);
+  // Every change taken back leaves both images as they were read.
+  while (workspace.undo()) {
+  }
+  for (int file = 0; file < 2; ++file)
+    if (!std::ranges::equal(workspace.registry().image(file), image)) __builtin_trap();
   return 0;
 }

@@ -3,7 +3,9 @@
 // wave sequences and set lists), a SNG of two songs whose tracks play those
 // programs, and a file of Korg M1 SysEx messages. KRONOS-EDITED.PCG is
 // KRONOS.PCG with one program renamed and one changed, so that comparing
-// the two shows something. Every file is synthetic, made by the test builders.
+// the two shows something; the OASYS programs have sounds of their own, so
+// that copying a bank of one PCG into the other changes it. Every file is
+// synthetic, made by the test builders.
 // Usage: patchlore-samples FOLDER
 #include <array>
 #include <filesystem>
@@ -26,6 +28,10 @@ constexpr std::array<const char*, 16> kProgramNames{
     "Concert Grand",  "Stage EP Tine", "Warm Analog Pad", "Glass Bells",   "Fat Saw Lead",  "Deep Sub Bass",
     "String Section", "Brass Stabs",   "Choir Aahs",      "Tonewheel B3",  "Nylon Guitar",  "Pluck Arp",
     "Vintage Clav",   "Flute Solo",    "Sweep Pad",       "Drum Kit Rock"};
+constexpr std::array<const char*, 16> kOasysProgramNames{
+    "Bright Grand",   "Wurly EP",       "Analog Strings", "Tubular Bells", "Square Lead", "Moog Bass",
+    "Cello Ensemble", "Trumpet Section", "Vox Humana",    "Rock Organ",    "Steel Guitar", "Synth Pluck",
+    "Harpsichord",    "Pan Flute",      "Noise Sweep",    "Drum Kit Jazz"};
 constexpr std::array<const char*, 8> kCombinationNames{"Piano & Strings", "Split Bass/EP", "Pad Layer", "Brass & Choir",
                                                        "Arp Dreams",      "Organ Stack",   "Lead + Pad", "Full Band"};
 
@@ -34,28 +40,33 @@ void PutName(Bytes& record, const std::string& name) {
   std::copy(name.begin(), name.end(), record.begin());
 }
 
-// Program j of I-A is named from the list; combination j plays programs j
-// and j + 8 of I-A on its first two timbres.
+// Program j of I-A is named from the model's list; combination j plays
+// programs j and j + 8 of I-A on its first two timbres.
 PcgBuilder Instrument(std::uint8_t model, bool changed) {
-  const auto& constants = model == patchlore::test::kOasys ? patchlore::kOasysConstants : patchlore::kKronosConstants;
+  const bool oasys = model == patchlore::test::kOasys;
+  const auto& constants = oasys ? patchlore::kOasysConstants : patchlore::kKronosConstants;
+  const auto& programNames = oasys ? kOasysProgramNames : kProgramNames;
+  auto edit = [&constants, &programNames, oasys, changed](const patchlore::test::BankPlan& bank, int j,
+                                                          Bytes& record) {
+    if (bank.id == "PBK1") {
+      PutName(record, changed && j == 3 ? "Crystal Bells" : programNames[j]);
+      if (oasys) record.back() ^= 0xA5;  // a sound of its own, not a renamed copy
+      if (changed && j == 5) record[100] ^= 0x55;
+    }
+    if (bank.id == "CBK1") {
+      patchlore::test::ClearCombinationBody(record);
+      PutName(record, kCombinationNames[j]);
+      patchlore::test::PutTimbre(record, constants, 0, {.programNumber = j});
+      patchlore::test::PutTimbre(record, constants, 1, {.programNumber = j + 8, .pan = 32});
+    }
+  };
   return std::move(PcgBuilder(model)
                        .programBank(0x00000000, 16)
                        .combiBank(0x00020000, 8)
                        .drumKitBank(0x00000000, 4, 256)
                        .waveSequenceBank(0x00000000, 4, 256)
                        .setLists(1)
-                       .editPatches([&constants, changed](const patchlore::test::BankPlan& bank, int j, Bytes& record) {
-                         if (bank.id == "PBK1") {
-                           PutName(record, changed && j == 3 ? "Crystal Bells" : kProgramNames[j]);
-                           if (changed && j == 5) record[100] ^= 0x55;
-                         }
-                         if (bank.id == "CBK1") {
-                           patchlore::test::ClearCombinationBody(record);
-                           PutName(record, kCombinationNames[j]);
-                           patchlore::test::PutTimbre(record, constants, 0, {.programNumber = j});
-                           patchlore::test::PutTimbre(record, constants, 1, {.programNumber = j + 8, .pan = 32});
-                         }
-                       }));
+                       .editPatches(std::move(edit)));
 }
 
 Bytes Songs() {

@@ -141,22 +141,47 @@ std::string BankManager::bankInfo(BankSide which) const {
 void BankManager::chooseBank(BankSide which, int line) {
   BankSideState& s = side(which);
   if (line < 0 || line >= static_cast<int>(s.bankOffsets.size())) return;
-  const Image bytes = image(s);
-  const std::int64_t offset = s.bankOffsets[static_cast<std::size_t>(line)];
   s.bankChosen = true;
   s.bankLine = line;
-  s.header = ReadBankHeader(bytes, offset);
-  s.key = BankKey(bytes, offset);
-  s.sumBank = SumBank(bytes, offset);
-  s.header24 = HexText(BytesText(bytes, offset, kBankHeaderSize));
-  s.patches = PatchLines(bytes, s.header);
+  readBank(which);
   s.patchChosen = false;
   state_.moveEnabled = false;
   state_.writeEnabled = writeRefusal().empty();
   state_.swapMax = static_cast<int>(std::clamp<std::int64_t>(
       std::max(state_.from.header.patchSizeField, state_.to.header.patchSizeField), 0, INT32_MAX));
-  s.bankInfo = bankInfo(which);
   if (state_.to.bankChosen) forecastChecksum();
+}
+
+// The chosen bank as the image holds it now.
+void BankManager::readBank(BankSide which) {
+  BankSideState& s = side(which);
+  const Image bytes = image(s);
+  const std::int64_t offset = s.bankOffsets[static_cast<std::size_t>(s.bankLine)];
+  s.header = ReadBankHeader(bytes, offset);
+  s.key = BankKey(bytes, offset);
+  s.sumBank = SumBank(bytes, offset);
+  s.header24 = HexText(BytesText(bytes, offset, kBankHeaderSize));
+  s.patches = PatchLines(bytes, s.header);
+  s.bankInfo = bankInfo(which);
+}
+
+void BankManager::reread(int file) {
+  bool shown = false;
+  for (const BankSide which : {BankSide::From, BankSide::To}) {
+    BankSideState& s = side(which);
+    if (s.file != file) continue;
+    shown = true;
+    s.bankOffsets = ListedBanks(image(s));
+    s.banks.clear();
+    for (const std::int64_t offset : s.bankOffsets) s.banks.push_back(bankLine(which, offset));
+    s.bankChosen = s.bankChosen && s.bankLine < static_cast<int>(s.bankOffsets.size());
+    if (s.bankChosen) readBank(which);
+    s.patchChosen = s.bankChosen && s.patchChosen && s.patch < static_cast<int>(s.patches.size());
+  }
+  if (!shown) return;
+  // A button the window disabled stays so; one the change made useless goes off.
+  state_.writeEnabled = state_.writeEnabled && writeRefusal().empty();
+  state_.moveEnabled = state_.moveEnabled && moveRefusal().empty();
 }
 
 // What a Write would store, by the arithmetic that exchanges the type codes
@@ -263,36 +288,27 @@ std::string StoreNote(Ini2Store ini2) {
 }
 }  // namespace
 
-// After a command the lines of the changed bank show its new header.
-void BankManager::refreshLinesOf(int file, std::int64_t offset) {
-  for (const BankSide which : {BankSide::From, BankSide::To}) {
-    BankSideState& s = side(which);
-    if (s.file != file) continue;
-    for (std::size_t i = 0; i < s.bankOffsets.size(); ++i)
-      if (s.bankOffsets[i] == offset) s.banks[i] = bankLine(which, offset);
-    if (s.bankChosen && s.header.offset == offset) {
-      s.header = ReadBankHeader(image(s), offset);
-      s.key = BankKey(image(s), offset);
-    }
-  }
+std::string BankManager::toPlace(bool withPatch) const {
+  const BankSideState& to = state_.to;
+  return BankName(to.header.id, to.header.typeCode) + (withPatch ? ZeroPad(to.patch, 3) : "") + " of " +
+         registry_.name(to.file);
 }
 
 Status BankManager::write() {
   if (const std::string refusal = writeRefusal(); !refusal.empty()) return Failure{"Write refused: " + refusal};
   BankSideState& from = state_.from;
-  BankSideState& to = state_.to;
+  const BankSideState& to = state_.to;
   const Image fromImage = image(from);
-  const MutableImage toImage = registry_.image(to.file);
   const BankHeader f = ReadBankHeader(fromImage, from.header.offset);
   const int forecast = AdjustCheckSum(f.checkSum, from.header.typeCode, to.header.typeCode);
   from.header24 = HexText(BytesText(fromImage, f.offset, kBankHeaderSize));
   const std::int64_t length = PatchesEnd(f) - kBankHeaderSize;
-  for (std::int64_t j = 0; j < length; ++j)
-    toImage[static_cast<std::size_t>(to.header.offset + kBankHeaderSize + j)] =
-        fromImage[static_cast<std::size_t>(f.offset + kBankHeaderSize + j)];
-  std::copy(f.id.begin(), f.id.end(), toImage.begin() + to.header.offset);
-  const std::uint8_t stored = CheckBytes(Image(toImage), to.header.offset);
-  const ChecksumStore store = StoreCheckSum(toImage, to.header.offset, to.key, stored, f.id);
+  ImageEdit edit = workspace_.beginChange(to.file, "Write bank " + toPlace(false));
+  edit.write(to.header.offset + kBankHeaderSize, ReadClippedBytes(fromImage, f.offset + kBankHeaderSize, length));
+  edit.write(to.header.offset, f.id);
+  const std::uint8_t stored = CheckBytes(edit.image(), to.header.offset);
+  const ChecksumStore store = StoreCheckSum(edit, to.header.offset, to.key, stored, f.id);
+  if (Status committed = workspace_.commit(edit); !committed) return committed;
   state_.checkSumInfo += "; " + std::to_string(from.bankLine) + "-->" + std::to_string(to.bankLine) +
                          "; checkSum=" + HexPad(stored, 2) + "; checkBytes :" + HexPad(stored, 2);
   if ((forecast & 0xFF) != stored)
@@ -300,7 +316,7 @@ Status BankManager::write() {
                                                                          : " (summed over the whole bank)";
   state_.checkSumInfo += StoreNote(store.ini2);
   state_.moveSize = "patchSize=" + HexPad(f.patchSizeField, 2) + " (hex); " + std::to_string(f.patchSizeField) + " (dec)";
-  refreshLinesOf(to.file, to.header.offset);
+  reread(to.file);
   return Success();
 }
 
@@ -309,22 +325,23 @@ Status BankManager::move() {
   const BankSideState& from = state_.from;
   const BankSideState& to = state_.to;
   const Image fromImage = image(from);
-  const MutableImage toImage = registry_.image(to.file);
   const std::int64_t start = std::max(state_.offset, 0);
   const std::int64_t end = std::min<std::int64_t>(start + state_.length - 1, to.header.patchSizeField - 1);
   const std::int64_t src = from.header.patchOffset(from.patch);
   const std::int64_t dst = to.header.patchOffset(to.patch);
-  for (std::int64_t j = start; j <= end; ++j)
-    toImage[static_cast<std::size_t>(dst + j)] = fromImage[static_cast<std::size_t>(src + j)];
+  ImageEdit edit = workspace_.beginChange(to.file, "Move into " + toPlace(true));
+  edit.write(dst + start, ReadClippedBytes(fromImage, src + start, end - start + 1));
+  const std::uint8_t stored = CheckBytes(edit.image(), to.header.offset);
+  const ChecksumStore store = StoreCheckSum(edit, to.header.offset, to.key, stored);
+  if (Status committed = workspace_.commit(edit); !committed) return committed;
   state_.moveSize += "; n=" + HexPad(start, 2) + "; k=" + HexPad(end, 2);
-  const std::uint8_t stored = CheckBytes(Image(toImage), to.header.offset);
-  const ChecksumStore store = StoreCheckSum(toImage, to.header.offset, to.key, stored);
-  const std::int64_t ini = FindChunk("INI2", Image(toImage));
-  const auto record = FindIni2Record(Image(toImage), to.key);
+  const Image toImage = image(to);
+  const std::int64_t ini = FindChunk("INI2", toImage);
+  const auto record = FindIni2Record(toImage, to.key);
   const std::int64_t position = ini >= 0 && record ? *record - ini + 1 : 0;
   state_.moveIni2 = "i2=" + Hex8(ini) + "; j2=" + HexPad(position, 2) + "; checkSum=" + HexPad(stored, 2);
   if (store.ini2 == Ini2Store::OutsideChunk) state_.moveIni2 += StoreNote(store.ini2);
-  refreshLinesOf(to.file, to.header.offset);
+  reread(to.file);
   return Success();
 }
 

@@ -1,17 +1,18 @@
 // The bank manager: copies a whole bank of patches from one loaded PCG into
 // a bank of the same kind in another (or the same) loaded PCG, or a run of
-// bytes from one patch into another, in the images in memory. This object
-// holds everything the window shows as plain data and keeps it while the
-// window is hidden; the window copies it onto its widgets.
+// bytes from one patch into another, in the images in memory, each as one
+// change of the workspace that Undo can take back. This object holds
+// everything the window shows as plain data and keeps it while the window is
+// hidden; the window copies it onto its widgets.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "workspace/registry.hpp"
 #include "common/result.hpp"
 #include "formats/banks.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore {
 
@@ -64,7 +65,7 @@ std::string EscapedText(std::string_view bytes);
 
 class BankManager {
  public:
-  explicit BankManager(Registry& registry) : registry_(registry) {}
+  explicit BankManager(Workspace& workspace) : workspace_(workspace), registry_(workspace.registry()) {}
 
   const BankManagerState& state() const { return state_; }
 
@@ -92,6 +93,12 @@ class BankManager {
   Status write();
   Status move();
 
+  // The image of loaded file `file` changed (by a command of this window or
+  // another, an undo or a redo): each side showing it reads again its bank
+  // lines, the chosen bank's header, checksum texts and patch list. The
+  // choices stay, and so do the texts that tell a command's outcome.
+  void reread(int file);
+
  private:
   BankSideState& side(BankSide which) { return which == BankSide::From ? state_.from : state_.to; }
   Image image(const BankSideState& side) const;
@@ -99,10 +106,13 @@ class BankManager {
   std::string bankInfo(BankSide which) const;
   std::string patchArea(const char* name, const BankSideState& side, const BankHeader& header) const;
   void forecastChecksum();
-  void refreshLinesOf(int file, std::int64_t offset);
+  void readBank(BankSide which);
   void updateMoveInfo();
+  // "I-A005 of B.PCG": a To patch (or the whole bank) and its file, as a change is named.
+  std::string toPlace(bool withPatch) const;
 
-  Registry& registry_;
+  Workspace& workspace_;
+  const Registry& registry_;
   BankManagerState state_;
 };
 

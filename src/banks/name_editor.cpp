@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/bytes.hpp"
+#include "common/cp1251.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/banks.hpp"
 #include "formats/checksums.hpp"
@@ -87,7 +88,28 @@ std::string Ini2Note(Ini2Store store) {
   return "";
 }
 
+// «U+0009»: a character by its code point, which every text can hold.
+std::string CodePointText(char32_t cp) { return "U+" + HexPad(cp, 4); }
+
+bool IsControl(char32_t cp) { return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F); }
+
 }  // namespace
+
+Result<NameCheck> CheckPatchName(std::string_view typed) {
+  std::int64_t characters = 0;
+  for (std::size_t at = 0; at < typed.size(); ++characters) {
+    const std::optional<Utf8Character> character = DecodeUtf8(typed, at);
+    if (!character)
+      return Failure{Refusal("The name holds the byte $" + HexPad(static_cast<std::uint8_t>(typed[at]), 2) +
+                             ", which is not UTF-8")};
+    const char32_t cp = character->codePoint;
+    if (IsControl(cp)) return Failure{Refusal("The name holds the control character " + CodePointText(cp))};
+    if (!Cp1251Holds(cp))
+      return Failure{Refusal("The name holds " + CodePointText(cp) + ", a character Windows-1251 cannot hold")};
+    at += character->length;
+  }
+  return NameCheck{.cut = characters > kNameWidth};
+}
 
 Result<NameEditorInputs> NameEditorInputsFor(const Registry& registry, int fileIndex,
                                              std::int64_t bankOffset, std::int64_t patch) {
@@ -131,8 +153,14 @@ void NameEditor::open(NameEditorInputs inputs, const std::string& name) {
   setName(name);
 }
 
+void NameEditor::setTypedName(const std::string& typed) {
+  setName(Utf8ToCp1251(typed));
+  typed_ = typed;
+}
+
 void NameEditor::setName(const std::string& typed) {
   const NameEditorInputs& inputs = state_.inputs;
+  typed_ = Cp1251ToUtf8(typed);
   state_.editName = typed;
   state_.device = "Device:" + DeviceWord(inputs.model);
   const Image image = registry_.contains(inputs.fileIndex) ? registry_.image(inputs.fileIndex) : Image{};
@@ -143,24 +171,43 @@ void NameEditor::setName(const std::string& typed) {
 }
 
 Status NameEditor::write() {
+  const Result<NameCheck> checked = CheckPatchName(typed_);
+  if (!checked) {
+    state_.bankInfo = checked.failure().text;
+    return checked.failure();
+  }
   const Result<Target> found = FindTarget(registry_, state_.inputs);
   if (!found) {
     state_.bankInfo = found.failure().text;
     return found.failure();
   }
   const Target& target = *found;
-  const MutableImage image = registry_.image(target.index);
-  const std::int64_t bank = target.bank.offset;
-  const bool wasRight = CheckBytes(image, bank) == target.bank.checkSum;
-  const std::string name = NameField(state_.editName);
-  std::copy(name.begin(), name.end(), image.begin() + target.nameOffset);
-  const std::uint8_t sum = CheckBytes(image, bank);
-  const ChecksumStore stored = StoreCheckSum(image, bank, BankKey(image, bank), sum);
   const NameEditorInputs& inputs = state_.inputs;
+  ImageEdit edit = workspace_.beginChange(target.index,
+                                          "Edit name " + PatchKey(inputs) + " of " + registry_.name(target.index));
+  const std::int64_t bank = target.bank.offset;
+  const bool wasRight = CheckBytes(edit.image(), bank) == target.bank.checkSum;
+  edit.write(target.nameOffset, NameField(state_.editName));
+  const std::uint8_t sum = CheckBytes(edit.image(), bank);
+  const ChecksumStore stored = StoreCheckSum(edit, bank, BankKey(edit.image(), bank), sum);
+  if (Status committed = workspace_.commit(edit); !committed) {
+    state_.bankInfo = committed.failure().text;
+    return committed;
+  }
   state_.bankInfo = PatchKey(inputs) + "; " + inputs.bankPart + "; " + std::to_string(inputs.patch) +
                     "; sumEdit=" + HexPad(sum, kSumDigits) + (wasRight ? "" : " (checksum was wrong)") +
-                    Ini2Note(stored.ini2);
+                    Ini2Note(stored.ini2) + (checked->cut ? "; name cut to 24 characters" : "");
   return Success();
+}
+
+void NameEditor::reread() {
+  const NameEditorInputs& inputs = state_.inputs;
+  if (!registry_.contains(inputs.fileIndex)) return;
+  auto now = NameEditorInputsFor(registry_, inputs.fileIndex, inputs.bankOffset, inputs.patch);
+  if (!now) return;  // the editor keeps what it showed; its Write will say why it cannot
+  const std::string name = PatchNameAt(registry_, *now);
+  state_.inputs = std::move(*now);
+  if (name != state_.editName) setName(name);  // a change of EditName is logged
 }
 
 }  // namespace patchlore

@@ -1,15 +1,17 @@
 // The name editor (TFormEdit): renames one patch of a bank in the image of a
 // loaded PCG and stores the bank's new checksum. NameEditor holds what the
 // window shows (its labels, the typed name, BankInfo, the change log) and
-// does Write; the Qt window copies its state onto the widgets.
+// does Write, one change of the workspace that Undo can take back; the Qt
+// window copies its state onto the widgets.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "workspace/registry.hpp"
 #include "common/result.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore {
 
@@ -55,9 +57,21 @@ Result<NameEditorInputs> NameEditorInputsFor(const Registry& registry, int fileI
 // when the editor is opened.
 std::string PatchNameAt(const Registry& registry, const NameEditorInputs& inputs);
 
+// What the check of a typed name found that Write still writes.
+struct NameCheck {
+  bool cut = false;  // more than the 24 characters a name holds: the rest is left out
+};
+
+// A name as the user typed it, in UTF-8, before Write stores it. Refused,
+// naming the character, when it holds a control character (a tab or a line
+// break would break every tab-separated listing of names), a character
+// Windows-1251 has no byte for (it would be stored as "?") or a byte that is
+// not UTF-8.
+Result<NameCheck> CheckPatchName(std::string_view typed);
+
 class NameEditor {
  public:
-  explicit NameEditor(Registry& registry) : registry_(registry) {}
+  explicit NameEditor(Workspace& workspace) : workspace_(workspace), registry_(workspace.registry()) {}
 
   const NameEditorState& state() const { return state_; }
   const Registry& registry() const { return registry_; }
@@ -67,16 +81,28 @@ class NameEditor {
   // EditName changed: logs the bank's checksum and the sums of the name in
   // the image and of the typed text.
   void setName(const std::string& typed);
+  // The same with the text as typed, in UTF-8 (the window's, the command
+  // line's), so that Write can name a character Windows-1251 cannot hold.
+  void setTypedName(const std::string& typed);
+  // The name Write checks, in UTF-8.
+  const std::string& typedName() const { return typed_; }
   // Writes the typed name (cut or padded to 24 bytes) into the image and
   // stores the sum of the bank's payload as its checksum, in the bank and in
-  // its INI2 record. A patch that cannot be written (no such file, a changed
-  // size, a name outside the bank's patches) changes nothing; BankInfo and
-  // the failure say why.
+  // its INI2 record; BankInfo ends with "; name cut to 24 characters" when
+  // it was. A name CheckPatchName refuses, or a patch that cannot be written
+  // (no such file, a changed size, a name outside the bank's patches),
+  // changes nothing; BankInfo and the failure say why.
   Status write();
+  // The image of the patch's file changed (a Write, an undo, a redo): the
+  // labels show the bank as it is now and EditName the patch's name (logged
+  // when it is not the text typed); BankInfo keeps the last outcome.
+  void reread();
 
  private:
-  Registry& registry_;
+  Workspace& workspace_;
+  const Registry& registry_;
   NameEditorState state_;
+  std::string typed_;  // EditName as typed, in UTF-8
 };
 
 }  // namespace patchlore

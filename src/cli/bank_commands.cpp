@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "banks/bank_manager.hpp"
+#include "cli/command_line.hpp"
+#include "common/cp1251.hpp"
 #include "common/file_io.hpp"
 #include "workspace/workspace.hpp"
 
@@ -15,22 +17,26 @@ namespace {
 // bank manager working on them, with both files chosen.
 struct Session {
   Workspace workspace;
-  BankManager manager{workspace.registry()};
+  BankManager manager{workspace};
   int toIndex = -1;
 };
 
 std::optional<int> Load(Session& session, const std::string& file, const Output& output) {
   const LoadResult opened = session.workspace.openFile(file);
-  if (!opened) output.err << "patchlore-cli: " << file << ": " << opened.failure().text << '\n';
+  if (!opened) {
+    output.error(Utf8ToCp1251(file) + ": " + opened.failure().text);
+    if (!opened.failure().reason.empty()) output.error(opened.failure().reason);
+  }
   return opened ? std::optional<int>(opened->index) : std::nullopt;
 }
 
 // Loads both files and chooses them and their banks; an exit code on failure.
 std::optional<int> Prepare(Session& session, const BankCommandOptions& options, const Output& output) {
+  if (RefuseOutputTarget(options.output, output)) return kRefused;
   const auto from = Load(session, options.from, output);
-  if (!from) return 1;
+  if (!from) return kRefused;
   const auto to = options.to == options.from ? from : Load(session, options.to, output);
-  if (!to) return 1;
+  if (!to) return kRefused;
   session.toIndex = *to;
   BankManager& manager = session.manager;
   manager.open();
@@ -38,7 +44,7 @@ std::optional<int> Prepare(Session& session, const BankCommandOptions& options, 
   const int toLine = manager.lineOfFile(*to);
   if (fromLine < 0 || toLine < 0) {
     output.err << "patchlore-cli: the bank manager works on PCG files only\n";
-    return 2;
+    return kRefused;
   }
   manager.chooseFile(BankSide::From, fromLine);
   manager.chooseFile(BankSide::To, toLine);
@@ -46,7 +52,7 @@ std::optional<int> Prepare(Session& session, const BankCommandOptions& options, 
   if (options.fromBank < 0 || options.fromBank >= static_cast<int>(state.from.banks.size()) || options.toBank < 0 ||
       options.toBank >= static_cast<int>(state.to.banks.size())) {
     output.err << "patchlore-cli: no such bank line\n";
-    return 2;
+    return kRefused;
   }
   manager.chooseBank(BankSide::From, options.fromBank);
   manager.chooseBank(BankSide::To, options.toBank);
@@ -55,24 +61,31 @@ std::optional<int> Prepare(Session& session, const BankCommandOptions& options, 
 
 int Refuse(const std::string& reason, const Output& output) {
   output.err << "patchlore-cli: " << reason << '\n';
-  return 2;
+  return kRefused;
 }
 
 int Save(Session& session, const std::string& path, const Output& output) {
-  const auto image = session.workspace.registry().image(session.toIndex);
-  const Status written = WriteFileSafely(path, reinterpret_cast<const char*>(image.data()), image.size());
-  if (written) return 0;
+  const Status written = session.workspace.writeImage(session.toIndex, path);
+  if (written) return kDone;
   output.err << "patchlore-cli: " << written.failure().text << '\n';
-  return 1;
+  return kRefused;
+}
+
+// The warning for a To bank whose checksum is wrong before the edit.
+std::optional<std::string> WarningBeforeEdit(Session& session) {
+  return WrongChecksumWarning(session.workspace.registry().image(session.toIndex),
+                              session.manager.state().to.header.offset);
 }
 
 int RunCopyBank(const BankCommandOptions& options, const Output& output) {
   Session session;
   if (const auto failed = Prepare(session, options, output)) return *failed;
   if (!session.manager.state().writeEnabled) return Refuse("Write refused: " + session.manager.writeRefusal(), output);
+  const auto warning = WarningBeforeEdit(session);
   if (const Status done = session.manager.write(); !done) return Refuse(done.failure().text, output);
   output.line("checkSum_Info: " + session.manager.state().checkSumInfo);
   output.line("MoveSize: " + session.manager.state().moveSize);
+  if (warning) output.error(*warning);
   return Save(session, options.output, output);
 }
 
@@ -88,9 +101,11 @@ int RunMove(const BankCommandOptions& options, const Output& output) {
   manager.setOffset(options.offset);
   manager.setLength(options.length);
   if (!manager.state().moveEnabled) return Refuse("Move refused: " + manager.moveRefusal(), output);
+  const auto warning = WarningBeforeEdit(session);
   if (const Status done = manager.move(); !done) return Refuse(done.failure().text, output);
   output.line("MoveSize: " + manager.state().moveSize);
   output.line("MoveINI2: " + manager.state().moveIni2);
+  if (warning) output.error(*warning);
   return Save(session, options.output, output);
 }
 
@@ -112,8 +127,8 @@ void AddBankCommands(CLI::App& app, BankCommandOptions& options) {
   move->add_option("TO", options.to, "PCG to copy into (may be FROM)")->required();
   move->add_option("TOBANK", options.toBank, "Line of the To bank list, from 0")->required();
   move->add_option("TOPATCH", options.toPatch, "Line of the To patch list, from 0")->required();
-  move->add_option("--offset", options.offset, "First byte of the run inside the patch");
-  move->add_option("--length", options.length, "Bytes in the run");
+  move->add_option("--offset", options.offset, "First byte of the run inside the patch")->required();
+  move->add_option("--length", options.length, "Bytes in the run")->required();
   move->add_option("-o", options.output, "File to write the changed TO to")->required();
   options.move = move;
 }

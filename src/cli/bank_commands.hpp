@@ -29,9 +29,11 @@ struct BankCommandOptions {
 // Adds copy-bank and move to the program's subcommands.
 void AddBankCommands(CLI::App& app, BankCommandOptions& options);
 
-// Runs the chosen one: 0 when done and written, 1 when a file is not loaded
-// or not written, 2 when the window would refuse the command (the reason is
-// printed) or a line number is out of range.
+// Runs the chosen one: 0 when done and written; 2 when a file is not loaded
+// or OUT not written (or names a folder, a device or a pipe), when the
+// window would refuse the command (the reason is printed) or a line number
+// is out of range. A To bank whose stored checksum was already wrong is
+// warned of on standard error.
 int RunBankCommand(const BankCommandOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

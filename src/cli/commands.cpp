@@ -1,12 +1,17 @@
 #include "cli/commands.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <deque>
 #include <memory>
 #include <optional>
 
+#include "cli/command_line.hpp"
 #include "common/cp1251.hpp"
 #include "common/file_io.hpp"
+#include "formats/banks.hpp"
+#include "formats/checksums.hpp"
 #include "formats/chunk_listing.hpp"
 #include "formats/verify.hpp"
 #include "main_window/main_window_core.hpp"
@@ -19,13 +24,12 @@ namespace patchlore::cli {
 
 namespace {
 
-Result<int> Load(MainWindowCore& window, LoadCommand command) {
-  switch (command) {
-    case LoadCommand::OpenAsSysex: return window.openAsSysex();
-    case LoadCommand::ImportSysexFromMidiFile: return window.importSysexFromMidiFile();
-    case LoadCommand::Open: break;
-  }
-  return window.openFile();
+// Open runs as the desktop program runs it on a file given to it; the other
+// commands as if the file were chosen in their dialog.
+bool Load(MainWindowCore& window, CommandLineDialogs& dialogs, LoadCommand command, const std::string& file) {
+  if (command == LoadCommand::Open) return window.openGivenFile(file).ok();
+  dialogs.answerNextOpenWith(file);
+  return (command == LoadCommand::OpenAsSysex ? window.openAsSysex() : window.importSysexFromMidiFile()).ok();
 }
 
 std::string JoinRow(const FileRow& row) {
@@ -61,16 +65,47 @@ void Output::line(const std::string& text) const {
   out << (raw ? text : Cp1251ToUtf8(text)) << '\n';
 }
 
+void Output::error(const std::string& text) const {
+  err << "patchlore-cli: " << (raw ? text : Cp1251ToUtf8(text)) << '\n';
+}
+
+bool ReportUnreadable(const std::string& path, const Output& output) {
+  const Status readable = CheckReadable(path);
+  if (!readable) output.err << "patchlore-cli: " << readable.failure().text << '\n';  // the path as given
+  return !readable;
+}
+
+bool RefuseOutputTarget(const std::string& path, const Output& output) {
+  const Status target = CheckSaveTarget(path);
+  if (!target) output.err << "patchlore-cli: " << target.failure().text << '\n';
+  return !target;
+}
+
+std::optional<std::string> WrongChecksumWarning(Image image, std::int64_t bank) {
+  const BankHeader header = ReadBankHeader(image, bank);
+  const std::uint8_t sum = CheckBytes(image, bank);
+  if (sum == header.checkSum) return std::nullopt;
+  return "warning: bank " + BankName(header.id, header.typeCode) + " at " + Hex8(bank) +
+         " had a wrong checksum before this change (stored " + HexPad(header.checkSum, 2) + ", sum " +
+         HexPad(sum, 2) + "): the bank may be damaged";
+}
+
+std::string ColumnBoxList() {
+  std::string list;
+  for (const ColumnBox& box : DefaultColumnBoxes())
+    list += (list.empty() ? "" : ", ") + box.name + " (" + box.caption + ")";
+  return list;
+}
+
 int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Output& output) {
   CommandLineDialogs dialogs;
   MainWindowReporter reporter;
   Workspace workspace;
   MainWindowCore window(workspace, dialogs, reporter);
-  bool everyFileAdded = true;
+  int status = kDone;
   for (const auto& file : files) {
-    dialogs.answerNextOpenWith(file);
-    const bool added = Load(window, command).ok();
-    everyFileAdded = everyFileAdded && added;
+    if (!Load(window, dialogs, command, file))
+      status = std::max(status, ReportUnreadable(file, output) ? kRefused : kNotAsAsked);
     const auto& state = window.state();
     output.line("ActionMsg: " + state.actionMsg);
     output.line("MsgView: " + state.msgView);
@@ -80,36 +115,36 @@ int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Ou
   for (int i = 0; i < window.registry().count(); ++i)
     output.line("Row: " + JoinRow(window.registry().row(i)));
   output.line("LinkedPcgIndex: " + std::to_string(window.registry().linkedPcgIndex()));
-  return everyFileAdded ? 0 : 1;
+  return status;
 }
 
 int RunCheck(const std::string& file, const Output& output) {
   const ReadResult read = ReadWholeFile(file);
   if (!read) {
     output.err << "patchlore-cli: " << read.failure().text << '\n';
-    return 2;
+    return kRefused;
   }
   for (const auto& line : CheckPcgListing(Utf8ToCp1251(file), read->bytes())) output.line(line);
-  return 0;
+  return kDone;
 }
 
 int RunVerify(const std::string& file, const Output& output) {
   const ReadResult read = ReadWholeFile(file);
   if (!read) {
     output.err << "patchlore-cli: " << read.failure().text << '\n';
-    return 2;
+    return kRefused;
   }
   const auto checks = VerifyChecksums(read->bytes());
   if (!checks) {
-    output.err << "patchlore-cli: " << file << ": " << checks.failure().text << '\n';
-    return 2;
+    output.error(Utf8ToCp1251(file) + ": " + checks.failure().text);
+    return kRefused;
   }
   bool allAgree = true;
   for (const ChecksumCheck& check : *checks) {
     output.line(VerifyLine(check));
     allAgree = allAgree && check.ok();
   }
-  return allAgree ? 0 : 1;
+  return allAgree ? kDone : kNotAsAsked;
 }
 
 int RunList(const std::string& file, bool sysex, const Output& output) {
@@ -121,9 +156,11 @@ int RunList(const std::string& file, bool sysex, const Output& output) {
   const Result<int> opened = sysex ? window.openAsSysex() : window.openFile();
   if (!opened) {
     output.line("ActionMsg: " + window.state().actionMsg);
-    return 1;
+    ReportUnreadable(file, output);
+    return kRefused;
   }
-  const Catalogue catalogue = window.buildCatalogue(*opened, 0);
+  const BuiltCatalogue built = window.buildCheckedCatalogue(*opened, 0);
+  const Catalogue& catalogue = built.catalogue;
   output.line("Caption: " + catalogue.caption);
   std::string columns;
   for (std::size_t c = 0; c < catalogue.list.columns.size(); ++c)
@@ -132,7 +169,7 @@ int RunList(const std::string& file, bool sysex, const Output& output) {
   PrintCatalogueRows(catalogue, output);
   output.line("Msg: " + catalogue.msg);
   output.line("ActionMsg: " + window.state().actionMsg);
-  return 0;
+  return built.status ? kDone : kNotAsAsked;
 }
 
 namespace {
@@ -162,9 +199,33 @@ std::optional<int> OpenInto(Workspace& workspace, const std::string& file, const
   const LoadResult opened = workspace.openFile(file);
   if (!opened) {
     output.line("ActionMsg: " + opened.failure().text);
+    if (!opened.failure().reason.empty()) output.error(opened.failure().reason);
     return std::nullopt;
   }
   return opened->index;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) ==
+                                                std::tolower(static_cast<unsigned char>(y)); });
+}
+
+// Ticks or unticks the column boxes a word names: the box of that name, or
+// every box of that caption (tracks and programs share "Transpose"), in any
+// letter case. False with a message listing the boxes when none matches.
+bool SetColumnBoxes(ViewerCore& viewer, const std::string& word, bool checked, const Output& output) {
+  std::vector<std::string> named;
+  for (const ColumnBox& box : viewer.state().columnBoxes)
+    if (SameWord(box.name, word)) named.push_back(box.name);
+  if (named.empty())
+    for (const ColumnBox& box : viewer.state().columnBoxes)
+      if (SameWord(box.caption, word)) named.push_back(box.name);
+  for (const std::string& name : named) (void)viewer.setColumnBox(name, checked);
+  if (named.empty())
+    output.err << "patchlore-cli: no column check box named " << word << "; the boxes are " << ColumnBoxList()
+               << '\n';
+  return !named.empty();
 }
 
 // Sets a viewer's switches, column boxes, filters and separator; false with
@@ -174,12 +235,9 @@ bool Configure(ViewerCore& viewer, const ShowOptions& options, const Output& out
   if (options.sw2Off) viewer.setBankOnce(false);
   viewer.setPrefixes(options.sw3);
   viewer.setShowOffsets(options.offsets);
-  for (const auto* names : {&options.tick, &options.untick})
-    for (const auto& name : *names)
-      if (!viewer.setColumnBox(name, names == &options.tick)) {
-        output.err << "patchlore-cli: no column check box named " << name << '\n';
-        return false;
-      }
+  for (const auto* words : {&options.tick, &options.untick})
+    for (const auto& word : *words)
+      if (!SetColumnBoxes(viewer, word, words == &options.tick, output)) return false;
   ViewFilters& filters = viewer.filters();
   for (const auto& key : options.select) filters.selectEntry(Utf8ToCp1251(key) + "=");
   if (options.enaProg) filters.enableProgramSelection();
@@ -217,16 +275,9 @@ bool PrintTableForScripts(const ViewerCore& viewer, const ShowOptions& options, 
   return true;
 }
 
-}  // namespace
-
-int RunShow(const ShowOptions& options, const Output& output) {
-  ShowDialogs dialogs(options.outputDir.value_or("."));
-  Workspace workspace;
-  if (options.link && !OpenInto(workspace, *options.link, output)) return 1;
-  const std::optional<int> opened = OpenInto(workspace, options.file, output);
-  if (!opened) return 1;
-  const Catalogue catalogue = workspace.catalogue(*opened).catalogue;
-
+// The catalogue rows to view: those asked for, or every row.
+std::optional<std::vector<int>> RowsToView(const ShowOptions& options, const Catalogue& catalogue,
+                                           const Output& output) {
   std::vector<int> rows = options.rows;
   const int rowCount = static_cast<int>(catalogue.rowCount());
   if (rows.empty())
@@ -234,38 +285,57 @@ int RunShow(const ShowOptions& options, const Output& output) {
   for (const int r : rows)
     if (r < 0 || r >= rowCount) {
       output.err << "patchlore-cli: no catalogue row " << r << " (the catalogue has " << rowCount << ")\n";
-      return 2;
+      return std::nullopt;
     }
+  return rows;
+}
+
+// Lets the viewer Show and prints or writes what it shows; false when a
+// table was not written.
+bool ShowOne(ViewerCore& viewer, const ViewerShared& shared, const ShowOptions& options, bool first,
+             const Output& output) {
+  viewer.pressShow();
+  if (options.byProg && viewer.kind() == ViewerKind::Song) {
+    viewer.setByObject(false);
+    viewer.pressShow();
+  }
+  if (options.format != "cvs") return PrintTableForScripts(viewer, options, first, output);
+  ShowDialogs dialogs(options.outputDir.value_or("."));
+  const bool written = !options.outputDir || viewer.exportTable(dialogs).ok();  // Msg says why not
+  const ViewerState& state = viewer.state();
+  output.line("Caption: " + state.caption);
+  output.line("Msg: " + state.msg);
+  output.line("Info: " + state.info);
+  output.line("LinkMsg: " + state.linkMsg);
+  if (!options.outputDir)
+    for (const auto& line : CvsLines(state.table, shared.separator)) output.line(line);
+  return written;
+}
+
+}  // namespace
+
+int RunShow(const ShowOptions& options, const Output& output) {
+  Workspace workspace;
+  if (options.link && !OpenInto(workspace, *options.link, output)) return kRefused;
+  const std::optional<int> opened = OpenInto(workspace, options.file, output);
+  if (!opened) return kRefused;
+  const BuiltCatalogue built = workspace.catalogue(*opened);
+  if (!built.status) output.error(Utf8ToCp1251(options.file) + ": " + built.status.failure().text);
+  const std::optional<std::vector<int>> rows = RowsToView(options, built.catalogue, output);
+  if (!rows) return kRefused;
 
   ViewerShared shared;
   ViewerReporter viewerReporter;
   const ViewerClock clock = ShowClock();
   std::vector<std::unique_ptr<ViewerCore>> viewers;
-  for (const auto& request : ViewerRequestsFor(catalogue, rows)) {
+  for (const auto& request : ViewerRequestsFor(built.catalogue, *rows)) {
     viewers.push_back(std::make_unique<ViewerCore>(workspace.registry(), shared, viewerReporter, clock));
     viewers.back()->Open(request);
-    if (!Configure(*viewers.back(), options, output)) return 2;
+    if (!Configure(*viewers.back(), options, output)) return kRefused;
   }
-  int result = 0;
-  for (auto& viewer : viewers) {
-    viewer->pressShow();
-    if (options.byProg && viewer->kind() == ViewerKind::Song) {
-      viewer->setByObject(false);
-      viewer->pressShow();
-    }
-    const ViewerState& state = viewer->state();
-    if (options.format != "cvs") {
-      if (!PrintTableForScripts(*viewer, options, viewer == viewers.front(), output)) result = 1;
-      continue;
-    }
-    if (options.outputDir && !viewer->exportTable(dialogs)) result = 1;  // Msg says why
-    output.line("Caption: " + state.caption);
-    output.line("Msg: " + state.msg);
-    output.line("Info: " + state.info);
-    output.line("LinkMsg: " + state.linkMsg);
-    if (!options.outputDir)
-      for (const auto& line : CvsLines(state.table, shared.separator)) output.line(line);
-  }
+  int result = built.status ? kDone : kNotAsAsked;
+  for (auto& viewer : viewers)
+    if (!ShowOne(*viewer, shared, options, viewer == viewers.front(), output)) result = kRefused;
   return result;
 }
 

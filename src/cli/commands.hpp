@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/bytes.hpp"
 #include "common/services.hpp"
 
 namespace patchlore::cli {
@@ -17,7 +18,27 @@ struct Output {
   std::ostream& err;
   bool raw = false;  // write the program's 8-bit texts unchanged instead of UTF-8
   void line(const std::string& text) const;
+  // "patchlore-cli: " and a text of the program on standard error.
+  void error(const std::string& text) const;
 };
+
+// When the file at path cannot be read, says why on standard error
+// («patchlore-cli: cannot read PATH: No such file or directory») and gives
+// true.
+bool ReportUnreadable(const std::string& path, const Output& output);
+
+// An output file (-o) that exists and is not a regular file (a folder, a
+// device, a pipe) is refused before anything is done: true, and the reason
+// on standard error.
+bool RefuseOutputTarget(const std::string& path, const Output& output);
+
+// An edit re-signs a bank whose stored checksum was already wrong: the
+// warning standard error then shows (the bank may be damaged), when the
+// bank at offset has such a checksum now, before the edit.
+std::optional<std::string> WrongChecksumWarning(Image image, std::int64_t bank);
+
+// Every column check box by name and caption: «TChannel (Channel), ...».
+std::string ColumnBoxList();
 
 // Answers each open dialog with the next file of the command line; every
 // other dialog is cancelled.
@@ -30,6 +51,8 @@ class CommandLineDialogs : public Dialogs {
   std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
   std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
   bool askYesNo(const std::string&) override { return false; }
+  // The command line keeps nothing in memory once a command ends.
+  UnsavedChangesAnswer askAboutUnsavedChanges(const std::string&) override { return UnsavedChangesAnswer::Cancel; }
 
  private:
   std::deque<std::string> answers_;
@@ -38,8 +61,10 @@ class CommandLineDialogs : public Dialogs {
 // The load command that `info` runs on each file.
 enum class LoadCommand { Open, OpenAsSysex, ImportSysexFromMidiFile };
 
-// Runs the load command on each file in turn on one registry; 0 when every
-// file was added, 1 otherwise.
+// Runs the load command on each file in turn on one registry (Open as the
+// desktop program runs it on a file given to it: a file that is not a PCG
+// or SNG but holds SysEx is loaded as SysEx). 0 when every file was added,
+// 2 when one could not be read (standard error says why), 1 otherwise.
 int RunInfo(const std::vector<std::string>& files, LoadCommand command, const Output& output);
 
 // Prints the "Check PCG" listing of a file; 2 when it cannot be read.
@@ -47,12 +72,14 @@ int RunCheck(const std::string& file, const Output& output);
 
 // Prints one line per bank chunk and for GLB1: where it is, its stored
 // checksum, the sum of its payload, its INI2 copy, OK or MISMATCH. 0 when
-// every chunk agrees, 1 otherwise, 2 when the file is not read or not a PCG.
+// every chunk agrees, 1 otherwise, 2 when the file is not read or not a
+// whole PCG (standard error says why).
 int RunVerify(const std::string& file, const Output& output);
 
 // Opens FILE with the Open command and prints the object catalogue of its
 // row: caption, columns, rows (every sub-item), descriptor lines, Msg and
-// ActionMsg. 1 with the loader's ActionMsg when the file is not loaded.
+// ActionMsg. 1 when the catalogue stops at an error (Msg and ActionMsg
+// show it); 2 with the loader's ActionMsg when the file is not loaded.
 int RunList(const std::string& file, bool sysex, const Output& output);
 
 // What `show` is asked to do: the file (and the PCG to open before it), the
@@ -86,7 +113,8 @@ struct ShowOptions {
 // between two viewers' tables), or one JSON object per row and line; with
 // outputDir each goes to the proposed name with ".csv" or ".json".
 // The clock reads PATCHLORE_FIXED_TIME when set.
-// 1 when a file is not loaded or a table not saved, 2 for a bad argument.
+// 1 when the catalogue stops at an error (standard error shows it), 2 when
+// a file is not loaded, a table not written or an argument is wrong.
 int RunShow(const ShowOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

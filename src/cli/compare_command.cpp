@@ -1,5 +1,6 @@
 #include "cli/compare_command.hpp"
 
+#include "cli/command_line.hpp"
 #include "common/bytes.hpp"
 #include "tools/compare_command.hpp"
 
@@ -40,6 +41,8 @@ void PrintSummary(const FileComparison& comparison, const Output& output) {
 }  // namespace
 
 int RunCompare(const CompareOptions& options, const Output& output) {
+  const bool firstUnread = ReportUnreadable(options.first, output);
+  if (ReportUnreadable(options.second, output) || firstUnread) return kRefused;
   CommandLineDialogs dialogs;
   dialogs.answerNextOpenWith(options.first);
   dialogs.answerNextOpenWith(options.second);
@@ -55,8 +58,13 @@ int RunCompare(const CompareOptions& options, const Output& output) {
     PrintRows(*comparison, output);
   }
   if (comparison->count() < 2) output.err << "patchlore-cli: no such file: " << options.second << "\n";
-  if (!comparison->comparable()) return 2;
-  return comparison->differenceCount() == 0 ? 0 : 1;
+  if (!comparison->comparable()) return kRefused;
+  const std::int64_t first = comparison->fileSize(1);
+  const std::int64_t second = comparison->fileSize(2);
+  if (first != second)
+    output.line("Lengths: " + std::to_string(first) + " and " + std::to_string(second) +
+                " bytes differ: only the first " + std::to_string(comparison->commonSize()) + " were compared");
+  return comparison->differenceCount() == 0 && first == second ? kDone : kNotAsAsked;
 }
 
 }  // namespace patchlore::cli

@@ -1,9 +1,11 @@
 #include "cli/library_commands.hpp"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <limits>
 
 #include "common/json_text.hpp"
 #include "library/library_indexer.hpp"
@@ -48,12 +50,21 @@ IndexProgress TerminalProgress(const Output& output) {
   };
 }
 
-int RunAdd(LibraryStore& store, const LibraryOptions& options, const Output& output) {
+// 2 when a file or folder was not read or a file not stored, 1 when the
+// loader refused a file, else 0.
+int RunAdd(LibraryStore& store, const std::vector<std::string>& paths, const Output& output) {
+  // One large image after another: memory freed is kept for the next file
+  // rather than handed back to the system and mapped and zeroed anew for
+  // every file, which took a fifth of the run. The process ends with the run.
+#ifdef __GLIBC__
+  mallopt(M_MMAP_MAX, 0);
+  mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+#endif
   LibraryIndexer indexer(store, TerminalProgress(output));
-  const std::vector<std::string> lines = indexer.add(options.paths);
+  const std::vector<std::string> lines = indexer.add(paths);
   if (isatty(STDERR_FILENO)) output.err << "\n";
   for (const auto& line : lines) Print(output, line);
-  return indexer.failed() ? 1 : 0;
+  return indexer.failed() ? 2 : indexer.refused() ? 1 : 0;
 }
 
 int RunFind(const LibraryStore& store, const LibraryOptions& options, const Output& output) {
@@ -153,25 +164,48 @@ int RunPrune(LibraryStore& store, const Output& output) {
   return 0;
 }
 
+// The files the library at path holds that are still there; a failure
+// when it cannot be read.
+Result<std::vector<std::string>> FilesStillThere(const std::string& path) {
+  const Result<LibraryStore> old = LibraryStore::Open(path, false);
+  if (!old) return old.failure();
+  Result<std::vector<std::string>> paths = old->filePaths();
+  if (!paths) return paths.failure();
+  std::erase_if(*paths, [](const std::string& file) {
+    std::error_code error;
+    return !std::filesystem::exists(file, error);
+  });
+  return paths;
+}
+
 // The library at path is moved aside (kept, never overwritten) and a fresh
-// one takes its place.
+// one takes its place, holding again the files the old one held that are
+// still there.
 int RunRebuild(const std::string& path, const Output& output) {
+  std::error_code error;
+  const bool existed = std::filesystem::exists(path, error);
+  const Result<std::vector<std::string>> files =
+      existed ? FilesStillThere(path) : Result<std::vector<std::string>>(std::vector<std::string>{});
   std::string aside = path + ".old";
   for (int n = 2; std::filesystem::exists(aside); ++n) aside = path + ".old" + std::to_string(n);
-  std::error_code error;
-  if (std::filesystem::exists(path, error)) std::filesystem::rename(path, aside, error);
+  if (existed) std::filesystem::rename(path, aside, error);
   if (error) {
     output.err << "patchlore-cli: " << path << " not moved aside: " << error.message() << "\n";
     return 2;
   }
   for (const char* suffix : {"-wal", "-shm"}) std::filesystem::remove(path + suffix, error);
-  const auto store = LibraryStore::Open(path);
+  Result<LibraryStore> store = LibraryStore::Open(path);
   if (!store) {
     output.err << "patchlore-cli: " << store.failure().text << "\n";
     return 2;
   }
   Print(output, "Library: " + path + " (fresh; the one before is kept as " + aside + ")");
-  return 0;
+  if (!files) {
+    output.out << std::flush;
+    output.err << "patchlore-cli: " << files.failure().text << "; its files are not indexed again\n";
+    return 1;
+  }
+  return files->empty() ? 0 : RunAdd(*store, *files, output);
 }
 
 }  // namespace
@@ -179,6 +213,17 @@ int RunRebuild(const std::string& path, const Output& output) {
 void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
   options.library = app.add_subcommand("library", "Your library of PCG and SNG files: add, find, duplicates");
   options.library->require_subcommand(1);
+  const std::string footer =
+      "add passes over files that do not begin as a PCG or SNG does, counting them; rebuild indexes again the\n"
+      "files the old library held that are still there.\n\n"
+      "Exit status:\n"
+      "  0  done\n"
+      "  1  nothing found (find, dupes, usage), a file not in the library (remove), a file that begins\n"
+      "     as a PCG or SNG does but is refused (add), or the files of an unreadable library not indexed\n"
+      "     again (rebuild)\n"
+      "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
+      "     or cannot be opened, or a usage error";
+  options.library->footer(footer);
   options.library->add_option("--db", options.db, "Library file (default: ~/.local/share/patchlore/library.sqlite)");
   options.library->add_flag("--json", options.json, "Print the result as JSON");
   options.add = options.library->add_subcommand("add", "Index the PCG and SNG files of PATHs (folders recursively)");
@@ -197,17 +242,25 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
   options.stats = options.library->add_subcommand("stats", "Files, patches per kind, duplicates, size");
   options.usage = options.library->add_subcommand("usage", "What uses program KEY in every indexed file");
   options.usage->add_option("KEY", options.text, "Program key, e.g. U-A012")->required();
+  for (CLI::App* command : options.library->get_subcommands({})) command->footer(footer);
 }
 
 int RunLibraryCommand(const LibraryOptions& options, const Output& output) {
   const std::string path = options.db.empty() ? DefaultLibraryPath() : options.db;
   if (*options.rebuild) return RunRebuild(path, output);
-  Result<LibraryStore> store = LibraryStore::Open(path);
+  // Only add makes a library; the other commands take one that is there.
+  const bool create = options.add->parsed();
+  std::error_code error;
+  if (!create && !std::filesystem::exists(path, error)) {
+    output.err << "patchlore-cli: Library " << path << ": no such file; library add makes one\n";
+    return 2;
+  }
+  Result<LibraryStore> store = LibraryStore::Open(path, create);
   if (!store) {
     output.err << "patchlore-cli: " << store.failure().text << "\n";
     return 2;
   }
-  if (*options.add) return RunAdd(*store, options, output);
+  if (*options.add) return RunAdd(*store, options.paths, output);
   if (*options.remove) return RunRemove(*store, options, output);
   if (*options.prune) return RunPrune(*store, output);
   if (*options.find) return RunFind(*store, options, output);

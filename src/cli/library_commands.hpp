@@ -36,7 +36,10 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options);
 // KIND<TAB>KEY<TAB>NAME" line per patch (dupes a "Group: N" line before each
 // group) and exit 1 when nothing is found; usage one "Combi: PATH<TAB>KEY<TAB>
 // PART<TAB>NAME" line (or SetList:, Song:) per use; stats prints the counts. --json
-// prints the same as one JSON value. 2 when the library cannot be opened.
+// prints the same as one JSON value. add exits 2 when a file or folder was
+// not read or a file not stored, 1 when a file was refused. Every command
+// but add and rebuild refuses a library that does not exist, creating
+// nothing; 2 when the library cannot be opened.
 int RunLibraryCommand(const LibraryOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

@@ -2,8 +2,10 @@
 
 #include <chrono>
 #include <csignal>
+#include <limits>
 #include <thread>
 
+#include "cli/command_line.hpp"
 #include "common/file_io.hpp"
 #include "sysex/midi_ports.hpp"
 #include "sysex/rtmidi_service.hpp"
@@ -64,6 +66,7 @@ int RunSend(MidiPortsCore& core, const MidiCommandOptions& options, const Output
 }
 
 int RunReceive(MidiPortsCore& core, const MidiCommandOptions& options, const Output& output) {
+  if (RefuseOutputTarget(options.output, output)) return kRefused;
   const int port = options.port.value_or(0);
   if (port < 0 || port >= std::ssize(core.state().inputLines)) {
     output.err << "patchlore-cli: there is no input " << port << "\n";
@@ -84,7 +87,7 @@ int RunReceive(MidiPortsCore& core, const MidiCommandOptions& options, const Out
   if (core.receivedCount() == 0) return 1;
   const Status saved = core.saveReceived(options.output);
   output.line("ReceiveLabel: " + core.state().receiveLabel);
-  return saved ? 0 : 1;
+  return saved ? kDone : kRefused;
 }
 
 }  // namespace
@@ -96,12 +99,13 @@ void AddMidiCommands(CLI::App& app, MidiCommandOptions& options) {
   auto* index = options.send->add_option("INDEX", options.index, "The message, from 0, as ListSysex lists it");
   auto* all = options.send->add_flag("--all", options.all, "Send every message in turn");
   index->excludes(all);
-  options.send->add_option("--delay", options.delayMs, "Pause between messages with --all, in ms")->check(CLI::NonNegativeNumber);
+  options.send->add_option("--delay", options.delayMs, "Pause between messages with --all, in ms")
+      ->check(WholeNumber(0, std::numeric_limits<int>::max(), "a pause of 0 ms or more"));
   options.send->add_option("--port", options.port, "Output device, as ListMidi_Out numbers it (-1: the default)");
   options.receive = app.add_subcommand("receive", "Collect SysEx messages from a MIDI input into a .syx file");
   options.receive->add_option("--port", options.port, "Input device, as ListMidi_In numbers it (0 by default)");
   options.receive->add_option("--timeout", options.timeoutS, "Stop after this many seconds with nothing new")
-      ->check(CLI::PositiveNumber);
+      ->check(WholeNumber(1, std::numeric_limits<int>::max(), "1 second or more to wait for what comes"));
   options.receive->add_option("-o", options.output, "The .syx file to write")->required();
 }
 

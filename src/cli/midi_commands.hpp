@@ -31,8 +31,9 @@ struct MidiCommandOptions {
 void AddMidiCommands(CLI::App& app, MidiCommandOptions& options);
 
 // Runs the chosen one: 0 when done, 1 when an output or input does not open,
-// a send fails, nothing is received or the file is not written, 2 for a file
-// that cannot be read or a message or device number that does not exist.
+// a send fails or nothing is received, 2 for a file that cannot be read or
+// written (an -o naming a folder, a device or a pipe is refused before
+// anything is received) or a message or device number that does not exist.
 int RunMidiCommand(const MidiCommandOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

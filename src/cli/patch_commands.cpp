@@ -25,6 +25,7 @@ class Loader {
     const LoadResult opened = workspace_.openFile(path);
     if (!opened) {
       PrintError(output, "ActionMsg: " + opened.failure().text);
+      if (!opened.failure().reason.empty()) output.error(opened.failure().reason);
       return std::nullopt;
     }
     return opened->index;

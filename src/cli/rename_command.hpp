@@ -2,6 +2,7 @@
 // new file.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/commands.hpp"
@@ -17,9 +18,11 @@ struct RenameOptions {
 };
 
 // Opens FILE, renames the patch as the name editor's Write does and prints
-// "BankInfo: " with its text, then writes the image to the output file.
-// 1 when FILE cannot be loaded or OUT not written, 2 when the rename is
-// refused (no such bank or patch, or the name cannot be written).
+// "BankInfo: " with its text, then writes the image to the output file. A
+// bank whose stored checksum was already wrong is warned of on standard
+// error. 2, writing nothing, when FILE cannot be loaded, OUT not written
+// (or names a folder, a device or a pipe), or the rename is refused (no
+// such bank or patch, or a name the editor refuses).
 int RunRename(const RenameOptions& options, const Output& output);
 
 }  // namespace patchlore::cli

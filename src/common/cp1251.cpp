@@ -47,6 +47,23 @@ char32_t Cp1251ToCodePoint(unsigned char byte) {
   return kHigh[byte - 0x80];
 }
 
+bool Cp1251Holds(char32_t cp) { return cp == U'?' || ByteOfCodePoint(cp) != '?'; }
+
+std::optional<Utf8Character> DecodeUtf8(std::string_view text, std::size_t at) {
+  if (at >= text.size()) return std::nullopt;
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length =
+      lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || at + length > text.size()) return std::nullopt;
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  return Utf8Character{cp, length};
+}
+
 std::string Cp1251ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -58,27 +75,9 @@ std::string Utf8ToCp1251(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size()) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    bool valid = true;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += ByteOfCodePoint(cp);
-    i += length;
+    const std::optional<Utf8Character> character = DecodeUtf8(text, i);
+    out += character ? ByteOfCodePoint(character->codePoint) : '?';
+    i += character ? character->length : 1;
   }
   return out;
 }

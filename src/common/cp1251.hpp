@@ -3,6 +3,8 @@
 // file system names).
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,19 @@ namespace patchlore {
 char32_t Cp1251ToCodePoint(unsigned char byte);
 
 std::string Cp1251ToUtf8(std::string_view text);
+
+// Windows-1251 has a byte for the code point.
+bool Cp1251Holds(char32_t codePoint);
+
+// One character of a UTF-8 text: its code point and its bytes.
+struct Utf8Character {
+  char32_t codePoint = 0;
+  std::size_t length = 0;
+};
+
+// The character whose bytes begin at text[at]; nothing when they are not
+// UTF-8 (a stray byte, a cut sequence) or at is past the end.
+std::optional<Utf8Character> DecodeUtf8(std::string_view text, std::size_t at);
 
 // Characters without a Windows-1251 byte (and malformed UTF-8) become "?".
 std::string Utf8ToCp1251(std::string_view text);

@@ -37,8 +37,29 @@ std::string ErrorText(const std::string& what, int error) {
   return what + ": " + std::strerror(error);
 }
 
-ReadFailure NotOpened(const std::string& path) {
-  return {ReadProblem::CannotOpen, 0, "cannot read " + path};
+ReadFailure NotOpened(const std::string& path, const std::string& why) {
+  return {ReadProblem::CannotOpen, 0, "cannot read " + path + ": " + why};
+}
+
+// Why a file of this mode is not read or written over: only regular files are.
+std::string NotRegular(mode_t mode) { return S_ISDIR(mode) ? std::strerror(EISDIR) : "not a regular file"; }
+
+// The regular file at path opened for reading, or -1 with why not in the
+// system's words. Opened without waiting: a named pipe with no writer would
+// otherwise hold the program until one comes.
+int OpenRegularFile(const std::string& path, std::string& why) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat info {};
+  if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
+    why = std::strerror(errno);
+    return -1;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    why = NotRegular(info.st_mode);
+    return -1;
+  }
+  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+  return file.release();
 }
 
 // Reads size bytes in blocks, telling progress before each; fewer when the
@@ -63,16 +84,19 @@ std::optional<ByteBuffer> ReadBlocks(int fd, std::int64_t size, const ReadProgre
 
 }  // namespace
 
+Status CheckReadable(const std::string& path) {
+  std::string why;
+  const FileDescriptor file(OpenRegularFile(path, why));
+  if (file.get() < 0) return Failure{NotOpened(path, why).text};
+  return Success();
+}
+
 ReadResult ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-  // Opened without waiting: a named pipe with no writer would otherwise
-  // hold the program until one comes. Only regular files are read.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) return NotOpened(path);
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return NotOpened(path);
-  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+  std::string why;
+  FileDescriptor file(OpenRegularFile(path, why));
+  if (file.get() < 0) return NotOpened(path, why);
   const off_t end = ::lseek(file.get(), 0, SEEK_END);
-  if (end < 0 || ::lseek(file.get(), 0, SEEK_SET) != 0) return NotOpened(path);
+  if (end < 0 || ::lseek(file.get(), 0, SEEK_SET) != 0) return NotOpened(path, std::strerror(errno));
   if (end > kLargestLoadableFile)
     return ReadFailure{ReadProblem::TooLarge, end,
                        path + " is too large (" + std::to_string(end) + " bytes; at most " +
@@ -124,7 +148,14 @@ ScopedWriteFaults::ScopedWriteFaults(WriteFaults faults) : faults_(faults), prev
 
 ScopedWriteFaults::~ScopedWriteFaults() { activeWriteFaults = previous_; }
 
+Status CheckSaveTarget(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return Success();
+  return Failure{"Cannot write " + path + ": " + NotRegular(info.st_mode)};
+}
+
 Status WriteFileSafely(const std::string& path, const char* data, std::size_t size) {
+  if (Status target = CheckSaveTarget(path); !target) return target;
   std::string temp = FolderOf(path) + "." + NameOf(path) + ".XXXXXX";
   FileDescriptor file(::mkstemp(temp.data()));
   if (file.get() < 0) return Failure{ErrorText("Cannot create a file beside " + path, errno)};

@@ -25,7 +25,10 @@ enum class ReadProblem {
 struct ReadFailure {
   ReadProblem problem = ReadProblem::CannotOpen;
   std::int64_t fileSize = 0;  // the size found by seeking to the end; 0 when not opened
-  std::string text;           // what went wrong, as the command-line tool says it
+  // What went wrong, as the command-line tool says it: "cannot read PATH: "
+  // and why, in the system's words ("No such file or directory", "Is a
+  // directory", "Permission denied") or "not a regular file".
+  std::string text;
 
   // The file was opened (and so closed again), whatever happened next.
   bool opened() const { return problem != ReadProblem::CannotOpen; }
@@ -39,6 +42,10 @@ constexpr std::int64_t kReadBlock = 1024000;
 // Called before each block with the bytes read so far (a multiple of
 // kReadBlock) and the file size.
 using ReadProgress = std::function<void(std::int64_t done, std::int64_t total)>;
+
+// The file at path can be opened for reading and is a regular file; else
+// the failure text ReadWholeFile would give. Nothing is read.
+Status CheckReadable(const std::string& path);
 
 // Opens the file, finds its size by seeking to its end and reads it whole
 // into one buffer. A file that shrinks while it is read gives the bytes that
@@ -68,9 +75,14 @@ class ScopedWriteFaults {
   const WriteFaults* previous_;
 };
 
+// A save may replace what path names only when nothing is there or a
+// regular file is: a folder, a device node or a pipe is refused ("Cannot
+// write PATH: not a regular file", or "Is a directory").
+Status CheckSaveTarget(const std::string& path);
+
 // Writes to a temporary file beside path and renames it over path only after
 // everything was written and flushed, so a failed save leaves the old file
-// as it was.
+// as it was. A target CheckSaveTarget refuses is left alone.
 Status WriteFileSafely(const std::string& path, const char* data,
                        std::size_t size);
 

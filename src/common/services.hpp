@@ -17,6 +17,9 @@ struct FontChoice {
   bool operator==(const FontChoice&) const = default;
 };
 
+// What to do with the files changed in memory when the program is to end.
+enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -27,6 +30,9 @@ class Dialogs {
                                               const std::string& filter) = 0;
   virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
   virtual bool askYesNo(const std::string& question) = 0;
+  // The program is to end with files changed in memory: save them, discard
+  // their changes, or cancel (the program goes on).
+  virtual UnsavedChangesAnswer askAboutUnsavedChanges(const std::string& question) = 0;
   // A folder (a path of the file system), or nothing when cancelled.
   virtual std::optional<std::string> chooseFolder() { return std::nullopt; }
 };

@@ -1,92 +1,22 @@
 #include "common/sha256.hpp"
 
-#include <cstring>
+#include <openssl/evp.h>
 
 namespace patchlore {
 
-namespace {
-
-constexpr std::array<std::uint32_t, 64> kRound = {
-    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
-    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
-    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
-    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
-    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
-    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
-    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
-    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
-
-constexpr std::array<std::uint32_t, 8> kInitial = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-                                                   0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
-
-constexpr std::uint32_t Rotate(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
-
-}  // namespace
-
-Sha256::Sha256() : state_(kInitial) {}
-
-void Sha256::compress(const std::uint8_t* block) {
-  std::uint32_t w[64];
-  for (int i = 0; i < 16; ++i)
-    w[i] = std::uint32_t(block[4 * i]) << 24 | std::uint32_t(block[4 * i + 1]) << 16 |
-           std::uint32_t(block[4 * i + 2]) << 8 | block[4 * i + 3];
-  for (int i = 16; i < 64; ++i) {
-    const std::uint32_t s0 = Rotate(w[i - 15], 7) ^ Rotate(w[i - 15], 18) ^ (w[i - 15] >> 3);
-    const std::uint32_t s1 = Rotate(w[i - 2], 17) ^ Rotate(w[i - 2], 19) ^ (w[i - 2] >> 10);
-    w[i] = w[i - 16] + s0 + w[i - 7] + s1;
-  }
-  auto [a, b, c, d, e, f, g, h] = state_;
-  for (int i = 0; i < 64; ++i) {
-    const std::uint32_t t1 = h + (Rotate(e, 6) ^ Rotate(e, 11) ^ Rotate(e, 25)) + ((e & f) ^ (~e & g)) + kRound[i] + w[i];
-    const std::uint32_t t2 = (Rotate(a, 2) ^ Rotate(a, 13) ^ Rotate(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
-    h = g, g = f, f = e, e = d + t1, d = c, c = b, b = a, a = t1 + t2;
-  }
-  const std::array<std::uint32_t, 8> add = {a, b, c, d, e, f, g, h};
-  for (int i = 0; i < 8; ++i) state_[i] += add[i];
-}
-
-void Sha256::add(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return;  // an empty span may have no data pointer at all
-  length_ += bytes.size();
-  std::size_t at = 0;
-  if (used_ > 0) {
-    const std::size_t take = std::min(bytes.size(), block_.size() - used_);
-    std::memcpy(block_.data() + used_, bytes.data(), take);
-    used_ += take;
-    at = take;
-    if (used_ < block_.size()) return;
-    compress(block_.data());
-    used_ = 0;
-  }
-  for (; at + 64 <= bytes.size(); at += 64) compress(bytes.data() + at);
-  std::memcpy(block_.data(), bytes.data() + at, bytes.size() - at);
-  used_ = bytes.size() - at;
-}
-
-Sha256Digest Sha256::finish() {
-  const std::uint64_t bits = length_ * 8;
-  const std::uint8_t pad = 0x80;
-  add({&pad, 1});
-  const std::uint8_t zero[64] = {};
-  add({zero, (used_ <= 56 ? 56 - used_ : 120 - used_)});
-  std::uint8_t tail[8];
-  for (int i = 0; i < 8; ++i) tail[i] = static_cast<std::uint8_t>(bits >> (56 - 8 * i));
-  add({tail, 8});
-  Sha256Digest digest;
-  for (int i = 0; i < 8; ++i)
-    for (int j = 0; j < 4; ++j) digest[4 * i + j] = static_cast<std::uint8_t>(state_[i] >> (24 - 8 * j));
+Result<Sha256Digest> Sha256Of(std::span<const std::uint8_t> bytes) {
+  Sha256Digest digest{};
+  unsigned int length = 0;
+  if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_sha256(), nullptr) != 1 ||
+      length != digest.size())
+    return Failure{"SHA-256 not available from libcrypto"};
   return digest;
-}
-
-Sha256Digest Sha256Of(std::span<const std::uint8_t> bytes) {
-  Sha256 sha;
-  sha.add(bytes);
-  return sha.finish();
 }
 
 std::string Sha256Hex(const Sha256Digest& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
+  hex.reserve(digest.size() * 2);
   for (const std::uint8_t byte : digest) {
     hex += kDigits[byte >> 4];
     hex += kDigits[byte & 0x0F];

@@ -60,16 +60,16 @@ std::string BankKey(Image image, std::int64_t offsetBank) {
          std::string(ReadClippedBytes(image, offsetBank + bank_layout::kTypeCode, bank_layout::kTypeCodeWidth));
 }
 
-ChecksumStore StoreCheckSum(MutableImage image, std::int64_t offsetBank, std::string_view key,
+ChecksumStore StoreCheckSum(ImageWriter& image, std::int64_t offsetBank, std::string_view key,
                             std::uint8_t value, std::optional<std::string_view> newId) {
   ChecksumStore store;
-  const std::int64_t size = static_cast<std::int64_t>(image.size());
+  const Image view = image.image();
+  const std::int64_t size = SizeOf(view);
   const std::int64_t header = offsetBank + bank_layout::kChecksum;
   if (Inside(header, 1, 0, size)) {
-    image[static_cast<std::size_t>(header)] = value;
+    image.write(header, value);
     store.headerWritten = true;
   }
-  const Image view(image.data(), image.size());
   const std::int64_t ini = FindChunk("INI2", view);
   if (ini < 0) return store;
   const auto record = FindIni2Record(view, key);
@@ -86,8 +86,8 @@ ChecksumStore StoreCheckSum(MutableImage image, std::int64_t offsetBank, std::st
     store.ini2 = Ini2Store::OutsideChunk;
     return store;
   }
-  if (newId) std::copy(newId->begin(), newId->end(), image.begin() + *record);
-  image[static_cast<std::size_t>(copy)] = value;
+  if (newId) image.write(*record, *newId);
+  image.write(copy, value);
   store.ini2 = Ini2Store::Written;
   return store;
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/bytes.hpp"
+#include "common/image_writer.hpp"
 
 namespace patchlore {
 
@@ -56,7 +57,7 @@ struct ChecksumStore {
 // key, whose chunk ID becomes newId when one is given. Every write is
 // checked first: a write that would fall outside the image (or, in INI2,
 // outside the INI2 chunk) is not made, and the result says so.
-ChecksumStore StoreCheckSum(MutableImage image, std::int64_t offsetBank, std::string_view key,
+ChecksumStore StoreCheckSum(ImageWriter& image, std::int64_t offsetBank, std::string_view key,
                             std::uint8_t value, std::optional<std::string_view> newId = std::nullopt);
 
 }  // namespace patchlore

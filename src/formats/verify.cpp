@@ -62,6 +62,8 @@ std::string Ini2Text(const ChecksumCheck& check) {
 Result<std::vector<ChecksumCheck>> VerifyChecksums(Image image) {
   if (BytesText(image, 0, kChunkIdWidth) != "KORG" || BytesText(image, kPcg1Offset, kChunkIdWidth) != "PCG1")
     return Failure{"not a PCG file (no KORG header and PCG1 chunk)"};
+  // A cut or padded file would give the checks of what is left and look sound.
+  if (Status length = CheckPcgLength(image); !length) return length.failure();
   const bool hasIni2 = FindChunk("INI2", image) >= 0;
   std::vector<ChecksumCheck> checks;
   for (ChunkWalker walk(image, kFirstPcgChild); walk.atChunk(); walk.next()) {

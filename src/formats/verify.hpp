@@ -34,7 +34,8 @@ struct ChecksumCheck {
 };
 
 // One check per bank chunk and one for GLB1, in the order of the file. A
-// failure when the image is not a PCG ("KORG" header, then "PCG1").
+// failure when the image is not a PCG ("KORG" header, then "PCG1") or not a
+// whole one (CheckPcgLength's error).
 Result<std::vector<ChecksumCheck>> VerifyChecksums(Image image);
 
 // «PBK1 I-A at 0000A1B4: stored 3F, sum 3F, INI2 3F: OK»; the INI2 part reads

@@ -1,132 +1,145 @@
 #include "library/library_indexer.hpp"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
-#include "common/byte_reader.hpp"
 #include "common/cp1251.hpp"
-#include "common/sha256.hpp"
-#include "formats/model_layout.hpp"
-#include "library/patch_walk.hpp"
-#include "library/program_usage.hpp"
-#include "workspace/workspace.hpp"
+#include "library/file_for_library.hpp"
+#include "library/handoff_queue.hpp"
 
 namespace patchlore {
 
 namespace {
 
-struct FileStamp {
-  std::int64_t size = -1;
-  std::int64_t modified = 0;
-  bool operator==(const FileStamp&) const = default;
-};
+// Files read ahead of the one being stored: reading the next file while one
+// is stored keeps both the disk and the library busy, and holds at most
+// this many files' facts (and one file's image) in memory besides.
+constexpr std::size_t kFilesReadAhead = 1;
 
-FileStamp StampOf(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
-  return {static_cast<std::int64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtime)};
+// The regular files of a folder and its folders, sorted (the same order on
+// every run); links to folders are not followed, so a loop of links ends.
+// A folder that cannot be read gets a line.
+void AddFolder(const std::filesystem::path& top, std::vector<std::string>& files, std::vector<std::string>& lines) {
+  std::vector<std::string> found;
+  std::vector<std::filesystem::path> folders{top};
+  while (!folders.empty()) {
+    const std::filesystem::path folder = std::move(folders.back());
+    folders.pop_back();
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+      std::error_code ignored;
+      if (it->is_directory(ignored) && !it->is_symlink(ignored)) folders.push_back(it->path());
+      else if (it->is_regular_file(ignored)) found.push_back(it->path().string());
+    }
+    if (error) lines.push_back("Failed: " + folder.string() + "\tfolder not read: " + error.message());
+  }
+  std::sort(found.begin(), found.end());
+  files.insert(files.end(), found.begin(), found.end());
 }
 
-// The regular files of the paths, folders walked recursively; links to
-// folders are not followed, so a loop of links ends.
-std::vector<std::string> FilesOf(const std::vector<std::string>& paths) {
+// The files of the paths, as absolute paths; lines for folders not read.
+std::vector<std::string> FilesOf(const std::vector<std::string>& paths, std::vector<std::string>& lines) {
   std::vector<std::string> files;
-  for (const std::string& path : paths) {
+  for (const std::string& given : paths) {
+    const std::filesystem::path path = std::filesystem::absolute(given).lexically_normal();
     std::error_code error;
-    if (!std::filesystem::is_directory(path, error)) {
-      files.push_back(path);
-      continue;
-    }
-    const auto options = std::filesystem::directory_options::skip_permission_denied;
-    std::vector<std::string> found;
-    for (auto it = std::filesystem::recursive_directory_iterator(path, options, error);
-         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
-      if (it->is_regular_file(error)) found.push_back(it->path().string());
-    std::sort(found.begin(), found.end());  // the same order on every run
-    files.insert(files.end(), found.begin(), found.end());
+    if (std::filesystem::is_directory(path, error)) AddFolder(path, files, lines);
+    else files.push_back(path.string());
   }
   return files;
 }
 
-std::vector<LibraryPatch> LibraryPatchesOf(const std::vector<PatchEntry>& entries) {
-  std::vector<LibraryPatch> patches;
-  patches.reserve(entries.size());
-  for (const PatchEntry& e : entries)
-    patches.push_back({e.kindLetter(), Cp1251ToUtf8(e.bank), static_cast<int>(e.number), Cp1251ToUtf8(e.key),
-                       Cp1251ToUtf8(e.name), e.size, e.hash, e.soundHash});
-  return patches;
+// A library that cannot list its files has every file walked; storing
+// then tells what is wrong with it.
+KnownFiles KnownFilesOf(const LibraryStore& store) {
+  KnownFiles known;
+  const Result<std::vector<LibraryFile>> files = store.files();
+  if (files)
+    for (const LibraryFile& file : *files) known.emplace(file.path, file);
+  return known;
 }
 
-// The combination timbres, set list slots or song tracks of the file that
-// play a program; a file that cannot be listed has none.
-std::vector<LibraryUse> UsesOf(const Registry& registry, int index) {
-  const Image image = registry.image(index);
-  const ModelConstants model = ModelConstantsFor(registry.model(index));
-  const Result<std::vector<ProgramUse>> uses = registry.kind(index) == FileKind::Sng
-                                                   ? SongsUsing(image, model, kEveryProgram, registry.name(index))
-                                                   : PcgUsesOf(image, model, kEveryProgram);
-  std::vector<LibraryUse> stored;
-  if (!uses) return stored;
-  for (const ProgramUse& use : *uses)
-    stored.push_back({Cp1251ToUtf8(use.program), std::string(UseKindText(use.kind)), Cp1251ToUtf8(use.key),
-                      use.part, Cp1251ToUtf8(use.name), {}});
-  return stored;
+// Reads the files' facts in order, one after another, until every file is
+// read or the taker stops.
+void ReadFacts(const std::vector<std::string>& files, const KnownFiles& known, HandoffQueue<FileForLibrary>& queue) {
+  for (const std::string& path : files) {
+    FileForLibrary facts;
+    try {
+      facts = ReadFileForLibrary(path, known);
+    } catch (const std::exception& e) {
+      facts = {.outcome = FileForLibrary::Outcome::Failed, .path = path, .why = std::string("not read: ") + e.what()};
+    }
+    if (!queue.push(std::move(facts))) break;
+  }
+  queue.close();
 }
+
+// Stops the reader and waits for it, however the run ends.
+struct ReaderJoin {
+  HandoffQueue<FileForLibrary>& queue;
+  std::thread& reader;
+  ~ReaderJoin() {
+    queue.stop();
+    reader.join();
+  }
+};
 
 }  // namespace
 
 std::vector<std::string> LibraryIndexer::add(const std::vector<std::string>& paths) {
   std::vector<std::string> lines;
-  for (const std::string& path : FilesOf(paths)) {
-    addFile(std::filesystem::absolute(path).lexically_normal().string(), lines);
+  const std::int64_t passedOverBefore = counts_.passedOver;
+  const std::vector<std::string> files = FilesOf(paths, lines);
+  failed_ = failed_ || !lines.empty();
+  const KnownFiles known = KnownFilesOf(store_);
+  HandoffQueue<FileForLibrary> queue(kFilesReadAhead);
+  std::thread reader(ReadFacts, std::cref(files), std::cref(known), std::ref(queue));
+  const ReaderJoin join{queue, reader};
+  while (std::optional<FileForLibrary> facts = queue.pop()) {
+    store(*facts, lines);
     ++counts_.files;
     if (progress_ && !progress_(counts_)) {
       lines.push_back("Stopped");
       break;
     }
   }
+  if (const std::int64_t passedOver = counts_.passedOver - passedOverBefore; passedOver > 0)
+    lines.push_back("Passed over: " + std::to_string(passedOver) +
+                    (passedOver == 1 ? " file that is not a PCG or SNG file" : " files that are not PCG or SNG files"));
   return lines;
 }
 
-void LibraryIndexer::addFile(const std::string& path, std::vector<std::string>& lines) {
+void LibraryIndexer::store(FileForLibrary& facts, std::vector<std::string>& lines) {
+  const std::string& path = facts.path;
   const auto fail = [&](const std::string& why) {
     lines.push_back("Failed: " + path + "\t" + why);
     failed_ = true;
   };
-  const FileStamp before = StampOf(path);
-  if (before.size < 0) return fail("not a regular file that can be read");
-  Workspace workspace;
-  const LoadResult opened = workspace.openFile(path);
-  if (!opened) {
-    lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(opened.failure().text));
-    return;
+  counts_.bytes += facts.bytes;
+  switch (facts.outcome) {
+    case FileForLibrary::Outcome::PassedOver: ++counts_.passedOver; return;
+    case FileForLibrary::Outcome::Failed: return fail(facts.why);
+    case FileForLibrary::Outcome::Refused:
+      lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(facts.why));
+      refused_ = true;
+      return;
+    case FileForLibrary::Outcome::Unchanged: lines.push_back("Unchanged: " + path); return;
+    case FileForLibrary::Outcome::Ready: break;
   }
-  if (StampOf(path) != before) return fail("changed while it was read");
-  const int loaded = opened->index;
-  const Registry& registry = workspace.registry();
-  const Image image = registry.image(loaded);
-  counts_.bytes += static_cast<std::int64_t>(image.size());
-  const LibraryFile identity{path, before.size, before.modified, Sha256Hex(Sha256Of(image)),
-                             std::string(ModelText(registry.model(loaded))),
-                             HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth))};
+  // The library may have changed since the run began (the same file given
+  // twice, another process).
   const Result<std::optional<LibraryFile>> stored = store_.file(path);
   if (!stored) return fail(stored.failure().text);
-  if (*stored && (*stored)->size == identity.size && (*stored)->modified == identity.modified &&
-      (*stored)->sha256 == identity.sha256) {
+  if (*stored && SameIdentity(**stored, facts.identity)) {
     lines.push_back("Unchanged: " + path);
     return;
   }
-  const Result<std::vector<PatchEntry>> walked = WalkPatches(registry, loaded);
-  if (!walked) {
-    lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(walked.failure().text));
-    return;
-  }
-  const Status saved = store_.replaceFile(identity, LibraryPatchesOf(*walked), UsesOf(registry, loaded));
+  const Status saved = store_.replaceFile(facts.identity, facts.patches, facts.uses);
   if (!saved) return fail("not stored: " + saved.failure().text);
-  counts_.patches += static_cast<std::int64_t>(walked->size());
-  lines.push_back("Indexed: " + path + "\t" + std::to_string(walked->size()) + " patches");
+  counts_.patches += static_cast<std::int64_t>(facts.patches.size());
+  lines.push_back("Indexed: " + path + "\t" + std::to_string(facts.patches.size()) + " patches");
 }
 
 Result<std::vector<std::string>> PruneLibrary(LibraryStore& store) {

@@ -1,6 +1,7 @@
 // Adding files to the library: every PCG and SNG the loader accepts, found
 // in the paths given (folders walked recursively), with its identity and a
-// row per patch. Each file is stored in one transaction, so an interrupted
+// row per patch. A file that does not begin as a PCG or SNG does is passed
+// over after a look at its first bytes, without loading it. Each file is stored in one transaction, so an interrupted
 // run leaves the library consistent and a rerun takes up where it stopped.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "library/file_for_library.hpp"
 #include "library/library_store.hpp"
 
 namespace patchlore {
@@ -17,6 +19,7 @@ struct IndexCounts {
   std::int64_t files = 0;    // files looked at
   std::int64_t bytes = 0;    // bytes read
   std::int64_t patches = 0;  // patches stored
+  std::int64_t passedOver = 0;  // files that do not begin as a PCG or SNG does
 };
 
 // Told after each file; false stops the run there (the files stored so far
@@ -29,21 +32,26 @@ class LibraryIndexer {
       : store_(store), progress_(std::move(progress)) {}
 
   // One line per file: "Indexed: PATH<TAB>N patches", "Unchanged: PATH",
-  // "Refused: PATH<TAB>the loader's reason", "Failed: PATH<TAB>why" (not
-  // read, changed while read, or not stored: the library keeps what it had);
-  // "Stopped" when the progress said so.
+  // "Refused: PATH<TAB>the loader's reason", "Failed: PATH<TAB>why" (a
+  // file or folder not read, a file changed while read, or not stored: the
+  // library keeps what it had); "Stopped" when the progress said so; last,
+  // "Passed over: N files that are not PCG or SNG files" when there were any.
   std::vector<std::string> add(const std::vector<std::string>& paths);
 
   const IndexCounts& counts() const { return counts_; }
+  // A file or folder was not read, or a file not stored.
   bool failed() const { return failed_; }
+  // The loader refused a file that begins as a PCG or SNG does.
+  bool refused() const { return refused_; }
 
  private:
-  void addFile(const std::string& path, std::vector<std::string>& lines);
+  void store(FileForLibrary& facts, std::vector<std::string>& lines);
 
   LibraryStore& store_;
   IndexProgress progress_;
   IndexCounts counts_;
   bool failed_ = false;
+  bool refused_ = false;
 };
 
 // Removes the files gone from disk; one "Removed: PATH" line each.

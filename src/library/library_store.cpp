@@ -1,5 +1,8 @@
 #include "library/library_store.hpp"
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -29,6 +32,14 @@ const char* const kMigrations[kLibrarySchemaVersion] = {
        CREATE TABLE library_state(key TEXT PRIMARY KEY, value INTEGER NOT NULL) WITHOUT ROWID;
        INSERT INTO library_state VALUES ('shared_sounds_stale', 1);)"};
 
+// How long a command waits for another process that is writing the
+// library (a file is written in one transaction, a large one in about a
+// second on a slow disk).
+constexpr std::chrono::seconds kBusyWait(60);
+
+const char* const kConnectionSettings =
+    "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; PRAGMA temp_store=MEMORY";
+
 // Any change of the patches makes the list of sounds held more than once
 // stale; the next question about duplicates makes it anew.
 const char* const kSoundsChanged = "UPDATE library_state SET value = 1 WHERE key = 'shared_sounds_stale'";
@@ -39,6 +50,77 @@ const char* const kNameFile = "INSERT INTO patch_names(rowid, name) SELECT id, n
 const char* const kUnnameFile =
     "INSERT INTO patch_names(patch_names, rowid, name) SELECT 'delete', p.id, p.name FROM patches p "
     "JOIN files f ON f.id = p.file_id WHERE f.path = ?1";
+
+// A file's rows go with it. This program deletes them itself rather than
+// have SQLite check every row it inserts against its file (a tenth of the
+// time of storing a file); the tables still say how they belong together.
+const char* const kForgetUses = "DELETE FROM program_uses WHERE file_id IN (SELECT id FROM files WHERE path = ?1)";
+const char* const kForgetPatches = "DELETE FROM patches WHERE file_id IN (SELECT id FROM files WHERE path = ?1)";
+const char* const kForgetFile = "DELETE FROM files WHERE path = ?1";
+
+// Rows go in kRowsPerInsert to a statement: a statement per row would cost
+// more than the rows' own work.
+constexpr std::size_t kRowsPerInsert = 64;
+const char* const kInsertPatch = "INSERT INTO patches(file_id, kind, bank, number, key, name, size, hash, sound_hash) VALUES ";
+const char* const kPatchRow = "(?,?,?,?,?,?,?,?,?)";
+constexpr int kPatchWidth = 9;
+const char* const kInsertUse = "INSERT INTO program_uses(file_id, program, kind, key, part, name) VALUES ";
+const char* const kUseRow = "(?,?,?,?,?,?)";
+constexpr int kUseWidth = 6;
+
+std::string InsertSql(const char* insert, const char* rowParameters, std::size_t rows) {
+  std::string sql = insert;
+  for (std::size_t i = 0; i < rows; ++i) (sql += i ? "," : "") += rowParameters;
+  return sql;
+}
+
+// Inserts the rows, binding each row's width parameters from `at` on.
+template <class Row, class BindRow>
+Status InsertRows(const sql::Connection& db, const char* insert, const char* rowParameters, int width,
+                  const std::vector<Row>& rows, BindRow bindRow) {
+  const std::string whole = InsertSql(insert, rowParameters, kRowsPerInsert);
+  for (std::size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
+    const std::size_t count = std::min(kRowsPerInsert, rows.size() - first);
+    Result<sql::Statement*> statement = db.cached(count == kRowsPerInsert ? whole : InsertSql(insert, rowParameters, count));
+    if (!statement) return statement.failure();
+    for (std::size_t i = 0; i < count; ++i) bindRow(**statement, static_cast<int>(i) * width + 1, rows[first + i]);
+    if (Status done = (*statement)->run(); !done) return done;
+  }
+  return Success();
+}
+
+// As SQLite's upper() has it: ASCII letters only.
+std::string AsciiUpper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+// The first eight bytes, in an order that agrees with the texts' own.
+std::uint64_t KeyPrefix(std::string_view text) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) prefix = prefix << 8 | (i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0u);
+  return prefix;
+}
+
+bool OrderedForStoring(const std::vector<LibraryUse>& uses) {
+  for (std::size_t i = 0; i < uses.size(); ++i) {
+    if (i > 0 && uses[i].program < uses[i - 1].program) return false;
+    if (std::any_of(uses[i].program.begin(), uses[i].program.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+      return false;
+  }
+  return true;
+}
+
+// The kind as a one-letter text that lives as long as the program.
+std::string_view KindText(char kind) {
+  static const std::array<char, 256> letters = [] {
+    std::array<char, 256> all{};
+    for (int c = 0; c < 256; ++c) all[static_cast<std::size_t>(c)] = static_cast<char>(c);
+    return all;
+  }();
+  return {&letters[static_cast<unsigned char>(kind)], 1};
+}
 
 // The trigram index finds runs of three characters and more; shorter texts
 // are looked for by a plain scan.
@@ -53,6 +135,13 @@ std::string Quoted(const std::string& text) {
     quoted += c;
   }
   return quoted + "\"";
+}
+
+// A library written by a newer Patchlore is left as it is.
+Status KnownSchema(std::int64_t version) {
+  if (version <= kLibrarySchemaVersion) return Success();
+  return Failure{"written by a newer Patchlore (schema " + std::to_string(version) + ", this one knows " +
+                 std::to_string(kLibrarySchemaVersion) + "); it is left as it is"};
 }
 
 Result<std::int64_t> SchemaVersion(const sql::Connection& db) {
@@ -73,11 +162,13 @@ std::string DefaultLibraryPath() {
   return (base / "patchlore" / "library.sqlite").string();
 }
 
-Result<LibraryStore> LibraryStore::Open(const std::string& path) {
-  std::error_code ignored;
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
-  Result<sql::Connection> connection = sql::Connection::Open(path, true);
+Result<LibraryStore> LibraryStore::Open(const std::string& path, bool create) {
+  if (create) {
+    std::error_code ignored;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+  }
+  Result<sql::Connection> connection = sql::Connection::Open(path, create, kBusyWait);
   if (!connection) return Failure{"Library " + path + ": " + connection.failure().text};
   LibraryStore store(std::move(*connection), path);
   const Status migrated = store.migrate();
@@ -88,19 +179,21 @@ Result<LibraryStore> LibraryStore::Open(const std::string& path) {
 Status LibraryStore::migrate() {
   const Result<std::int64_t> version = SchemaVersion(db_);
   if (!version) return version.failure();
-  const std::int64_t found = *version;
-  if (found > kLibrarySchemaVersion)
-    return Failure{"written by a newer Patchlore (schema " + std::to_string(found) + ", this one knows " +
-                   std::to_string(kLibrarySchemaVersion) + "); it is left as it is"};
-  if (Status wal = db_.execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536; PRAGMA foreign_keys=ON"); !wal) return wal;
-  for (std::int64_t step = found; step < kLibrarySchemaVersion; ++step) {
-    Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
-    if (!transaction) return transaction.failure();
+  if (Status known = KnownSchema(*version); !known) return known;
+  if (Status set = db_.executeWaiting(kConnectionSettings, kBusyWait); !set) return set;
+  if (*version == kLibrarySchemaVersion) return Success();
+  // Another process may be making or bringing up the same library at this
+  // moment: the version is read again inside the one write transaction
+  // that takes it to this program's.
+  Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
+  if (!transaction) return transaction.failure();
+  const Result<std::int64_t> found = SchemaVersion(db_);
+  if (!found) return found.failure();
+  if (Status known = KnownSchema(*found); !known) return known;
+  for (std::int64_t step = *found; step < kLibrarySchemaVersion; ++step)
     if (Status done = db_.execute(kMigrations[step]); !done) return done;
-    if (Status set = db_.execute("PRAGMA user_version=" + std::to_string(step + 1)); !set) return set;
-    if (Status committed = transaction->commit(); !committed) return committed;
-  }
-  return Success();
+  if (Status set = db_.execute("PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion)); !set) return set;
+  return transaction->commit();
 }
 
 Result<std::optional<LibraryFile>> LibraryStore::file(const std::string& path) const {
@@ -116,15 +209,15 @@ Result<std::optional<LibraryFile>> LibraryStore::file(const std::string& path) c
 }
 
 Status LibraryStore::storeUses(std::int64_t fileId, const std::vector<LibraryUse>& uses) {
-  Result<sql::Statement> use = db_.prepare(
-      "INSERT INTO program_uses(file_id, program, kind, key, part, name) VALUES (?1, upper(?2), ?3, ?4, ?5, ?6)");
-  if (!use) return use.failure();
-  for (const LibraryUse& u : uses) {
-    use->reset();
-    use->bind(1, fileId).bind(2, u.program).bind(3, u.kind).bind(4, u.key).bind(5, u.part).bind(6, u.name);
-    if (Status done = use->run(); !done) return done;
+  if (!OrderedForStoring(uses)) {
+    std::vector<LibraryUse> ordered = uses;
+    OrderUsesForStoring(ordered);
+    return storeUses(fileId, ordered);
   }
-  return Success();
+  return InsertRows(db_, kInsertUse, kUseRow, kUseWidth, uses, [fileId](sql::Statement& s, int at, const LibraryUse& u) {
+    s.bind(at, fileId).bindStored(at + 1, u.program).bindStored(at + 2, u.kind).bindStored(at + 3, u.key);
+    s.bindStored(at + 4, u.part).bindStored(at + 5, u.name);
+  });
 }
 
 Result<std::vector<LibraryUse>> LibraryStore::usage(const std::string& program) const {
@@ -147,38 +240,34 @@ Status LibraryStore::replaceFile(const LibraryFile& file, const std::vector<Libr
   Result<sql::Transaction> transaction = sql::Transaction::Begin(db_);
   if (!transaction) return transaction.failure();
   if (Status forgotten = forgetFile(file.path); !forgotten) return forgotten;
-  Result<sql::Statement> add = db_.prepare(
+  Result<sql::Statement*> add = db_.cached(
       "INSERT INTO files(path, size, modified, sha256, model, version) VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
   if (!add) return add.failure();
-  add->bind(1, file.path).bind(2, file.size).bind(3, file.modified).bind(4, file.sha256);
-  if (Status done = add->bind(5, file.model).bind(6, file.version).run(); !done) return done;
+  (*add)->bindStored(1, file.path).bind(2, file.size).bind(3, file.modified).bindStored(4, file.sha256);
+  if (Status done = (*add)->bindStored(5, file.model).bindStored(6, file.version).run(); !done) return done;
   const std::int64_t fileId = db_.lastInsertId();
-  Result<sql::Statement> patch = db_.prepare(
-      "INSERT INTO patches(file_id, kind, bank, number, key, name, size, hash, sound_hash) "
-      "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-  if (!patch) return patch.failure();
-  for (const LibraryPatch& p : patches) {
-    patch->reset();
-    patch->bind(1, fileId).bind(2, std::string(1, p.kind)).bind(3, p.bank).bind(4, std::int64_t{p.number});
-    patch->bind(5, p.key).bind(6, p.name).bind(7, p.size);
-    patch->bind(8, static_cast<std::int64_t>(p.hash)).bind(9, static_cast<std::int64_t>(p.soundHash));
-    if (Status done = patch->run(); !done) return done;
-  }
-  if (Status stored = storeUses(fileId, uses); !stored) return stored;
-  Result<sql::Statement> name = db_.prepare(kNameFile);
+  const Status stored =
+      InsertRows(db_, kInsertPatch, kPatchRow, kPatchWidth, patches, [fileId](sql::Statement& s, int at, const LibraryPatch& p) {
+        s.bind(at, fileId).bindStored(at + 1, KindText(p.kind)).bindStored(at + 2, p.bank);
+        s.bind(at + 3, std::int64_t{p.number}).bindStored(at + 4, p.key).bindStored(at + 5, p.name).bind(at + 6, p.size);
+        s.bind(at + 7, static_cast<std::int64_t>(p.hash)).bind(at + 8, static_cast<std::int64_t>(p.soundHash));
+      });
+  if (!stored) return stored;
+  if (Status storedUses = storeUses(fileId, uses); !storedUses) return storedUses;
+  Result<sql::Statement*> name = db_.cached(kNameFile);
   if (!name) return name.failure();
-  if (Status named = name->bind(1, fileId).run(); !named) return named;
+  if (Status named = (*name)->bind(1, fileId).run(); !named) return named;
   return transaction->commit();
 }
 
 Status LibraryStore::forgetFile(const std::string& path) {
-  if (Status marked = db_.execute(kSoundsChanged); !marked) return marked;
-  Result<sql::Statement> unname = db_.prepare(kUnnameFile);
-  if (!unname) return unname.failure();
-  if (Status done = unname->bind(1, path).run(); !done) return done;
-  Result<sql::Statement> forget = db_.prepare("DELETE FROM files WHERE path = ?1");
-  if (!forget) return forget.failure();
-  return forget->bind(1, path).run();
+  for (const char* sql : {kSoundsChanged, kUnnameFile, kForgetUses, kForgetPatches, kForgetFile}) {
+    Result<sql::Statement*> step = db_.cached(sql);
+    if (!step) return step.failure();
+    if (sql != kSoundsChanged) (*step)->bindStored(1, path);
+    if (Status done = (*step)->run(); !done) return done;
+  }
+  return Success();
 }
 
 Result<bool> LibraryStore::removeFile(const std::string& path) {
@@ -201,6 +290,43 @@ Result<std::vector<std::string>> LibraryStore::filePaths() const {
     if (!row) return row.failure();
     if (!*row) return paths;
     paths.push_back(query->text(0));
+  }
+}
+
+// The uses go in by program: the index of programs then grows in order, at
+// half the cost of growing it at random. usage() orders by row within a
+// program, so each program's uses keep their own order.
+void OrderUsesForStoring(std::vector<LibraryUse>& uses) {
+  // Sorted on the keys' first eight bytes, then each run that shares them on
+  // the whole keys: the same order as sorting on the whole keys, without
+  // reaching into every use for every comparison.
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+  order.reserve(uses.size());
+  for (std::uint32_t i = 0; i < uses.size(); ++i) {
+    uses[i].program = AsciiUpper(std::move(uses[i].program));
+    order.emplace_back(KeyPrefix(uses[i].program), i);
+  }
+  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto run = order.begin(); run != order.end();) {
+    const auto end = std::find_if(run, order.end(), [run](const auto& o) { return o.first != run->first; });
+    std::stable_sort(run, end, [&uses](const auto& a, const auto& b) { return uses[a.second].program < uses[b.second].program; });
+    run = end;
+  }
+  std::vector<LibraryUse> ordered;
+  ordered.reserve(uses.size());
+  for (const auto& o : order) ordered.push_back(std::move(uses[o.second]));
+  uses = std::move(ordered);
+}
+
+Result<std::vector<LibraryFile>> LibraryStore::files() const {
+  Result<sql::Statement> query = db_.prepare("SELECT path, size, modified, sha256, model, version FROM files");
+  if (!query) return query.failure();
+  std::vector<LibraryFile> files;
+  for (;;) {
+    const Result<bool> row = query->step();
+    if (!row) return row.failure();
+    if (!*row) return files;
+    files.push_back({query->text(0), query->integer(1), query->integer(2), query->text(3), query->text(4), query->text(5)});
   }
 }
 

@@ -66,8 +66,10 @@ struct LibraryStats {
 
 class LibraryStore {
  public:
-  // Opens the library at path, creating it (and its folder) when missing.
-  static Result<LibraryStore> Open(const std::string& path);
+  // Opens the library at path; when missing, creates it (and its folder),
+  // or, without create, refuses it and makes nothing. Two processes may
+  // create the same library at once.
+  static Result<LibraryStore> Open(const std::string& path, bool create = true);
 
   // The identity stored for a file, when it is indexed.
   Result<std::optional<LibraryFile>> file(const std::string& path) const;
@@ -78,6 +80,8 @@ class LibraryStore {
   // False when the file was not indexed.
   Result<bool> removeFile(const std::string& path);
   Result<std::vector<std::string>> filePaths() const;
+  // Every file's identity.
+  Result<std::vector<LibraryFile>> files() const;
 
   // Names containing text in any letter case, by file and key; kind 0 for
   // every kind, fileGlob empty for every file.
@@ -103,6 +107,11 @@ class LibraryStore {
   sql::Connection db_;
   std::string path_;
 };
+
+// Puts the uses in the order replaceFile() stores them fastest (the
+// program keys in capitals, as they are stored, and sorted, each program's
+// uses in their own order). replaceFile() takes them in any order.
+void OrderUsesForStoring(std::vector<LibraryUse>& uses);
 
 // The library's default place: $XDG_DATA_HOME/patchlore/library.sqlite, or
 // ~/.local/share/patchlore/library.sqlite.

@@ -1,7 +1,6 @@
-// A fast 64-bit hash of byte runs (the XXH64 construction: four lanes of
-// multiply-rotate rounds over 32-byte stripes, then the tail and a final
-// mix). The library stores these hashes, so they must not change between
-// versions of the program.
+// A fast 64-bit hash of byte runs: XXH64, from libxxhash. The library
+// stores these hashes, so they must not change between versions of the
+// program; XXH64's values are fixed by its definition.
 #pragma once
 
 #include <cstdint>

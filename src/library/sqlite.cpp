@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <thread>
+
 namespace patchlore::sql {
 
 namespace {
@@ -25,6 +27,11 @@ Statement& Statement::bind(int index, std::int64_t value) {
 
 Statement& Statement::bind(int index, std::string_view text) {
   sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
+Statement& Statement::bindStored(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
   return *this;
 }
 
@@ -75,6 +82,18 @@ Result<Statement> Connection::prepare(std::string_view sql) const {
   return Statement(db_.get(), statement);
 }
 
+Result<Statement*> Connection::cached(const std::string& sql) const {
+  auto found = cache_->find(sql);
+  if (found == cache_->end()) {
+    Result<Statement> prepared = prepare(sql);
+    if (!prepared) return prepared.failure();
+    found = cache_->emplace(sql, std::move(*prepared)).first;
+  } else {
+    found->second.reset();
+  }
+  return &found->second;
+}
+
 Status Connection::execute(const std::string& sql) const {
   char* message = nullptr;
   const int code = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, &message);
@@ -82,6 +101,16 @@ Status Connection::execute(const std::string& sql) const {
   Failure failure{message ? std::string(message) : std::string(sqlite3_errstr(code))};
   sqlite3_free(message);
   return failure;
+}
+
+Status Connection::executeWaiting(const std::string& sql, std::chrono::milliseconds wait) const {
+  const auto giveUp = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    Status done = execute(sql);
+    if (done || (sqlite3_errcode(db_.get()) & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() >= giveUp)
+      return done;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }

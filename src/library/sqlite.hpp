@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ class Statement {
   // Parameters count from 1.
   Statement& bind(int index, std::int64_t value);
   Statement& bind(int index, std::string_view text);
+  // Text SQLite reads in place, without a copy: it must stay until the
+  // statement is stepped to its end or reset.
+  Statement& bindStored(int index, std::string_view text);
   // Steps once: true while a row is there, false when done; a failure as its text.
   Result<bool> step();
   // Steps to the end, for statements that return no rows.
@@ -51,16 +55,25 @@ class Connection {
   Connection& operator=(Connection&&) noexcept = default;
 
   Result<Statement> prepare(std::string_view sql) const;
+  // A statement prepared once and kept for the connection's life, reset
+  // each time it is given out: for statements run again and again.
+  Result<Statement*> cached(const std::string& sql) const;
   // Runs statements that take no parameters.
   Status execute(const std::string& sql) const;
+  // The same, trying again for up to `wait` while another process holds a
+  // lock they need: SQLite does not wait by itself for every lock (turning
+  // a new database to WAL is one it does not).
+  Status executeWaiting(const std::string& sql, std::chrono::milliseconds wait) const;
   std::int64_t lastInsertId() const;
 
  private:
   struct Close {
     void operator()(sqlite3* db) const;
   };
-  explicit Connection(sqlite3* db) : db_(db) {}
+  explicit Connection(sqlite3* db) : db_(db), cache_(std::make_unique<std::map<std::string, Statement>>()) {}
   std::unique_ptr<sqlite3, Close> db_;
+  // Finalized before the connection closes (members go in reverse order).
+  std::unique_ptr<std::map<std::string, Statement>> cache_;
 };
 
 // A transaction that rolls back unless committed.

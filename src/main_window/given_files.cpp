@@ -16,19 +16,23 @@ void MainWindowCore::openGivenFiles(const std::vector<std::string>& paths) {
   while (!givenFiles_.empty()) {
     const std::string path = givenFiles_.front();
     givenFiles_.pop_front();
-    openGivenFile(path);
+    (void)openGivenFile(path);  // its outcome shows in ActionMsg and the log
+    keepLog_ = true;            // the first file's Open cleared the log
   }
   openingGivenFiles_ = false;
+  keepLog_ = false;
 }
 
 // The bytes Open read and refused become the SysEx entry: the file is read once.
-void MainWindowCore::openGivenFile(const std::string& path) {
+LoadResult MainWindowCore::openGivenFile(const std::string& path) {
   setLoadRunning(true);
   LoadResult opened = openChosenFile(path);
-  if (opened || !opened.failure().unknownHeader || SysexCount(opened.failure().bytes.bytes()) == 0) return;
+  if (opened || !opened.failure().unknownHeader || SysexCount(opened.failure().bytes.bytes()) == 0) return opened;
   setLoadRunning(true);
-  (void)addSysexWhileLoading(std::move(opened.failure().bytes), path, path);
+  LoadResult added = workspace_.addSysex(std::move(opened.failure().bytes), path, path, *this);
+  if (added) showLoadedCount();
   endLoad();
+  return added ? std::move(added) : std::move(opened);
 }
 
 }  // namespace patchlore

@@ -23,8 +23,10 @@ std::optional<ChunkListingContent> MainWindowCore::checkFile() {
       setActionMsg("ERROR: File too large to check <" + shownPath + "> Bytes:" +
                    std::to_string(read.failure().fileSize) + "; at most " +
                    std::to_string(kLargestLoadableFile) + " bytes can be read");
-    else
+    else {
       setActionMsg("ERROR: Cannot read <" + shownPath + ">");
+      addViewLine(std::string(kBaseCaption) + Utf8ToCp1251(read.failure().text));  // why, in the system's words
+    }
     return std::nullopt;
   }
   return ChunkListingContent{"Check PCG <" + Utf8ToCp1251(NameOf(*path)) + ">",
@@ -63,11 +65,15 @@ std::vector<CatalogueRequest> MainWindowCore::catalogueRequestsFor(std::vector<i
 }
 
 Catalogue MainWindowCore::buildCatalogue(int index, int counter) {
+  return std::move(buildCheckedCatalogue(index, counter).catalogue);
+}
+
+BuiltCatalogue MainWindowCore::buildCheckedCatalogue(int index, int counter) {
   setActionMsg("CreateFormOpen: iopen=" + std::to_string(index) + "; iForm=" + std::to_string(counter));
   BuiltCatalogue built = workspace_.catalogue(index, reporter_);
   built.catalogue.counter = counter;
   if (!built.status) setActionMsg(built.status.failure().text);
-  return std::move(built.catalogue);
+  return built;
 }
 
 void MainWindowCore::setActionMsg(std::string text) {

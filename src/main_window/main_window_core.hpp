@@ -19,6 +19,10 @@ namespace patchlore {
 
 constexpr std::string_view kAllFilesFilter = "All files (*.*)|*.*";
 
+// The tooltip of a row of the list of loaded files whose image was changed
+// and not saved.
+inline constexpr std::string_view kChangedFileTip = "Changed in memory; not saved";
+
 struct MainWindowState {
   std::string caption{kBaseCaption};
   std::string actionMsg = "ActionMsg";
@@ -64,18 +68,28 @@ class MainWindowCore : private LoadListener {
   // The same with the file already chosen (picked in the library, named on
   // the command line): no dialog.
   Result<int> openFileAt(const std::string& path);
+  // A file that a command needs by its path (Compare Patches, a patch found
+  // in the library): the loaded file of that path as it is in memory, its
+  // changes included; Open's load when none is loaded. With a dialog first:
+  // openOrTakeLoaded.
+  Result<int> loadedOrOpened(const std::string& path);
+  Result<int> openOrTakeLoaded();
   // Files dropped on the window or named on the command line, loaded one
   // after the other as if chosen in the Open dialog; a file Open refuses for
   // its header (Format ERROR-1) that holds at least one complete SysEx
-  // message is loaded with Open As SysEx instead. Files given while a load
+  // message is loaded with Open As SysEx instead. The log keeps the lines of
+  // every file of the batch (Open alone clears it). Files given while a load
   // runs wait their turn: they are loaded when it ends (openGivenFiles again,
   // called by the window once the load has ended).
   void openGivenFiles(const std::vector<std::string>& paths);
   bool hasGivenFilesWaiting() const { return !givenFiles_.empty(); }
+  // One given file, at once (no load may be running): the entry added, or
+  // Open's refusal when neither Open nor Open As SysEx took it.
+  LoadResult openGivenFile(const std::string& path);
   // Open As SysEx: load any chosen file holding at least one System
   // Exclusive message. Reports only through ActionMsg, MsgView and the
-  // caption, never the log. The registry index of the file added, or why
-  // none was.
+  // caption; the log changes only by a line saying why a file could not be
+  // read. The registry index of the file added, or why none was.
   Result<int> openAsSysex();
   // Messages that did not come from the Open As SysEx dialog (received from
   // a MIDI input, say) become a registry entry as if a
@@ -101,15 +115,30 @@ class MainWindowCore : private LoadListener {
   // Import SysEx from MIDI File: loadSysexWith for Standard MIDI Files.
   Result<int> importSysexFromMidiFile();
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
-  // when the file is refused.
+  // when the file is refused (a file that cannot be read adds a log line
+  // saying why).
   std::optional<ChunkListingContent> checkFile();
   // Save: the lines of the log as a ".txt" file.
   void saveLog();
   // Save Pcg: for each selected row in row order, the save dialog proposes
   // the row's File Name; cancelling skips the row, refusing to rewrite an
   // existing file ends the command. Each save's outcome shows in ActionMsg;
-  // after the last, a failure still shows there.
+  // after the last, a failure still shows there. With no row selected,
+  // ActionMsg says to select one.
   void savePcg(std::vector<int> selectedRows);
+  // Edit > Undo and Redo: the last change of a loaded image taken back, the
+  // last one taken back made again; ActionMsg names it.
+  void undo();
+  void redo();
+  // The Edit menu's items: "Undo " and the name of the change Undo would
+  // take back, or "Undo" alone when there is none; the same for Redo.
+  std::string undoCaption() const;
+  std::string redoCaption() const;
+  // Exit, closing the main window or the session ending: whether the
+  // program may end. With files changed in memory it asks once: Save runs
+  // Save Pcg on them (true when every one was saved), Discard ends, Cancel
+  // goes on.
+  bool mayClose();
   // Font Setting: the font of the log.
   void chooseLogFont();
   // The same, the dialog starting from the font the log is really drawn in
@@ -125,12 +154,12 @@ class MainWindowCore : private LoadListener {
   // Builds the catalogue of loaded file index for the window numbered counter;
   // its steps and errors show in ActionMsg.
   Catalogue buildCatalogue(int index, int counter);
+  // The same, with the check that stopped the build when one did.
+  BuiltCatalogue buildCheckedCatalogue(int index, int counter);
 
  private:
   // Open's work once the file is chosen and the load marked running.
   LoadResult openChosenFile(const std::string& path);
-  // One given file: Open, else Open As SysEx as openGivenFiles says.
-  void openGivenFile(const std::string& path);
   std::optional<std::string> chooseFileToOpen(std::string_view filter = kAllFilesFilter);
   // What every load command does around its work: refuse while a load runs,
   // ask for the file and mark the load running; the path, or why not.
@@ -154,7 +183,9 @@ class MainWindowCore : private LoadListener {
   // What a load tells, shown as the main window shows it.
   void step(const std::string& text) override { setActionMsg(text); }
   void caption(const std::string& text) override { setCaption(text); }
-  void clearLog() override { clearView(); }
+  void clearLog() override {
+    if (!keepLog_) clearView();
+  }
   void logLine(const std::string& line) override { addViewLine(line); }
   void progress(const ProgressBar& bar) override { setProgress(bar); }
   void pump() override { reporter_.pump(); }
@@ -168,6 +199,7 @@ class MainWindowCore : private LoadListener {
   int comparisonCounter_ = 0;
   std::deque<std::string> givenFiles_;  // waiting for their turn to load
   bool openingGivenFiles_ = false;
+  bool keepLog_ = false;  // a batch of given files past its first file
   std::string lastOpenDialogFile_;  // the save dialog proposes it
 };
 

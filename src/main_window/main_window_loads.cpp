@@ -58,6 +58,20 @@ Result<int> MainWindowCore::openFileAt(const std::string& path) {
   return IndexOrText(openChosenFile(path));
 }
 
+Result<int> MainWindowCore::loadedOrOpened(const std::string& path) {
+  if (const auto loaded = workspace_.loadedIndexOf(path)) return *loaded;
+  return openFileAt(path);
+}
+
+Result<int> MainWindowCore::openOrTakeLoaded() {
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setActionMsg("OpenDialog");
+  reporter_.pump();
+  const auto path = chooseFileToOpen();
+  if (!path) return Failure{"No file chosen"};
+  return loadedOrOpened(*path);
+}
+
 LoadResult MainWindowCore::openChosenFile(const std::string& path) {
   LoadResult loaded = workspace_.openFile(path, *this);
   endLoad();

@@ -1,5 +1,6 @@
 // The Save Pcg command of the main window: the image of each selected loaded
-// file, changed or not, written to a file chosen in the save dialog.
+// file, changed or not, written to a file chosen in the save dialog; and the
+// question about changed files before the program ends.
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,10 @@
 namespace patchlore {
 
 void MainWindowCore::savePcg(std::vector<int> selectedRows) {
+  if (std::none_of(selectedRows.begin(), selectedRows.end(), [this](int row) { return registry().contains(row); })) {
+    setActionMsg("Save Pcg: select the files to save in the list first");
+    return;
+  }
   std::sort(selectedRows.begin(), selectedRows.end());
   selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
   std::optional<std::string> failure;
@@ -39,6 +44,20 @@ bool MainWindowCore::saveImage(int index, const std::string& path) {
   else
     setActionMsg("Saved <" + Utf8ToCp1251(path) + ">");
   return written.ok();
+}
+
+bool MainWindowCore::mayClose() {
+  const std::vector<int> changed = workspace_.changedFiles();
+  if (changed.empty()) return true;
+  std::string question = "Save the changes of these files before closing?";
+  for (const int index : changed) question += "\n" + std::to_string(index) + ":" + registry().name(index);
+  switch (dialogs_.askAboutUnsavedChanges(question)) {
+    case UnsavedChangesAnswer::Discard: return true;
+    case UnsavedChangesAnswer::Cancel: return false;
+    case UnsavedChangesAnswer::Save: break;
+  }
+  savePcg(changed);
+  return workspace_.changedFiles().empty();  // a save cancelled or failed keeps the program open
 }
 
 }  // namespace patchlore

@@ -27,6 +27,8 @@ class FileComparison : public ComputedRows {
   bool comparable() const;
   // The bytes compared by compareMore() in all: the smaller size.
   std::int64_t commonSize() const;
+  // The size of file k (1 or 2); kUnreadFile when it was not read.
+  std::int64_t fileSize(int k) const { return files_[k == 1 ? 0 : 1].size; }
   // Compares up to maxBytes further bytes; the offset reached.
   std::int64_t compareMore(std::int64_t maxBytes);
   bool finished() const { return comparable() && position_ >= commonSize(); }

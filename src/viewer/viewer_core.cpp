@@ -23,7 +23,9 @@ namespace {
 
 constexpr std::size_t kFileVersionEnd = kFileVersion + kFileVersionWidth;
 
-std::vector<ColumnBox> InitialColumnBoxes() {
+}  // namespace
+
+std::vector<ColumnBox> DefaultColumnBoxes() {
   constexpr ColumnGroup kTrack = ColumnGroup::TrackParameter, kMixer = ColumnGroup::Mixer,
                         kZones = ColumnGroup::Zones, kOsc = ColumnGroup::OscBasic,
                         kProgram = ColumnGroup::ProgramBasic;
@@ -48,8 +50,6 @@ std::vector<ColumnBox> InitialColumnBoxes() {
       {{"PKeyZone", "Key Zone", false, true, true}, kProgram},
   };
 }
-
-}  // namespace
 
 const char* ColumnGroupName(ColumnGroup group) {
   switch (group) {
@@ -105,7 +105,7 @@ ViewerCore::ViewerCore(Registry& registry, ViewerShared& shared, ViewerReporter&
                        ViewerClock clock)
     : registry_(registry), shared_(shared), reporter_(reporter), clock_(std::move(clock)) {
   if (!clock_) clock_ = LocalTimeText;
-  state_.columnBoxes = InitialColumnBoxes();
+  state_.columnBoxes = DefaultColumnBoxes();
   state_.table.columns = InitialViewerColumns();
 }
 
@@ -123,6 +123,12 @@ void ViewerCore::create() {
 void ViewerCore::setCaption(std::string caption) {
   state_.caption = std::move(caption);
   tell(ViewerPart::Caption);
+}
+
+bool ViewerCore::readsFile(int index) const {
+  const int file = request_.fileIndex;
+  if (!registry_.contains(file)) return false;
+  return index == file || (registry_.kind(file) == FileKind::Sng && index == registry_.linkedPcgIndex());
 }
 
 std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {

@@ -116,6 +116,9 @@ struct ColumnBox : CheckBox {
   bool operator==(const ColumnBox&) const = default;
 };
 
+// Every column check box, as a viewer starts with them.
+std::vector<ColumnBox> DefaultColumnBoxes();
+
 // Which of the five groups of column check boxes are shown.
 struct ColumnGroups {
   bool trackParameter = true;  // groupTrackParameter
@@ -210,6 +213,9 @@ class ViewerCore : private ShowFrame {
 
   // The kind of the objects the viewer was opened for.
   ViewerKind kind() const { return request_.kind(); }
+  // Whether a Show reads loaded file index: the viewer's own file, or for
+  // the songs of an SNG, the linked PCG whose program names they show.
+  bool readsFile(int index) const;
 
   // The program or combination whose rows include table row `row`; nothing
   // for other kinds and for rows of no patch.

@@ -1,6 +1,5 @@
 // The catalogue of a loaded file: one object browser's content, by the kind
 // its load recognised.
-#include "common/file_io.hpp"
 #include "workspace/workspace.hpp"
 
 namespace patchlore {
@@ -27,19 +26,15 @@ BuiltCatalogue Workspace::catalogue(int index, Reporter& reporter) const {
       SetSysexRows(image, catalogue);
       break;
   }
-  if (built.status) catalogue.msg = "Lines:" + std::to_string(catalogue.rowCount());
+  // A file that fails its structure checks says so in its own window too,
+  // not only in the main window's status label.
+  catalogue.msg = built.status ? "Lines:" + std::to_string(catalogue.rowCount()) : built.status.failure().text;
   return built;
 }
 
 BuiltCatalogue Workspace::catalogue(int index) const {
   Reporter nobody;
   return catalogue(index, nobody);
-}
-
-Status Workspace::writeImage(int index, const std::string& path) const {
-  if (!registry_.contains(index)) return Failure{"No loaded file has the index " + std::to_string(index)};
-  const Image image = registry_.image(index);
-  return WriteFileSafely(path, reinterpret_cast<const char*>(image.data()), static_cast<std::int64_t>(image.size()));
 }
 
 }  // namespace patchlore

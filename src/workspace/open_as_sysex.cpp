@@ -35,7 +35,8 @@ class OpenAsSysexCommand {
     if (read || read.failure().opened()) say(" Close file " + bracketed());
     say(" Finally read " + bracketed());
     say(" end of reading " + bracketed());
-    if (!read || read->size() < 1) return LoadRefusal{.text = last_};  // nothing read, nothing to look at
+    if (!read) return refuseUnread(read.failure());
+    if (read->size() < 1) return LoadRefusal{.text = last_};  // nothing read, nothing to look at
     ByteBuffer buffer = std::move(*read);
     const std::int64_t n = buffer.size();
     listener_.caption(std::string(kBaseCaption) + "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n));
@@ -68,6 +69,14 @@ class OpenAsSysexCommand {
     listener_.progress({false, n, n});
     say(" load from file" + bracketed());
     return LoadedEntry{index, last_};
+  }
+
+  // Open As SysEx keeps the log as it is, but for the line that says why
+  // the file was not read.
+  LoadResult refuseUnread(const ReadFailure& failure) {
+    const std::string reason = Utf8ToCp1251(failure.text);
+    listener_.logLine(std::string(kBaseCaption) + reason);
+    return LoadRefusal{.text = last_, .reason = reason};
   }
 
   LoadResult refuseNoMessage() {

@@ -32,8 +32,9 @@ class OpenCommand {
     listener_.step(" Finally read " + bracketed());
     if (!read && read.failure().problem == ReadProblem::TooLarge) return refuseTooLarge(read.failure().fileSize);
     // A file that could not be read is checked as an empty one, and so
-    // refused with the header error.
+    // refused with the header error; the log says why it was not read.
     if (read) buffer_ = std::move(*read);
+    else reason_ = Utf8ToCp1251(read.failure().text);
 
     const std::string m = "Open file <" + name_ + ">" + " Bytes:" + std::to_string(n());
     listener_.step(m + ": Type checking...");
@@ -42,6 +43,7 @@ class OpenCommand {
     listener_.caption(std::string(kBaseCaption) + m);
     listener_.clearLog();
     listener_.logLine(std::string(kBaseCaption) + m);
+    if (!reason_.empty()) listener_.logLine(std::string(kBaseCaption) + reason_);
     if (!recognise()) return refusal();
     return addToRegistry();
   }
@@ -65,7 +67,9 @@ class OpenCommand {
 
   bool recogniseKind() {
     const std::int64_t p = FindText("PCG1", image());
-    std::int64_t s = FindText("SNG1", image());
+    // With "PCG1" in its place, where "SNG1" lies decides nothing: a whole
+    // backup is not searched for it.
+    std::int64_t s = p == kPcg1Offset ? -1 : FindText("SNG1", image());
     if (p == -1 && s == -1) return fail(FormatError(-5, type_ + "Unknown file_Type: not SNG and not PCG. "));
     if (p > 0) {
       if (s > p && p != kPcg1Offset)
@@ -118,7 +122,7 @@ class OpenCommand {
   }
 
   LoadResult refusal() {
-    LoadRefusal refused{closing_, unknownHeader_, {}};
+    LoadRefusal refused{closing_, unknownHeader_, {}, reason_};
     if (unknownHeader_) refused.bytes = std::move(buffer_);
     return refused;
   }
@@ -149,6 +153,7 @@ class OpenCommand {
   std::optional<FileKind> kind_;
   std::string closing_;
   bool unknownHeader_ = false;
+  std::string reason_;  // why the file was not read
 };
 
 }  // namespace

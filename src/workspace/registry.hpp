@@ -1,7 +1,8 @@
 // The registry of loaded files: each file loaded whole as one byte image,
 // with its row of the list of loaded files and the facts its load
 // established (its kind and model). Entries are only appended, so an index
-// keeps meaning the same file until the program ends.
+// keeps meaning the same file until the program ends. The images are read
+// here; only the workspace writes into them (Workspace::beginChange).
 #pragma once
 
 #include <cstdint>
@@ -51,7 +52,6 @@ class Registry {
 
   int count() const { return static_cast<int>(files_.size()); }
   bool contains(int index) const { return index >= 0 && index < count(); }
-  std::span<std::uint8_t> image(int index) { return files_.at(index).image.bytes(); }
   std::span<const std::uint8_t> image(int index) const { return files_.at(index).image.bytes(); }
   std::int64_t size(int index) const { return files_.at(index).image.size(); }
   const FileRow& row(int index) const { return files_.at(index).row; }
@@ -68,6 +68,9 @@ class Registry {
   void setLinkedPcgIndex(int index) { linkedPcgIndex_ = index; }
 
  private:
+  friend class Workspace;
+  std::span<std::uint8_t> mutableImage(int index) { return files_.at(index).image.bytes(); }
+
   struct LoadedFile {
     ByteBuffer image;
     FileRow row;

@@ -25,8 +25,9 @@ constexpr int kSize = 40;  // bytes per patch of the small banks
 // A registry of loaded files and the bank manager working on it.
 class BankManagerTest : public ::testing::Test {
  protected:
-  Registry registry;
-  BankManager manager{registry};
+  Workspace workspace;
+  Registry& registry = workspace.registry();
+  BankManager manager{workspace};
 
   // Opens the window and chooses file lines and bank lines on both sides.
   void choose(int fromFile, int fromBank, int toFile, int toBank) {
@@ -54,8 +55,10 @@ class BankManagerTest : public ::testing::Test {
   // changing the last byte of its first patch.
   void setChecksum(int index, std::int64_t bank, std::uint8_t value) {
     const std::int64_t last = bank + bank_layout::kHeaderSize + kSize - 1;
-    registry.image(index)[last] += value - CheckBytes(image(index), bank);
-    StoreCheckSum(registry.image(index), bank, BankKey(image(index), bank), value);
+    ImageEdit edit = workspace.beginChange(index, "test");
+    edit.write(last, static_cast<std::uint8_t>(image(index)[last] + value - CheckBytes(image(index), bank)));
+    StoreCheckSum(edit, bank, BankKey(image(index), bank), value);
+    ASSERT_TRUE(workspace.commit(edit));
   }
 };
 
@@ -103,6 +106,24 @@ TEST_F(BankManagerTest, WriteCopiesThePatchesAndStoresTheFromChecksumForTheSameC
   EXPECT_EQ(manager.state().moveSize, "patchSize=28 (hex); 40 (dec)");
 }
 
+TEST_F(BankManagerTest, TheListsShowTheBanksAsTheImageHoldsThemAfterAWriteAndItsUndo) {
+  AddPcg(registry, PcgBuilder().programBank(0, 2, kSize).withIni().build(), "A.PCG");
+  AddPcg(registry, PcgBuilder().programBank(0x20000, 2, kSize).withIni().build(), "B.PCG");
+  choose(0, 0, 1, 0);
+  const BankSideState before = manager.state().to;
+  ASSERT_TRUE(manager.write());
+  const BankSideState& to = manager.state().to;
+  const test::BankPlan from{"PBK1", 0, 2, kSize};
+  EXPECT_EQ(to.patches, (std::vector<std::string>{"U-A000: " + PcgBuilder::PatchName(from, 0),
+                                                  "U-A001: " + PcgBuilder::PatchName(from, 1)}));
+  EXPECT_EQ(to.bankInfo, " Count=02; Size=28h= 40d; checkSumTo=" + HexPad(stored(1, toBank()), 2) + "; sumBank=02");
+  ASSERT_TRUE(workspace.undo());
+  manager.reread(1);
+  EXPECT_EQ(to.patches, before.patches);
+  EXPECT_EQ(to.bankInfo, before.bankInfo);
+  EXPECT_EQ(to.banks, before.banks);
+}
+
 TEST_F(BankManagerTest, WriteCarriesTheChunkIdIntoTheIni2RecordAndFollowsIt) {
   AddPcg(registry, PcgBuilder().programBank(0, 1, kSize, "MBK1").programBank(1, 1, kSize).withIni().build());
   choose(0, 0, 0, 1);
@@ -134,7 +155,7 @@ TEST_F(BankManagerTest, AnIni2RecordCutByItsChunkIsNotWrittenAndSaidSo) {
   const std::int64_t ini = FindChunk("INI2", image(0));
   const auto record = *FindIni2Record(image(0), manager.state().to.key);
   const auto before = image(0)[record + ini2_layout::kChecksumCopy];
-  registry.image(0)[ini + kChunkSizeField + 3] = static_cast<std::uint8_t>(record + 20 - ini - kChunkHeaderSize);
+  test::Poke(workspace, 0, ini + kChunkSizeField + 3, static_cast<std::uint8_t>(record + 20 - ini - kChunkHeaderSize));
   ASSERT_TRUE(manager.write());
   EXPECT_TRUE(manager.state().checkSumInfo.ends_with("; INI2 record lies outside INI2, not written"));
   EXPECT_EQ(image(0)[record + ini2_layout::kChecksumCopy], before);
@@ -145,7 +166,7 @@ TEST_F(BankManagerTest, AWrongSourceChecksumIsNotCopiedButSaidSo) {
   AddPcg(registry, PcgBuilder().programBank(0, 1, kSize).programBank(1, 1, kSize).build());
   choose(0, 0, 0, 1);
   const std::int64_t from = manager.state().from.header.offset;
-  registry.image(0)[from + bank_layout::kChecksum] += 1;
+  test::Poke(workspace, 0, from + bank_layout::kChecksum, image(0)[from + bank_layout::kChecksum] + 1);
   choose(0, 0, 0, 1);
   const std::string forecast = manager.state().checkSumInfo;
   EXPECT_NE(forecast.find(" (source checksum was wrong); INI2 missing"), std::string::npos);

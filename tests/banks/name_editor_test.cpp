@@ -9,6 +9,7 @@
 #include "formats/ini2_layout.hpp"
 #include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/result_text.hpp"
 
 namespace patchlore {
 namespace {
@@ -38,8 +39,9 @@ Bytes ProgramBankWithChecksum255(bool ini) {
 }
 
 struct Editing {
-  Registry registry;
-  NameEditor editor{registry};
+  Workspace workspace;
+  Registry& registry = workspace.registry();
+  NameEditor editor{workspace};
   int index = -1;
   std::int64_t bank = -1;
 
@@ -93,10 +95,38 @@ TEST(NameEditor, NamesAreCutOrPaddedTo24Bytes) {
   editing.editor.setName("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
   ASSERT_TRUE(editing.editor.write().ok());
   EXPECT_EQ(BytesText(editing.image(), name, 25), std::string("ABCDEFGHIJKLMNOPQRSTUVWX") + next);
+  EXPECT_EQ(editing.editor.state().bankInfo, "I-A000; I-A; 0; sumEdit=" +
+                                                 HexPad(CheckBytes(editing.image(), editing.bank), 2) +
+                                                 "; INI2 missing; name cut to 24 characters");
   editing.editor.setName("Abc");
   ASSERT_TRUE(editing.editor.write().ok());
   EXPECT_EQ(BytesText(editing.image(), name, 24), "Abc" + std::string(21, '\0'));
   EXPECT_EQ(editing.stored(), CheckBytes(editing.image(), editing.bank));
+}
+
+// A name that would break a tab-separated listing or be stored as "?" is
+// refused before anything is written, naming the character.
+TEST(NameEditor, AControlCharacterOrOneWindows1251CannotHoldIsRefused) {
+  Editing editing(ProgramBankWithChecksum255(true), 0, 0);
+  const Bytes before = editing.bytes();
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"A\tB", "The name holds the control character U+0009: nothing written"},
+      {"Line\n", "The name holds the control character U+000A: nothing written"},
+      {"Bells \xE2\x9C\x93", "The name holds U+2713, a character Windows-1251 cannot hold: nothing written"},
+      {"\xFF", "The name holds the byte $FF, which is not UTF-8: nothing written"},
+  };
+  for (const auto& [typed, why] : refused) {
+    editing.editor.setTypedName(typed);
+    EXPECT_EQ(test::ResultText(editing.editor.write()), why);
+    EXPECT_EQ(editing.editor.state().bankInfo, why);
+  }
+  editing.editor.setName("\x98");  // the one byte Windows-1251 leaves unassigned
+  EXPECT_EQ(test::ResultText(editing.editor.write()),
+            "The name holds U+FFFD, a character Windows-1251 cannot hold: nothing written");
+  EXPECT_EQ(editing.bytes(), before);
+  editing.editor.setTypedName("\xD0\x9F\xD0\xB8\xD0\xB0\xD0\xBD\xD0\xBE \xE2\x84\x96");  // «Пиано №»
+  ASSERT_TRUE(editing.editor.write().ok());
+  EXPECT_EQ(BytesText(editing.image(), editing.bank + 24, 8), std::string("\xCF\xE8\xE0\xED\xEE \xB9\0", 8));
 }
 
 TEST(NameEditor, TheStoredNameShowsAsTextAndIsWrittenBackPaddedWithNuls) {
@@ -198,13 +228,14 @@ TEST(NameEditor, APatchCountPastTheBankChunkOpensNoPatchBeyondIt) {
 // The editor works on the file it was opened for, whichever index it has,
 // and labelDevice names that file's model.
 TEST(NameEditor, WorksOnItsOwnFileAndNamesItsModel) {
-  Registry registry;
+  Workspace workspace;
+  Registry& registry = workspace.registry();
   const Bytes kronos = OneProgramBank(0).build();
   test::AddToRegistry(registry, kronos);
   const int oasys = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/B.PCG", "PCG KORG OASYS");
   const int unknown = test::AddToRegistry(registry, OneProgramBank(0).build(), "/data/C.PCG", "PCG");
   const std::int64_t bank = ListProgramAndCombinationBanks(registry.image(oasys)).front().offset;
-  NameEditor editor(registry);
+  NameEditor editor(workspace);
   editor.open(*NameEditorInputsFor(registry, unknown, bank, 0), "C");
   EXPECT_EQ(editor.state().device, "Device:undefined");
   const auto inputs = NameEditorInputsFor(registry, oasys, bank, 0);

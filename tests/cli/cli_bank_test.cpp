@@ -7,6 +7,10 @@
 #include "formats/checksums.hpp"
 #include "formats/chunks.hpp"
 #include "support/cli_runner.hpp"
+
+#include <sys/stat.h>
+
+#include <filesystem>
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -78,6 +82,41 @@ TEST(CliBankChain, WriteMoveAndRenameLeaveAFileThatVerifies) {
   EXPECT_EQ(verified.status, 0) << verified.out;
   EXPECT_EQ(verified.out.find("MISMATCH"), std::string::npos) << verified.out;
   EXPECT_EQ(TempDir::read(d).size(), pcg.size());
+}
+
+// -o replaces a regular file or makes one; a device node, a folder or a
+// pipe is refused before anything is done, and stays what it was.
+TEST_F(CliBank, AnOutputThatIsNotARegularFileIsRefused) {
+  const std::string pipe = (dir.path() / "PIPE").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string copy = "copy-bank '" + in + "' 0 '" + in + "' 1 -o ";
+  for (const std::string& target : {std::string("/dev/null"), pipe, dir.path().string()}) {
+    const test::CliRun run = test::RunCommand(std::string(PATCHLORE_CLI) + " " + copy + "'" + target + "'");
+    EXPECT_EQ(run.status, 2) << target;
+    const std::string why = target == dir.path().string() ? "Is a directory" : "not a regular file";
+    EXPECT_EQ(run.out, "patchlore-cli: Cannot write " + target + ": " + why + "\n");
+  }
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+// Write and Move sign the bank anew; a checksum that was wrong before is
+// said, for the bank may be damaged.
+TEST_F(CliBank, EditingABankWhoseChecksumWasWrongWarns) {
+  test::Bytes damaged = pcg;
+  const std::int64_t to = bank(damaged, 1);
+  damaged[static_cast<std::size_t>(to + bank_layout::kChecksum)] ^= 0xFF;
+  const std::string path = dir.write("DAMAGED.PCG", damaged);
+  const std::string stored = HexPad(damaged[static_cast<std::size_t>(to + bank_layout::kChecksum)], 2);
+  const std::string warning = "patchlore-cli: warning: bank I-B at " + Hex8(to) +
+                              " had a wrong checksum before this change (stored " + stored + ", sum " +
+                              HexPad(CheckBytes(Image(damaged), to), 2) + "): the bank may be damaged\n";
+  const auto copied = run("copy-bank '" + path + "' 0 '" + path + "' 1");
+  EXPECT_EQ(copied.status, 0);
+  EXPECT_TRUE(copied.out.ends_with("MoveSize: patchSize=28 (hex); 40 (dec)\n" + warning)) << copied.out;
+  const auto moved = run("move '" + path + "' 0 0 '" + path + "' 1 1 --offset 0 --length 4");
+  EXPECT_TRUE(moved.out.ends_with(warning)) << moved.out;
+  EXPECT_EQ(run("copy-bank '" + in + "' 0 '" + in + "' 1").out.find("warning"), std::string::npos);
 }
 
 }  // namespace

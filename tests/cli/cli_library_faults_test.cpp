@@ -61,12 +61,29 @@ TEST_F(CliLibraryFaults, AFullDiskRollsTheFileBackAndSaysSo) {
   // Files may grow to 1 MB only; a write beyond fails instead of killing the process.
   const test::CliRun run = test::RunCommand("trap '' XFSZ; ulimit -f 1024; " + library("full.sqlite") + "add '" +
                                             folder.string() + "'");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.out.find("Failed: "), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("not stored: "), std::string::npos) << run.out;
   EXPECT_EQ(integrity("full.sqlite"), "ok\n");
   const test::CliRun stats = test::RunCommand(library("full.sqlite") + "stats");
   EXPECT_EQ(stats.out.substr(0, 9), "Files: 1\n") << stats.out;  // the file stored before the disk was full
+}
+
+// Two runs that make the same library at once: one makes its tables, the
+// other waits for it and finds them there.
+TEST_F(CliLibraryFaults, TwoAddsOnANewLibraryAtOnceBothSucceedTwentyTimes) {
+  if (test::RunCommand("command -v sqlite3").status != 0) GTEST_SKIP() << "no sqlite3 shell";
+  for (int run = 0; run < kKills; ++run) {
+    const std::string db = "together" + std::to_string(run) + ".sqlite";
+    const std::string add = library(db) + "add '" + folder.string() + "'";
+    const std::string out = "'" + (dir.path() / "out").string();
+    // Both exit statuses, then every line but the files' own.
+    const test::CliRun both = test::RunCommand(add + " >" + out + "1' 2>&1 & first=$!; " + add + " >" + out +
+                                               "2' 2>&1; second=$?; wait $first; echo $? $second; cat " + out + "1' " +
+                                               out + "2' | grep -v '^Indexed: \\|^Unchanged: '");
+    EXPECT_EQ(both.out, "0 0\n") << "run " << run;
+    EXPECT_EQ(integrity(db), "ok\n") << "run " << run;
+  }
 }
 
 }  // namespace

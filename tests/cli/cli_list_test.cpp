@@ -90,9 +90,13 @@ TEST_F(CliList, SysexListsEveryMessage) {
 
 TEST_F(CliList, AFileTheLoaderRefusesPrintsItsErrorAndFails) {
   const CliRun run = RunList(dir.write("X.PCG", std::string("ABCD and more bytes")));
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "ActionMsg: Format ERROR-1. Unknown file_Header'ABCD' - must be 'KORG'\n");
-  EXPECT_EQ(RunList(dir.path().string() + "/MISSING.PCG").status, 1);
+  const std::string missing = dir.path().string() + "/MISSING.PCG";
+  const CliRun unread = RunList(missing);
+  EXPECT_EQ(unread.status, 2);
+  EXPECT_EQ(unread.out, "ActionMsg: Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"
+                        "patchlore-cli: cannot read " + missing + ": No such file or directory\n");
 }
 
 TEST_F(CliList, APcgOfWrongLengthListsNoRowAndShowsTheError) {
@@ -100,14 +104,15 @@ TEST_F(CliList, APcgOfWrongLengthListsNoRowAndShowsTheError) {
   pcg[23] ^= 2;
   const auto path = dir.write("W.PCG", pcg);
   const CliRun run = RunList(path);
-  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.status, 1);
+  const std::string error = "ERROR: PCG uncorrect length. *** Offset=00000014 " +
+                            HexText(std::string(pcg.begin() + 20, pcg.begin() + 24)) + " *** Must be " +
+                            Hex8(static_cast<std::int64_t>(pcg.size()));
   EXPECT_EQ(run.out,
             "Caption: 0:PCG KORG KRONOS (bytes:" + std::to_string(pcg.size()) + ") \\W.PCG\n"
             "Columns: Object\tIndex\tName\tType\tCount\n"
-            "Msg: Msg\n"
-            "ActionMsg: ERROR: PCG uncorrect length. *** Offset=00000014 " +
-                HexText(std::string(pcg.begin() + 20, pcg.begin() + 24)) + " *** Must be " +
-                Hex8(static_cast<std::int64_t>(pcg.size())) + "\n");
+            "Msg: " + error + "\n"
+            "ActionMsg: " + error + "\n");
 }
 
 }  // namespace

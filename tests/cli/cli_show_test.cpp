@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "common/bytes.hpp"
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "formats/program_layout.hpp"
@@ -156,17 +157,52 @@ TEST_F(CliShow, WritesEachTableUnderTheProposedName) {
             "; 001; Prog I-A 001            ; Single;  OSC1:+00; \r\n");
 
   const ShowRun failed = RunShow(quoted(path) + " 0 -o " + quoted((dir.path() / "missing").string()));
-  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.status, 2);
   EXPECT_NE(failed.out.find("Msg: Not saved: "), std::string::npos) << failed.out;
 }
 
 TEST_F(CliShow, BadArgumentsAndFiles) {
   const auto path = dir.write("A.PCG", QuietPcg());
-  EXPECT_EQ(RunShow(quoted(path) + " 5").status, 2);
-  EXPECT_EQ(RunShow(quoted(path) + " 0 --tick Nothing").status, 2);
-  const ShowRun missing = RunShow(quoted((dir.path() / "none.PCG").string()));
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.out.rfind("ActionMsg: ", 0), 0u) << missing.out;
+  const ShowRun row = RunShow(quoted(path) + " 5");
+  EXPECT_EQ(row.status, 2);
+  EXPECT_EQ(row.out, "patchlore-cli: no catalogue row 5 (the catalogue has 2)\n");
+  const ShowRun separator = RunShow(quoted(path) + " --sep 9");
+  EXPECT_EQ(separator.status, 2);
+  EXPECT_EQ(separator.out, "--sep: give a separator position from 0 to 5 (; : , . blank tab), not 9\n"
+                           "Run with --help for more information.\n");
+  const std::string none = (dir.path() / "none.PCG").string();
+  const ShowRun missing = RunShow(quoted(none));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out, "ActionMsg: Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"
+                         "patchlore-cli: cannot read " + none + ": No such file or directory\n");
+}
+
+// A box is named by its switch name or its caption, in any letter case; a
+// word that names none is refused with the boxes there are.
+TEST_F(CliShow, ColumnBoxesByNameOrCaption) {
+  const auto path = quoted(dir.write("A.PCG", QuietPcg())) + " 0";
+  const ShowRun byName = RunShow(path + " --tick PKeyZone");
+  EXPECT_EQ(byName.status, 0);
+  EXPECT_NE(byName.out.find("Prog Bank; Index; P.Name; OSC Mode; Key Zone; Transpose; "), std::string::npos)
+      << byName.out;
+  EXPECT_EQ(RunShow(path + " --tick 'key zone'").out, byName.out);
+  const ShowRun unknown = RunShow(path + " --tick Nothing");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out.rfind("patchlore-cli: no column check box named Nothing; the boxes are "
+                              "TChannel (Channel), TStatus (Status), ", 0), 0u) << unknown.out;
+  EXPECT_TRUE(unknown.out.ends_with(", PVoiceMode (Voice Mode), PKeyZone (Key Zone)\n")) << unknown.out;
+}
+
+// The viewers show the rows built before the error; the error goes to
+// standard error and the status is 1.
+TEST_F(CliShow, AFileThatFailsItsStructureChecksSaysSo) {
+  Bytes pcg = QuietPcg();
+  pcg.resize(100);
+  const auto path = dir.write("CUT.PCG", pcg);
+  const ShowRun run = RunShow(quoted(path));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "patchlore-cli: " + path + ": ERROR: PCG uncorrect length. *** Offset=00000014 " +
+                         HexText(std::string(pcg.begin() + 20, pcg.begin() + 24)) + " *** Must be 00000064\n");
 }
 
 }  // namespace

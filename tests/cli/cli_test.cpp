@@ -1,9 +1,11 @@
 // End-to-end runs of the patchlore-cli binary on files in a temporary folder.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 #include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"
@@ -51,10 +53,61 @@ TEST_F(Cli, InfoPrintsTheMainWindowAfterEachFileThenTheRows) {
 
 TEST_F(Cli, InfoFailsWhenAFileIsRejected) {
   const auto pcg = dir.write("A.PCG", test::SmallestPcg());
-  const CliRun run = RunCli("info " + quoted(dir.path().string()) + " " + quoted(pcg));
+  const auto text = dir.write("NOTES.TXT", std::string("hello"));
+  const CliRun run = RunCli("info " + quoted(text) + " " + quoted(pcg));
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("ActionMsg: Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"), std::string::npos);
+  EXPECT_NE(run.out.find("ActionMsg: Format ERROR-1. Unknown file_Header'hell' - must be 'KORG'\n"), std::string::npos);
   EXPECT_NE(run.out.find("Row: 0\tA.PCG"), std::string::npos);
+}
+
+// A file that cannot be read is named with the system's reason, on standard
+// error and in the log, and the status is 2.
+TEST_F(Cli, InfoSaysWhyAFileCannotBeRead) {
+  const std::string folder = dir.path().string();
+  const std::string name = dir.path().filename().string();
+  const CliRun run = RunCli("info " + quoted(folder));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out,
+            "patchlore-cli: cannot read " + folder + ": Is a directory\n"
+            "ActionMsg: Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"
+            "MsgView:   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <" + name + "> Bytes:0\n"
+            "View: Patchlore Open file <" + name + "> Bytes:0\n"
+            "View: Patchlore cannot read " + folder + ": Is a directory\n"
+            "View: Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'\n"
+            "LinkedPcgIndex: -1\n");
+}
+
+// Permissions do not hold for root: there the program runs as nobody.
+TEST_F(Cli, AFileWithoutReadPermissionIsNamedSo) {
+  std::string asUser;
+  if (::geteuid() == 0) {
+    asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    if (test::RunCommand(asUser + PATCHLORE_CLI + " --version").status != 0)
+      GTEST_SKIP() << "root, and the program cannot run as nobody here";
+  }
+  const std::string locked = dir.write("LOCKED.PCG", test::SmallestPcg());
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);  // the folder open to all
+  std::filesystem::permissions(locked, std::filesystem::perms::none);
+  const CliRun denied = test::RunCommand(asUser + PATCHLORE_CLI + " verify " + quoted(locked));
+  EXPECT_EQ(denied.status, 2);
+  EXPECT_EQ(denied.out, "patchlore-cli: cannot read " + locked + ": Permission denied\n");
+}
+
+// As the desktop program does with a file given to it.
+TEST_F(Cli, InfoLoadsAFileOfSysexMessagesAsSysex) {
+  const test::Bytes messages{0xF0, 0x42, 0x30, 0x19, 0x21, 0xF7};
+  const auto syx = dir.write("DUMP.BIN", messages);
+  const CliRun run = RunCli("info " + quoted(syx));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "ActionMsg: SysEx  load from file<DUMP.BIN>\n"
+            "MsgView:   Loaded:1;   Please, Open and try to Load file.\n"
+            "Caption: Patchlore Open file <DUMP.BIN> Bytes:6\n"
+            "View: Patchlore Open file <DUMP.BIN> Bytes:6\n"
+            "View: Patchlore Format ERROR-1. Unknown file_Header'\xD1\x80" "B0' - must be 'KORG'\n"
+            "Row: 0\tDUMP.BIN\t6\tSysEx  ; Count:1\t" + dir.path().string() + "/\n"
+            "LinkedPcgIndex: -1\n");
 }
 
 TEST_F(Cli, InfoSysexRunsOpenAsSysEx) {
@@ -113,10 +166,61 @@ TEST_F(Cli, CheckRefusesWhatItCannotRead) {
   EXPECT_NE(listed.out.find("Type of file=not KORG Undefined type of file: not PCG and not SNG *** \n"), std::string::npos);
 }
 
-TEST_F(Cli, HelpAndUsage) {
-  EXPECT_EQ(RunCli("info --help").status, 0);
-  EXPECT_EQ(RunCli("check --help").status, 0);
-  EXPECT_NE(RunCli("").status, 0);
+// Every help ends with the exit statuses; --version names the version.
+TEST_F(Cli, HelpVersionAndExitStatuses) {
+  const std::string statuses =
+      "Exit status:\n"
+      "  0  done\n"
+      "  1  the file or the result is not as asked: a catalogue or length error, a checksum MISMATCH,\n"
+      "     differences or different lengths, nothing found\n"
+      "  2  a file that cannot be read or written or is not of the kind needed, a refused command,\n"
+      "     or a usage error\n";
+  for (const std::string command : {"", "info", "show", "move", "receive"}) {
+    const CliRun help = RunCli(command + " --help");
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_TRUE(help.out.ends_with(statuses)) << command << ":\n" << help.out;
+  }
+  const std::string libraryStatuses =
+      "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
+      "     or cannot be opened, or a usage error\n";
+  for (const std::string command : {"library", "library find"}) {
+    const CliRun help = RunCli(command + " --help");
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_TRUE(help.out.ends_with(libraryStatuses)) << command << ":\n" << help.out;
+  }
+  const CliRun version = RunCli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "patchlore-cli " PATCHLORE_VERSION "\n");
+}
+
+// Every argument error exits with 2, whatever CLI11 numbers it; an unknown
+// command is named with the nearest one.
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  const CliRun typo = RunCli("verfy A.PCG");
+  EXPECT_EQ(typo.status, 2);
+  EXPECT_EQ(typo.out, "patchlore-cli: unknown command 'verfy'; did you mean 'verify'?\n");
+  EXPECT_EQ(RunCli("--raw library fnd x").out,
+            "patchlore-cli: unknown command 'library fnd'; did you mean 'library find'?\n");
+  EXPECT_EQ(RunCli("wombat").out,
+            "patchlore-cli: unknown command 'wombat'; the commands are info, check, verify, list, show, copy-bank, "
+            "move, rename, ports, send, receive, compare, usage, diff, library\n");
+  const CliRun timeout = RunCli("receive --timeout 0 -o x.syx");
+  EXPECT_EQ(timeout.status, 2);
+  EXPECT_EQ(timeout.out, "--timeout: give 1 second or more to wait for what comes, not 0\n"
+                         "Run with --help for more information.\n");
+  const CliRun move = RunCli("move A 0 0 A 0 1 -o B");
+  EXPECT_EQ(move.status, 2);
+  EXPECT_EQ(move.out, "--offset is required\nRun with --help for more information.\n");
+  for (const std::string arguments : {"", "info", "check A B", "show A --format xml", "send A --delay -1"})
+    EXPECT_EQ(RunCli(arguments).status, 2) << arguments;
+}
+
+// Output that could not be written is not success.
+TEST_F(Cli, AFailedWriteToStandardOutputIsSaid) {
+  const auto pcg = dir.write("A.PCG", test::SmallestPcg());
+  const CliRun run = test::RunCommand("(" + std::string(PATCHLORE_CLI) + " check " + quoted(pcg) + " >/dev/full)");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "patchlore-cli: standard output not written: No space left on device\n");
 }
 
 }  // namespace

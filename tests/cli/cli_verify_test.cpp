@@ -1,6 +1,7 @@
 // patchlore-cli verify on built PCG files: whole outputs and exit codes.
 #include <gtest/gtest.h>
 
+#include "common/bytes.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/chunks.hpp"
 #include "support/cli_runner.hpp"
@@ -69,7 +70,21 @@ TEST_F(CliVerify, AFileThatIsNotAPcgOrNotReadIsRefused) {
   EXPECT_EQ(sng.out, "patchlore-cli: " + sngPath + ": not a PCG file (no KORG header and PCG1 chunk)\n");
   const test::CliRun folder = Verify(dir.path().string());
   EXPECT_EQ(folder.status, 2);
-  EXPECT_EQ(folder.out, "patchlore-cli: cannot read " + dir.path().string() + "\n");
+  EXPECT_EQ(folder.out, "patchlore-cli: cannot read " + dir.path().string() + ": Is a directory\n");
+  const std::string missing = (dir.path() / "GONE.PCG").string();
+  EXPECT_EQ(Verify(missing).out, "patchlore-cli: cannot read " + missing + ": No such file or directory\n");
+}
+
+// The first bytes of a PCG hold no bank to check: verify says why it
+// refuses, rather than printing nothing and passing.
+TEST_F(CliVerify, APcgCutShortIsRefused) {
+  test::Bytes head = EveryBankKind().build();
+  head.resize(100);
+  const std::string path = dir.write("CUT.PCG", head);
+  const test::CliRun run = Verify(path);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "patchlore-cli: " + path + ": ERROR: PCG uncorrect length. *** Offset=00000014 " +
+                         HexText(BytesText(head, 20, 4)) + " *** Must be 00000064\n");
 }
 
 }  // namespace

@@ -46,24 +46,30 @@ TEST(Checksums, SumsAndTheTruncatingRemainder) {
   EXPECT_EQ(AdjustCheckSum(255, "\x43", "\x44"), 0);
 }
 
+ChecksumStore Store(Bytes& image, std::int64_t bank, std::string_view key, std::uint8_t value,
+                    std::optional<std::string_view> newId = std::nullopt) {
+  BufferWriter writer{MutableImage(image)};
+  return StoreCheckSum(writer, bank, key, value, newId);
+}
+
 TEST(Checksums, StoreWritesTheHeaderAndTheFirstIni2RecordOnly) {
   Bytes image = PcgBuilder().programBank(0, 1, 40).programBank(1, 1, 40).withIni().build();
   const auto bank = Banks(image, "PRG1", BankRunKind::Programs).front();
   const std::string key = BankKey(Image(image), bank);
   const auto record = FindIni2Record(Image(image), key);
   ASSERT_TRUE(record);
-  const ChecksumStore store = StoreCheckSum(MutableImage(image), bank, key, 0xAB, "MBK1");
+  const ChecksumStore store = Store(image, bank, key, 0xAB, "MBK1");
   EXPECT_TRUE(store.headerWritten);
   EXPECT_EQ(store.ini2, Ini2Store::Written);
   EXPECT_EQ(image[bank + bank_layout::kChecksum], 0xAB);
   EXPECT_EQ(image[*record + ini2_layout::kChecksumCopy], 0xAB);
   EXPECT_EQ(std::string(image.begin() + *record, image.begin() + *record + 4), "MBK1");
-  EXPECT_EQ(StoreCheckSum(MutableImage(image), bank, "PBK1\x7F\x7F\x7F\x7F", 1).ini2, Ini2Store::NoRecord);
+  EXPECT_EQ(Store(image, bank, "PBK1\x7F\x7F\x7F\x7F", 1).ini2, Ini2Store::NoRecord);
 
   Bytes noIni = PcgBuilder().programBank(0, 1, 40).build();
-  EXPECT_EQ(StoreCheckSum(MutableImage(noIni), Banks(noIni, "PRG1", BankRunKind::Programs).front(), key, 1).ini2,
+  EXPECT_EQ(Store(noIni, Banks(noIni, "PRG1", BankRunKind::Programs).front(), key, 1).ini2,
             Ini2Store::Missing);
-  EXPECT_FALSE(StoreCheckSum(MutableImage(noIni), static_cast<std::int64_t>(noIni.size()), key, 1).headerWritten);
+  EXPECT_FALSE(Store(noIni, static_cast<std::int64_t>(noIni.size()), key, 1).headerWritten);
 }
 
 // A record whose copy would lie past the end of INI2 is not written.
@@ -74,7 +80,7 @@ TEST(Checksums, Ini2WritesStayInsideTheChunk) {
   const std::string key = BankKey(Image(image), bank);
   test::PutBigEndian32(image, ini + 4, 20);  // INI2 now ends just after the first key
   const Bytes before = image;
-  const ChecksumStore store = StoreCheckSum(MutableImage(image), bank, key, 0x11);
+  const ChecksumStore store = Store(image, bank, key, 0x11);
   EXPECT_EQ(store.ini2, Ini2Store::OutsideChunk);
   EXPECT_EQ(image[bank + bank_layout::kChecksum], 0x11);
   image[bank + bank_layout::kChecksum] = before[bank + bank_layout::kChecksum];

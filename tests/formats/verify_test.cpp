@@ -30,5 +30,13 @@ TEST(Verify, AnIni2CopyThatDisagreesIsAMismatchAMissingRecordIsNot) {
                              "GLB1 Global at 0000460A: stored 40, sum 40: OK"}));
 }
 
+// A cut file would otherwise give the checks of what is left, all OK.
+TEST(Verify, APcgCutShortIsRefusedWithItsLengthError) {
+  const test::Bytes whole = test::PcgBuilder().programBank(0, 2).build();
+  const test::Bytes head(whole.begin(), whole.begin() + 100);
+  EXPECT_EQ(Lines(head), (std::vector<std::string>{"ERROR: PCG uncorrect length. *** Offset=00000014 " +
+                                                   HexText(BytesText(head, 20, 4)) + " *** Must be 00000064"}));
+}
+
 }  // namespace
 }  // namespace patchlore

@@ -4,7 +4,6 @@
 
 #include <string_view>
 
-#include "library/patch_hash.hpp"
 #include "library/patch_walk.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
@@ -13,8 +12,6 @@ namespace patchlore {
 namespace {
 
 using test::Bytes;
-
-Image View(std::string_view text) { return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}; }
 
 std::string Listing(const std::vector<PatchEntry>& patches) {
   std::string text;
@@ -42,12 +39,6 @@ test::PcgBuilder EveryKind() {
       .drumKitBank(0x20001, 1, 60)
       .waveSequenceBank(0, 1, 50);
   return builder;
-}
-
-TEST(PatchHash, KnownValues) {
-  EXPECT_EQ(Hash64(View("")), 0xEF46DB3751D8E999ULL);
-  EXPECT_EQ(Hash64(View("abc")), 0x44BC2CF5AD770999ULL);
-  EXPECT_EQ(Hash64(View("Nobody inspects the spammish repetition")), 0xFBCEA83C8A378BF1ULL);
 }
 
 TEST(PatchWalk, EveryPatchOfAPcgWithItsKeyNameAndSize) {

@@ -32,10 +32,28 @@ TEST_F(GivenFiles, EachIsLoadedAsOpenOrElseAsSysex) {
   f.window.openGivenFiles({pcg, text, syx});
   EXPECT_EQ(types(), (std::vector<std::string>{"A.PCG|PCG KORG KRONOS", "M1.SYX|SysEx  ; Count:1"}));
   EXPECT_EQ(f.window.state().actionMsg, "SysEx  load from file<M1.SYX>");
-  EXPECT_EQ(f.window.state().view, (std::vector<std::string>{
-                                       "Patchlore Open file <M1.SYX> Bytes:" + std::to_string(test::M1Message(0x21).size()),
-                                       "Patchlore Format ERROR-1. Unknown file_Header'\xF0" "B0' - must be 'KORG'"}));
   EXPECT_FALSE(f.window.state().loadRunning);
+}
+
+// The log keeps the lines of every file of a batch; the next batch, or an
+// Open, starts it again.
+TEST_F(GivenFiles, TheLogKeepsEveryFileOfTheBatch) {
+  const std::string pcg = dir.write("A.PCG", test::PcgBuilder().programBank(0, 1, 40).build());
+  const std::string syx = dir.write("M1.SYX", test::M1Message(0x21));
+  const std::string missing = (dir.path() / "GONE.PCG").string();
+  const std::string pcgSize = std::to_string(test::PcgBuilder().programBank(0, 1, 40).build().size());
+  f.window.openGivenFiles({pcg, missing, syx});
+  EXPECT_EQ(f.window.state().view,
+            (std::vector<std::string>{
+                "Patchlore Open file <A.PCG> Bytes:" + pcgSize, "Patchlore  ---End of File--- <A.PCG>",
+                "Patchlore Open file <GONE.PCG> Bytes:0",
+                "Patchlore cannot read " + missing + ": No such file or directory",
+                "Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'",
+                "Patchlore Open file <M1.SYX> Bytes:" + std::to_string(test::M1Message(0x21).size()),
+                "Patchlore Format ERROR-1. Unknown file_Header'\xF0" "B0' - must be 'KORG'"}));
+  f.window.openGivenFiles({pcg});
+  EXPECT_EQ(f.window.state().view, (std::vector<std::string>{"Patchlore Open file <A.PCG> Bytes:" + pcgSize,
+                                                              "Patchlore  ---End of File--- <A.PCG>"}));
 }
 
 // Files dropped while a load runs wait for it, and then keep their order.

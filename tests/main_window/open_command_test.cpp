@@ -7,6 +7,7 @@
 #include "common/bytes.hpp"
 #include "formats/sng.hpp"
 #include "support/fakes.hpp"
+#include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/result_text.hpp"
 #include "support/sng_builder.hpp"
@@ -186,7 +187,7 @@ TEST_F(OpenCommand, RegistryIndexesAndLinkedPcg) {
   EXPECT_EQ(registry.row(1).index, "1");
   EXPECT_EQ(registry.row(2).index, "2");
   EXPECT_EQ(registry.linkedPcgIndex(), 0);  // the second PCG does not change it
-  registry.image(0)[40] = 0x55;             // two loads of one file are independent
+  test::Poke(f.workspace, 0, 40, 0x55);     // two loads of one file are independent
   EXPECT_EQ(registry.image(2)[40], 0);
   EXPECT_EQ(state().msgView, "  Loaded:3;   Please, Open and try to Load file.");
   EXPECT_EQ(FileWindowCaption(registry, 1),
@@ -201,12 +202,21 @@ TEST_F(OpenCommand, CancelledDialogChangesNothing) {
   EXPECT_EQ(state().msgView, "  Please, Open and try to load file.");
 }
 
-TEST_F(OpenCommand, UnreadableFilesReadAsEmpty) {
+// The design's texts stay; the log adds why the file was not read.
+TEST_F(OpenCommand, UnreadableFilesReadAsEmptyAndTheLogSaysWhy) {
   EXPECT_EQ(load("dir-does-not-matter", Bytes{}), "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
-  (void)f.open(dir.path().string());  // a folder
+  const std::string folder = dir.path().string();
+  (void)f.open(folder);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
-  (void)f.open((dir.path() / "missing.pcg").string());
+  const std::string name = dir.path().filename().string();
+  EXPECT_EQ(state().view,
+            (std::vector<std::string>{"Patchlore Open file <" + name + "> Bytes:0",
+                                      "Patchlore cannot read " + folder + ": Is a directory",
+                                      "Patchlore Format ERROR-1. Unknown file_Header'' - must be 'KORG'"}));
+  const std::string missing = (dir.path() / "missing.pcg").string();
+  (void)f.open(missing);
   EXPECT_EQ(state().actionMsg, "Format ERROR-1. Unknown file_Header'' - must be 'KORG'");
+  EXPECT_EQ(state().view[1], "Patchlore cannot read " + missing + ": No such file or directory");
   EXPECT_EQ(f.window.registry().count(), 0);
 }
 

@@ -110,6 +110,7 @@ TEST_F(MainWindowCommands, NewListsAChosenFileWithoutLoadingIt) {
   f.dialogs.openAnswers.push_back(missing);
   EXPECT_FALSE(f.window.checkFile());
   EXPECT_EQ(f.window.state().actionMsg, "ERROR: Cannot read <" + missing + ">");
+  EXPECT_EQ(f.window.state().view.back(), "Patchlore cannot read " + missing + ": No such file or directory");
 }
 
 TEST_F(MainWindowCommands, FontSettingStartsWithTheLogFont) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/fakes.hpp"
+#include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -49,7 +50,7 @@ TEST_F(SavePcg, AnsweringNoKeepsTheFileAndEndsTheCommand) {
 
 TEST_F(SavePcg, ARewrittenFileHoldsExactlyTheChangedImage) {
   const auto old = dir.write("OLD.PCG", std::string(f.window.registry().size(1) + 100, 'x'));
-  f.window.registry().image(1)[40] ^= 0xFF;  // as an edit in memory would
+  test::Poke(f.workspace, 1, 40, f.window.registry().image(1)[40] ^ 0xFF);  // an edit in memory
   f.dialogs.saveAnswers = {old};
   f.dialogs.yesNoAnswer = true;
   f.window.savePcg({1});

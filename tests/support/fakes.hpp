@@ -20,9 +20,11 @@ class FakeDialogs : public Dialogs {
   std::deque<std::optional<std::string>> folderAnswers;
   std::optional<FontChoice> fontAnswer;
   bool yesNoAnswer = false;
+  UnsavedChangesAnswer unsavedChangesAnswer = UnsavedChangesAnswer::Cancel;
   std::vector<std::string> saveProposals;
   std::vector<FontChoice> fontsOffered;
   std::vector<std::string> questions;  // every yes/no question asked
+  std::vector<std::string> unsavedChangesQuestions;
 
   std::optional<std::string> openFile(const std::string&) override {
     return take(openAnswers);
@@ -40,6 +42,10 @@ class FakeDialogs : public Dialogs {
     return yesNoAnswer;
   }
   std::optional<std::string> chooseFolder() override { return take(folderAnswers); }
+  UnsavedChangesAnswer askAboutUnsavedChanges(const std::string& question) override {
+    unsavedChangesQuestions.push_back(question);
+    return unsavedChangesAnswer;
+  }
 
  private:
   static std::optional<std::string> take(std::deque<std::optional<std::string>>& answers) {

@@ -1,6 +1,7 @@
 #include "support/loaded_image.hpp"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace patchlore::test {
 
@@ -15,6 +16,12 @@ FileFacts FactsOfType(const std::string& type) {
 
 int AddToRegistry(Registry& registry, const Bytes& image, const std::string& path, const std::string& type) {
   return registry.add(ByteBuffer::CopyOf(image), path, FactsOfType(type));
+}
+
+void Poke(Workspace& workspace, int index, std::int64_t offset, std::uint8_t value) {
+  ImageEdit edit = workspace.beginChange(index, "test");
+  edit.write(offset, value);
+  if (!workspace.commit(edit)) throw std::logic_error("a test poked outside the image");
 }
 
 }  // namespace patchlore::test

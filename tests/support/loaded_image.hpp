@@ -1,10 +1,13 @@
-// Puts a synthetic image into a registry as the Open command would.
+// Puts a synthetic image into a registry as the Open command would, and
+// changes a loaded image as a test needs it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-#include "workspace/registry.hpp"
 #include "support/chunk_tree.hpp"
+#include "workspace/registry.hpp"
+#include "workspace/workspace.hpp"
 
 namespace patchlore::test {
 
@@ -15,5 +18,9 @@ FileFacts FactsOfType(const std::string& type);
 // The image loaded from path with the given type text; its index.
 int AddToRegistry(Registry& registry, const Bytes& image, const std::string& path = "/data/A.PCG",
                   const std::string& type = "PCG KORG KRONOS");
+
+// Puts the byte at offset of a loaded image (a damaged field, a chosen sum)
+// through the workspace, as a change named "test".
+void Poke(Workspace& workspace, int index, std::int64_t offset, std::uint8_t value);
 
 }  // namespace patchlore::test

@@ -411,7 +411,7 @@ class ViewerWindowTest : public QObject {
   void rowsAppendedDuringAShowKeepTheSelection() {
     open("BIG.PCG", Programs(patchlore::test::kKronos, kTransposeKronos).programBank(0, 128).build());
     ObjectBrowserWindow* browser = catalogueOfRow(2);
-    SlowViewer viewer(form_->core().registry(), form_->viewerShared(), dialogs_);
+    SlowViewer viewer(form_->core().workspace(), form_->viewerShared(), dialogs_);
     viewer.Open(patchlore::ViewerRequestsFor(browser->catalogue(), {0}).front());
     viewer.show();
     viewer.core().pressShow();

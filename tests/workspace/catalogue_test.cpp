@@ -7,6 +7,7 @@
 #include "formats/sysex_text.hpp"
 #include "common/bytes.hpp"
 #include "support/fakes.hpp"
+#include "support/loaded_image.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
 #include "support/sysex_builder.hpp"
@@ -31,8 +32,9 @@ class CatalogueBuild : public ::testing::Test {
   }
   Catalogue build(int index, int counter = 0) { return f.window.buildCatalogue(index, counter); }
   std::int64_t chunk(int index, const char* id) { return FindChunk(id, f.window.registry().image(index)); }
-  // The image in the registry, to change as the bank manager would.
-  MutableImage image(int index) { return f.window.registry().image(index); }
+  Image image(int index) { return f.window.registry().image(index); }
+  // Changes a byte of the loaded image, as the bank manager would.
+  void poke(int index, std::int64_t offset, std::uint8_t value) { test::Poke(f.workspace, index, offset, value); }
   std::string actionMsg() const { return f.window.state().actionMsg; }
 };
 
@@ -117,10 +119,10 @@ TEST_F(CatalogueBuild, KitAndSequenceLabelsFollowTheFirstLetterOfEachBankId) {
   const int index = load("L.PCG", pcg);
   const std::int64_t dkt = chunk(index, "DKT1"), wsq = chunk(index, "WSQ1");
   constexpr std::int64_t kBank = 24 + 24;
-  image(index)[dkt + 12 + kBank] = 'X';     // another letter keeps "Drum Kit"
-  image(index)[wsq + 12] = 'Q';             // and the label carries into the next parent
-  image(index)[wsq + 12 + kBank] = 'M';
-  image(index)[wsq + 12 + 2 * kBank] = 'C';
+  poke(index, dkt + 12 + kBank, 'X');     // another letter keeps "Drum Kit"
+  poke(index, wsq + 12, 'Q');             // and the label carries into the next parent
+  poke(index, wsq + 12 + kBank, 'M');
+  poke(index, wsq + 12 + 2 * kBank, 'C');
   const Catalogue c = build(index);
   std::vector<std::string> captions, offsets;
   for (const auto& row : c.list.rows) captions.push_back(row.caption);
@@ -134,7 +136,7 @@ TEST_F(CatalogueBuild, KitAndSequenceLabelsFollowTheFirstLetterOfEachBankId) {
 TEST_F(CatalogueBuild, SetListChunkWithoutItsBankGivesNoRow) {
   const int index = load("S.PCG", test::PcgBuilder().setLists(1, 32).programBank(0, 1, 24).build());
   const std::int64_t bank = SetListBankOffset(image(index), chunk(index, "SLS1"));
-  image(index)[bank] = 'X';
+  poke(index, bank, 'X');
   const Catalogue c = build(index);
   ASSERT_EQ(c.list.rows.size(), 1u);
   EXPECT_EQ(c.list.rows[0].caption, "Prog Bank");
@@ -144,22 +146,23 @@ TEST_F(CatalogueBuild, SetListChunkWithoutItsBankGivesNoRow) {
 TEST_F(CatalogueBuild, PcgOfWrongLengthGivesAnEmptyCatalogueAndTheErrorText) {
   const Bytes pcg = test::PcgBuilder().programBank(0, 2, 30).build();
   const int index = load("BAD.PCG", pcg);
-  image(index)[23] ^= 1;  // PCG1 size one off
+  poke(index, 23, image(index)[23] ^ 1);  // PCG1 size one off
   const std::string declared = HexText(BytesText(image(index), 20, 4));
   Catalogue c = build(index);
-  EXPECT_EQ(actionMsg(), "ERROR: PCG uncorrect length. *** Offset=00000014 " + declared +
-                             " *** Must be " + Hex8(static_cast<std::int64_t>(pcg.size())));
+  const std::string error = "ERROR: PCG uncorrect length. *** Offset=00000014 " + declared +
+                            " *** Must be " + Hex8(static_cast<std::int64_t>(pcg.size()));
+  EXPECT_EQ(actionMsg(), error);
   EXPECT_TRUE(c.list.rows.empty());
   EXPECT_TRUE(c.offsetBox.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, error);  // the catalogue's own window says it too
   EXPECT_FALSE(c.caption.empty());
 
-  image(index)[23] ^= 1;
-  image(index)[chunk(index, "PRG1") + 7] ^= 1;  // the walk now misses the end
+  poke(index, 23, image(index)[23] ^ 1);
+  poke(index, chunk(index, "PRG1") + 7, image(index)[chunk(index, "PRG1") + 7] ^ 1);  // the walk now misses the end
   c = build(index);
   EXPECT_EQ(actionMsg(), "ERROR: PCG uncorrect length");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "ERROR: PCG uncorrect length");
 }
 
 TEST_F(CatalogueBuild, PcgWithoutPcg1AtSixteenHasNoRows) {
@@ -205,18 +208,18 @@ TEST_F(CatalogueBuild, SngErrorsNameTheFileOfTheCatalogue) {
   const std::string last = dir.write("LAST.PCG", test::SmallestPcg());
   (void)f.open(last);
 
-  image(index)[o + 7] ^= 1;
+  poke(index, o + 7, image(index)[o + 7] ^ 1);
   Catalogue c = build(index);
   EXPECT_EQ(actionMsg(), "Format ERROR  Invalid length of SNG1_Data:S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "Format ERROR  Invalid length of SNG1_Data:S.SNG");
   EXPECT_EQ(c.list.columns[2].caption, "Song Name");
 
-  image(index)[o] = 'X';
+  poke(index, o, 'X');
   c = build(index);
   EXPECT_EQ(actionMsg(), "Format ERROR  : SNG1 missing S.SNG");
   EXPECT_TRUE(c.list.rows.empty());
-  EXPECT_EQ(c.msg, "Msg");
+  EXPECT_EQ(c.msg, "Format ERROR  : SNG1 missing S.SNG");
 }
 
 TEST_F(CatalogueBuild, SngLengthIsCheckedAtTheSongChunkNotAtAStrayEarlierText) {
@@ -238,7 +241,7 @@ TEST_F(CatalogueBuild, HostileSongChunkSizesEndTheWalk) {
   for (const std::uint32_t size : {0xFFFFFFF4u, 0x80000000u, 0x7FFFFFFFu}) {
     test::Bytes field;
     test::AppendBigEndian32(field, size);
-    std::copy(field.begin(), field.end(), image(index).begin() + firstSong + 4);
+    for (std::size_t k = 0; k < field.size(); ++k) poke(index, firstSong + 4 + static_cast<std::int64_t>(k), field[k]);
     const Catalogue c = build(index);
     EXPECT_EQ(c.list.rows.size(), 1u) << size;
   }

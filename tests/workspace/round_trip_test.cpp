@@ -42,10 +42,10 @@ TEST(RoundTrip, SavePcgWithoutChangesWritesEveryFileBackByteForByte) {
 TEST(RoundTrip, WritingEveryBankOntoItselfLeavesTheImageAsItWas) {
   int written = 0;
   for (const Bytes& file : SyntheticFiles()) {
-    Registry registry;
-    ByteBuffer buffer = ByteBuffer::CopyOf(file);
-    registry.add(std::move(buffer), "/tmp/F.PCG", test::FactsOfType("PCG KORG KRONOS"));
-    BankManager manager(registry);
+    Workspace workspace;
+    const Registry& registry = workspace.registry();
+    workspace.registry().add(ByteBuffer::CopyOf(file), "/tmp/F.PCG", test::FactsOfType("PCG KORG KRONOS"));
+    BankManager manager(workspace);
     manager.open();
     manager.chooseFile(BankSide::From, 0);
     manager.chooseFile(BankSide::To, 0);

@@ -31,8 +31,8 @@ QListWidget* List(const std::string& name, QWidget* parent) { return Named(new Q
 
 }  // namespace
 
-BankManagerWindow::BankManagerWindow(patchlore::Registry& registry, QWidget* parent)
-    : QWidget(parent, Qt::Window), core_(registry) {
+BankManagerWindow::BankManagerWindow(patchlore::Workspace& workspace, QWidget* parent)
+    : QWidget(parent, Qt::Window), workspace_(workspace), core_(workspace) {
   setObjectName("TFormBankManager");
   setWindowTitle("Bank Manager");
   setFont(DesignFont("MS Sans Serif", 8, false));
@@ -44,6 +44,14 @@ BankManagerWindow::BankManagerWindow(patchlore::Registry& registry, QWidget* par
   layOut();
   connectSide(from_, BankSide::From);
   connectSide(to_, BankSide::To);
+  showState();
+  workspace_.subscribe(*this);
+}
+
+BankManagerWindow::~BankManagerWindow() { workspace_.unsubscribe(*this); }
+
+void BankManagerWindow::imageChanged(int index) {
+  core_.reread(index);
   showState();
 }
 

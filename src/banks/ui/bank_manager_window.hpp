@@ -1,6 +1,7 @@
 // The bank manager window (TFormBankManager): file, bank and patch lists for
 // both sides, the texts that describe each choice, and the Write and Move
 // buttons. Everything it shows comes from BankManager; it forwards clicks.
+// When a loaded image changes, its lists show the banks as they are now.
 #pragma once
 
 #include <QWidget>
@@ -13,11 +14,13 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 
-class BankManagerWindow : public QWidget {
+class BankManagerWindow : public QWidget, private patchlore::WorkspaceObserver {
   Q_OBJECT
 
  public:
-  explicit BankManagerWindow(patchlore::Registry& registry, QWidget* parent = nullptr);
+  // workspace outlives the window, which hears of it until it goes.
+  explicit BankManagerWindow(patchlore::Workspace& workspace, QWidget* parent = nullptr);
+  ~BankManagerWindow() override;
 
   // The Bank Manager command: fills the file lists again and shows the window.
   void openFromCommand();
@@ -34,6 +37,7 @@ class BankManagerWindow : public QWidget {
     QLabel* bankInfo;
   };
 
+  void imageChanged(int index) override;
   Side createSide(const std::string& name, const char* bankInfoCaption);
   void createButtons();
   void layOut();
@@ -41,6 +45,7 @@ class BankManagerWindow : public QWidget {
   void showState();
   void showSide(const Side& side, const patchlore::BankSideState& state);
 
+  patchlore::Workspace& workspace_;
   patchlore::BankManager core_;
   Side from_;
   Side to_;

@@ -12,8 +12,8 @@
 #include "ui/qt_text.hpp"
 #include "ui/widgets.hpp"
 
-NameEditorWindow::NameEditorWindow(patchlore::Registry& registry, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), editor_(registry) {
+NameEditorWindow::NameEditorWindow(patchlore::Workspace& workspace, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), workspace_(workspace), editor_(workspace) {
   setObjectName("TFormEdit");
   setWindowTitle("Edit");
   setFont(DesignWindowFont());
@@ -32,6 +32,24 @@ NameEditorWindow::NameEditorWindow(patchlore::Registry& registry, QWidget* paren
   layout()->addWidget(changeLog_);
   resize(kDesignWidth, kDesignHeight);
   showState();
+  workspace_.subscribe(*this);
+}
+
+NameEditorWindow::~NameEditorWindow() { workspace_.unsubscribe(*this); }
+
+void NameEditorWindow::imageChanged(int index) {
+  if (index != editor_.state().inputs.fileIndex) return;
+  editor_.reread();
+  showName();
+  showState();
+}
+
+// The editor has logged the name already.
+void NameEditorWindow::showName() {
+  const QString name = toQString(editor_.state().editName);
+  if (nameEdit_->text() == name) return;  // the cursor stays where it is
+  const QSignalBlocker quiet(nameEdit_);
+  nameEdit_->setText(name);
 }
 
 void NameEditorWindow::createLabels() {
@@ -56,7 +74,7 @@ void NameEditorWindow::createEditRow() {
   nameEdit_->setFont(Bold(nameEdit_->font()));
   nameEdit_->setStyleSheet("color: black; background: white;");
   connect(nameEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    editor_.setName(FromQString(text));
+    editor_.setTypedName(text.toStdString());  // Write names a character Windows-1251 cannot hold
     showState();
   });
   auto* write = BoldButton("Write", "Write", this);
@@ -81,10 +99,8 @@ void NameEditorWindow::openPatch(int fileIndex, qint64 bankOffset, int patch) {
   if (!inputs) {
     bankInfoLabel_->setText(toQString(inputs.failure().text));
   } else {
-    const std::string name = patchlore::PatchNameAt(registry, *inputs);
-    editor_.open(*inputs, name);
-    const QSignalBlocker quiet(nameEdit_);  // the editor has logged the name already
-    nameEdit_->setText(toQString(name));
+    editor_.open(*inputs, patchlore::PatchNameAt(registry, *inputs));
+    showName();
     showState();
   }
   show();

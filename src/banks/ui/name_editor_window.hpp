@@ -1,28 +1,30 @@
 // The name editor window (TFormEdit): a small stay-on-top window that renames
 // one patch of a loaded PCG. NameEditor holds its texts and does Write; this
 // window forwards the typed name and the Write button and copies the state
-// onto its labels and lists.
+// onto its labels and lists. When the patch's image changes (its Write, an
+// undo), it shows the patch as it is now.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
-#include "workspace/registry.hpp"
 #include "banks/name_editor.hpp"
+#include "workspace/workspace.hpp"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 
-class NameEditorWindow : public QWidget {
+class NameEditorWindow : public QWidget, private patchlore::WorkspaceObserver {
   Q_OBJECT
 
  public:
   static constexpr int kDesignWidth = 507;
   static constexpr int kDesignHeight = 331;
 
-  // registry outlives the window.
-  explicit NameEditorWindow(patchlore::Registry& registry, QWidget* parent = nullptr);
+  // workspace outlives the window, which hears of it until it goes.
+  explicit NameEditorWindow(patchlore::Workspace& workspace, QWidget* parent = nullptr);
+  ~NameEditorWindow() override;
 
   const patchlore::NameEditor& editor() const { return editor_; }
 
@@ -32,10 +34,13 @@ class NameEditorWindow : public QWidget {
   void openPatch(int fileIndex, qint64 bankOffset, int patch);
 
  private:
+  void imageChanged(int index) override;
+  void showName();
   void createLabels();
   void createEditRow();
   void showState();
 
+  patchlore::Workspace& workspace_;
   patchlore::NameEditor editor_;
   QLabel* openIndexLabel_ = nullptr;
   QLabel* bytesLabel_ = nullptr;

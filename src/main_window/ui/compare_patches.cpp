@@ -4,12 +4,13 @@
 #include "viewer/object_browser.hpp"
 #include "viewer/ui/viewer_window.hpp"
 
-// Two files are chosen and loaded as Open loads them, A then B; when either
-// is not loaded the command ends there, its reason in ActionMsg.
+// Two files are chosen, A then B, each taken as it is loaded, with its
+// changes in memory, or loaded as Open loads it; when either cannot be
+// loaded the command ends there, its reason in ActionMsg.
 void WindowDirector::comparePatches() {
-  const patchlore::Result<int> a = core_.openFile();
+  const patchlore::Result<int> a = core_.openOrTakeLoaded();
   if (!a) return;
-  const patchlore::Result<int> b = core_.openFile();
+  const patchlore::Result<int> b = core_.openOrTakeLoaded();
   if (!b) return;
   auto* window = new PatchComparisonWindow(core_.registry(), *a, *b);
   connect(window, &PatchComparisonWindow::patchViewRequested, this, &WindowDirector::openPatchViewer);

@@ -1,7 +1,5 @@
 // The library from the main window: Options > Library... and opening a
 // patch found there.
-#include <filesystem>
-
 #include "library/library_browser.hpp"
 #include "library/ui/library_window.hpp"
 #include "main_window/ui/window_director.hpp"
@@ -18,19 +16,12 @@ void WindowDirector::openLibrary() {
   library_->raise();
 }
 
+// The file as it is loaded, with its changes in memory; loaded when it is not.
 void WindowDirector::openLibraryPatch(const QString& path, QChar kind, const QString& key) {
-  const std::string file = path.toStdString();
+  const patchlore::Result<int> index = core_.loadedOrOpened(path.toStdString());
+  if (!index) return;  // ActionMsg says why
   const patchlore::Registry& registry = core_.registry();
-  int index = -1;
-  std::error_code error;
-  for (int i = 0; i < registry.count() && index < 0; ++i)
-    if (std::filesystem::equivalent(registry.path(i), file, error)) index = i;
-  if (index < 0) {
-    const patchlore::Result<int> opened = core_.openFileAt(file);
-    if (!opened) return;  // ActionMsg says why
-    index = *opened;
-  }
-  const std::vector<patchlore::CatalogueRequest> requests = core_.catalogueRequestsFor({index});
+  const std::vector<patchlore::CatalogueRequest> requests = core_.catalogueRequestsFor({*index});
   if (requests.empty()) return;
   ObjectBrowserWindow* window = openCatalogue(requests.front().index, requests.front().counter);
   window->selectRow(patchlore::CatalogueRowOfPatch(window->catalogue(), registry, kind.toLatin1(), key.toStdString()));

@@ -2,8 +2,12 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QIcon>
+#include <QIdentityProxyModel>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <set>
 
 #include "ui/column_fit.hpp"
 #include "ui/design_font.hpp"
@@ -33,12 +37,42 @@ class GridLineDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-LoadedFilesList::LoadedFilesList(QWidget* parent) : QTreeView(parent), model_(new TableModel(this)) {
+// The rows of the model as they are, with the changed ones marked.
+class ChangedMarks : public QIdentityProxyModel {
+ public:
+  ChangedMarks(QIcon icon, QObject* parent) : QIdentityProxyModel(parent), icon_(std::move(icon)) {}
+
+  void mark(const std::vector<int>& rows, const QString& tip) {
+    changed_ = std::set<int>(rows.begin(), rows.end());
+    tip_ = tip;
+    if (rowCount() > 0)
+      emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DecorationRole, Qt::ToolTipRole});
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (index.isValid() && changed_.contains(index.row())) {
+      if (role == Qt::DecorationRole && index.column() == 0) return icon_;
+      if (role == Qt::ToolTipRole) return tip_;
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  QIcon icon_;
+  QString tip_;
+  std::set<int> changed_;
+};
+
+LoadedFilesList::LoadedFilesList(QWidget* parent)
+    : QTreeView(parent),
+      model_(new TableModel(this)),
+      marks_(new ChangedMarks(style()->standardIcon(QStyle::SP_DialogSaveButton), this)) {
   setObjectName("OpenList");
   for (const patchlore::ListColumn& column : patchlore::FileListColumns())
     files_.columns.push_back({column.caption, column.width, column.rightAligned});
   model_->show(&files_);
-  setModel(model_);
+  marks_->setSourceModel(model_);
+  setModel(marks_);
   setUpLook();
   setUpHeader();
 }
@@ -80,6 +114,8 @@ void LoadedFilesList::appendRowsFrom(const patchlore::Registry& registry) {
   }
   model_->refresh();
 }
+
+void LoadedFilesList::showChangedFiles(const std::vector<int>& rows, const QString& tip) { marks_->mark(rows, tip); }
 
 std::vector<int> LoadedFilesList::selectedFileRows() const {
   std::vector<int> rows;

@@ -1,6 +1,8 @@
 #include "main_window/ui/main_window.hpp"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -44,7 +46,14 @@ MainWindow::MainWindow(patchlore::Dialogs& dialogs, QWidget* parent)
   showAll();
   connect(this, &MainWindow::catalogueRequested, &windows_, &WindowDirector::openCatalogue);
   connect(files_, &LoadedFilesList::cataloguesRequested, this, &MainWindow::openSelectedCatalogues);
+  workspace_.subscribe(*this);
+  showEditCommands();
+#ifndef QT_NO_SESSIONMANAGER
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitSessionData, Qt::DirectConnection);
+#endif
 }
+
+MainWindow::~MainWindow() { workspace_.unsubscribe(*this); }
 
 void MainWindow::createCentralArea() {
   auto* central = new QWidget(this);
@@ -85,8 +94,49 @@ void MainWindow::createCentralArea() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!confirmEnd()) {
+    event->ignore();
+    return;
+  }
   windows_.closeAll();
   QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::confirmEnd() {
+  if (endConfirmedAt_ == historyChanges_) return true;
+  if (!core_.mayClose()) return false;
+  endConfirmedAt_ = historyChanges_;
+  return true;
+}
+
+// The session ends: the one question about changed files is asked here, and
+// Cancel keeps the session from ending.
+void MainWindow::commitSessionData(QSessionManager& manager) {
+#ifndef QT_NO_SESSIONMANAGER
+  if (!manager.allowsInteraction()) return;
+  const bool mayEnd = confirmEnd();
+  manager.release();
+  if (!mayEnd) manager.cancel();
+#else
+  (void)manager;
+#endif
+}
+
+void MainWindow::historyChanged() {
+  ++historyChanges_;
+  files_->showChangedFiles(workspace_.changedFiles(), toQString(std::string(patchlore::kChangedFileTip)));
+  showEditCommands();
+}
+
+// A "&" in a file name is shown as it is, not taken for a mnemonic.
+void MainWindow::showEditCommands() {
+  const auto show = [this](const char* name, const std::string& caption, bool enabled) {
+    QAction* action = commands_.action(name);
+    action->setText(toQString(caption).replace('&', "&&"));
+    action->setEnabled(enabled);
+  };
+  show("EditUndo1", core_.undoCaption(), workspace_.history().toUndo() != nullptr);
+  show("EditRedo1", core_.redoCaption(), workspace_.history().toRedo() != nullptr);
 }
 
 void MainWindow::openSelectedCatalogues() {

@@ -20,11 +20,14 @@ class QProgressBar;
 class AboutBox;
 class LoadedFilesList;
 
-class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
+class QSessionManager;
+
+class MainWindow : public QMainWindow, public patchlore::MainWindowReporter, private patchlore::WorkspaceObserver {
   Q_OBJECT
 
  public:
   explicit MainWindow(patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   patchlore::MainWindowCore& core() { return core_; }
   // What every viewer window shares (busy and cancel flags, record size,
@@ -48,6 +51,14 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The changed marks of the list of loaded files and the Undo and Redo items.
+  void historyChanged() override;
+  void showEditCommands();
+  // Whether the program may end: asks about changed files once, unless the
+  // answer was given already (to the session's end) and nothing changed since.
+  bool confirmEnd();
+  void commitSessionData(QSessionManager& manager);
+
   std::vector<Command> commandTable();
   void createMenusAndToolBar();
   void createCentralArea();
@@ -75,4 +86,8 @@ class MainWindow : public QMainWindow, public patchlore::MainWindowReporter {
   LoadedFilesList* files_ = nullptr;
   QLabel* actionMsg_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  // Counts the changes of the history, so that an answer given to the
+  // session's end is not asked again while it still holds.
+  int historyChanges_ = 0;
+  int endConfirmedAt_ = -1;
 };

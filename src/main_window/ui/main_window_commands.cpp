@@ -26,7 +26,8 @@ const MenuLayout kMenus[] = {
       {"FileSavePcgItem", "FileSavePcgItem"}, {"FileSaveAsItem", "FileSaveAs1"}, kSeparator,
       {"FileExitItem", "FileExit1"}}},
     {"Edit1", "&Edit", "Edit commands",
-     {{"CutItem", "EditCut1"}, {"CopyItem", "EditCopy1"}, {"PasteItem", "EditPaste1"}}},
+     {{"EditUndo1", "EditUndo1"}, {"EditRedo1", "EditRedo1"}, kSeparator, {"CutItem", "EditCut1"},
+      {"CopyItem", "EditCopy1"}, {"PasteItem", "EditPaste1"}}},
     {"Window1", "&Window", "Window related commands",
      {{"WindowCascadeItem", "WindowCascade1"}, {"WindowTileItem", "WindowTileHorizontal1"},
       {"WindowTileItem2", "WindowTileVertical1"}, {"WindowMinimizeItem", "WindowMinimizeAll1"},
@@ -83,6 +84,11 @@ std::vector<Command> MainWindow::commandTable() {
       {"FileSavePcgItem", "Save &Pcg", "Ctrl+P", {}, "", [this] { core_.savePcg(files_->selectedFileRows()); }},
       {"FileSaveAs1", "Save &As...", "Ctrl+A", {}, "Save As|Save current file with different name", {}},  // none behind it
       {"FileExit1", "E&xit", "", {}, "Exit|Exit application", [this] { close(); }},
+      // Their captions name the change (MainWindow::showEditCommands); the
+      // viewers' Ctrl+S and the name editor's line edit keep to their own windows.
+      {"EditUndo1", "Undo", "Ctrl+Z", {}, "Undo|Take back the last change of a loaded file", [this] { core_.undo(); }},
+      {"EditRedo1", "Redo", "Ctrl+Shift+Z", {}, "Redo|Make the change taken back last again",
+       [this] { core_.redo(); }},
       {"EditCut1", "Cu&t", "Ctrl+X", Cut, "Cut|Cut the selection to the clipboard", [] { OnFocusedEdit("cut"); }},
       {"EditCopy1", "&Copy", "Ctrl+C", Copy, "Copy|Copy the selection to the clipboard",
        [] { OnFocusedEdit("copy"); }},

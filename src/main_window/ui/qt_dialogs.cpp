@@ -66,6 +66,20 @@ bool QtDialogs::askYesNo(const std::string& question) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+// The question's lines are converted one by one: toQString shows a line
+// break as a control byte.
+patchlore::UnsavedChangesAnswer QtDialogs::askAboutUnsavedChanges(const std::string& question) {
+  QStringList lines;
+  for (const QByteArray& line : QByteArray::fromStdString(question).split('\n'))
+    lines << toQString(line.toStdString());
+  switch (QMessageBox::warning(parent_, "Unsaved changes", lines.join('\n'),
+                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save: return patchlore::UnsavedChangesAnswer::Save;
+    case QMessageBox::Discard: return patchlore::UnsavedChangesAnswer::Discard;
+    default: return patchlore::UnsavedChangesAnswer::Cancel;  // Escape and the window's close button too
+  }
+}
+
 std::optional<std::string> QtDialogs::chooseFolder() {
   const QString folder = QFileDialog::getExistingDirectory(parent_, "Add Folder");
   if (folder.isEmpty()) return std::nullopt;

@@ -21,6 +21,7 @@ class QtDialogs : public patchlore::Dialogs {
                                       const std::string& filter) override;
   std::optional<patchlore::FontChoice> chooseFont(const patchlore::FontChoice& current) override;
   bool askYesNo(const std::string& question) override;
+  patchlore::UnsavedChangesAnswer askAboutUnsavedChanges(const std::string& question) override;
   std::optional<std::string> chooseFolder() override;
 
  private:

@@ -21,7 +21,7 @@ WindowDirector::WindowDirector(QWidget& mainWindow, patchlore::MainWindowCore& c
       viewerShared_(viewerShared),
       dialogs_(dialogs),
       reporter_(reporter),
-      nameEditor_(new NameEditorWindow(core.registry(), &mainWindow)) {}
+      nameEditor_(new NameEditorWindow(core.workspace(), &mainWindow)) {}
 
 // The windows kept for the run are children of the main window, which would
 // delete them only after the cores they read; they go here, the MIDI ports

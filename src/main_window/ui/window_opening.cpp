@@ -26,7 +26,7 @@ ObjectBrowserWindow* WindowDirector::openCatalogue(int index, int counter) {
 QList<QPointer<ViewerWindow>> WindowDirector::openViewers(const std::vector<patchlore::ViewerRequest>& requests) {
   QList<QPointer<ViewerWindow>> viewers;
   for (const patchlore::ViewerRequest& request : requests) {
-    auto* viewer = new ViewerWindow(core_.registry(), viewerShared_, dialogs_);
+    auto* viewer = new ViewerWindow(core_.workspace(), viewerShared_, dialogs_);
     viewer->Open(request);
     connect(viewer, &ViewerWindow::nameEditRequested, this, &WindowDirector::openNameEditor);
     connect(viewer, &ViewerWindow::usedByRequested, this, &WindowDirector::openUsedBy);
@@ -53,7 +53,7 @@ void WindowDirector::checkFile() {
 // Made at the first Bank Manager command and kept, with its choices, until
 // the main window closes.
 void WindowDirector::openBankManager() {
-  if (!bankManager_) bankManager_ = new BankManagerWindow(core_.registry(), &mainWindow_);
+  if (!bankManager_) bankManager_ = new BankManagerWindow(core_.workspace(), &mainWindow_);
   bankManager_->openFromCommand();
 }
 

@@ -12,9 +12,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 
 #include "ui/column_fit.hpp"
@@ -49,11 +52,12 @@ QListWidget* HiddenList(const char* name, QWidget* parent) {
 
 }  // namespace
 
-ViewerWindow::ViewerWindow(patchlore::Registry& registry, patchlore::ViewerShared& shared,
+ViewerWindow::ViewerWindow(patchlore::Workspace& workspace, patchlore::ViewerShared& shared,
                      patchlore::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      workspace_(workspace),
       dialogs_(dialogs),
-      core_(registry, shared, *this) {
+      core_(workspace.registry(), shared, *this) {
   setObjectName("FormView");
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(DesignWindowFont());
@@ -75,9 +79,13 @@ ViewerWindow::ViewerWindow(patchlore::Registry& registry, patchlore::ViewerShare
     changed(part);
   showHiddenLists();
   resize(kDesignWidth, kDesignHeight);
+  workspace_.subscribe(*this);
 }
 
-ViewerWindow::~ViewerWindow() { tableModel_->show(nullptr); }
+ViewerWindow::~ViewerWindow() {
+  workspace_.unsubscribe(*this);
+  tableModel_->show(nullptr);
+}
 
 // ---- components ------------------------------------------------------------
 
@@ -219,6 +227,51 @@ void ViewerWindow::selectPatchAt(std::int64_t offset) {
   }
 }
 
+// ---- following the image ------------------------------------------------------------
+
+void ViewerWindow::imageChanged(int index) {
+  if (core_.readsFile(index)) showAgain();
+}
+
+void ViewerWindow::showAgain() {
+  showAgainPending_ = core_.ownShowRunning();
+  if (showAgainPending_) return;
+  const TablePlace place = tablePlace();
+  core_.pressShow();
+  goTo(place);
+}
+
+ViewerWindow::TablePlace ViewerWindow::tablePlace() const {
+  TablePlace place;
+  for (const QItemSelectionRange& range : table_->selectionModel()->selection())
+    place.selectedRuns.emplace_back(range.top(), range.bottom());
+  const QModelIndex current = table_->currentIndex();
+  place.currentRow = current.row();
+  place.currentColumn = current.column();
+  place.vertical = table_->verticalScrollBar()->value();
+  place.horizontal = table_->horizontalScrollBar()->value();
+  return place;
+}
+
+// The rows a Show lists again are the same rows; any that are gone are left out.
+void ViewerWindow::goTo(const TablePlace& place) {
+  const int rows = tableModel_->rowCount();
+  const int columns = tableModel_->columnCount();
+  if (rows == 0 || columns == 0) return;
+  QItemSelection selection;
+  for (const auto& [first, last] : place.selectedRuns)
+    if (first < rows)
+      selection.select(tableModel_->index(first, 0), tableModel_->index(std::min(last, rows - 1), columns - 1));
+  QItemSelectionModel* selected = table_->selectionModel();
+  if (place.currentRow >= 0 && place.currentRow < rows)
+    selected->setCurrentIndex(tableModel_->index(place.currentRow, std::clamp(place.currentColumn, 0, columns - 1)),
+                              QItemSelectionModel::NoUpdate);
+  selected->select(selection, QItemSelectionModel::ClearAndSelect);
+  table_->doItemsLayout();  // the scroll bars take the new rows' range first
+  table_->verticalScrollBar()->setValue(place.vertical);
+  table_->horizontalScrollBar()->setValue(place.horizontal);
+}
+
 // ---- window events ---------------------------------------------------------------
 
 void ViewerWindow::Open(const patchlore::ViewerRequest& request) {
@@ -307,8 +360,10 @@ void ViewerWindow::showCommands() {
   columnsFrame_->setEnabled(state.columnsEnabled);
   const bool running = core_.ownShowRunning();
   if (running && !showRunning_) tableModel_->restart();  // a Show refills the table from its start
+  const bool ended = showRunning_ && !running;
   showRunning_ = running;
   if (!running) flush();  // the Show has ended
+  if (ended && showAgainPending_) QTimer::singleShot(0, this, &ViewerWindow::showAgain);
 }
 
 void ViewerWindow::showLinkBox() {

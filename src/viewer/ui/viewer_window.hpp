@@ -5,16 +5,20 @@
 // parts of the state the core reports as changed onto the widgets. The
 // settings area and the column check boxes are panels of their own; the
 // window holds the frame around them: menus, top controls, link controls,
-// messages and the table.
+// messages and the table. When the image it shows changes (a Write, a
+// rename, an undo), it shows again by itself, keeping its selection and
+// scroll position.
 #pragma once
 
 #include <QWidget>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "common/services.hpp"
 #include "ui/event_pump.hpp"
 #include "viewer/viewer_core.hpp"
-#include "workspace/registry.hpp"
+#include "workspace/workspace.hpp"
 
 class ColumnBoxesPanel;
 class QCheckBox;
@@ -28,7 +32,7 @@ class QTableView;
 class TableModel;
 class ViewerSettingsPanel;
 
-class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
+class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private patchlore::WorkspaceObserver {
   Q_OBJECT
 
  public:
@@ -37,10 +41,11 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   static constexpr int kDesignHeight = 551;
   static constexpr int kCreatedSize = 256;
 
-  // registry, shared and dialogs outlive the window.
-  ViewerWindow(patchlore::Registry& registry, patchlore::ViewerShared& shared,
+  // workspace, shared and dialogs outlive the window.
+  ViewerWindow(patchlore::Workspace& workspace, patchlore::ViewerShared& shared,
             patchlore::Dialogs& dialogs, QWidget* parent = nullptr);
-  // The table model reads the core's table: it is detached before the core goes.
+  // The table model reads the core's table: it is detached before the core
+  // goes. The window no longer hears of the workspace.
   ~ViewerWindow() override;
 
   patchlore::ViewerCore& core() { return core_; }
@@ -71,6 +76,23 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Where the user is in the table: the selected runs of rows, the current
+  // cell and the scroll position.
+  struct TablePlace {
+    std::vector<std::pair<int, int>> selectedRuns;  // first and last row
+    int currentRow = -1;
+    int currentColumn = -1;
+    int vertical = 0;
+    int horizontal = 0;
+  };
+
+  void imageChanged(int index) override;
+  // Show again, as pressing Show, at the same place in the table; while this
+  // viewer's own Show runs, once it has ended.
+  void showAgain();
+  TablePlace tablePlace() const;
+  void goTo(const TablePlace& place);
+
   void createMenu();
   void createBody();
   QWidget* createTopControls();
@@ -91,8 +113,10 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter {
   void showHiddenLists();
   void fitSettingsHeight();
 
+  patchlore::Workspace& workspace_;
   patchlore::Dialogs& dialogs_;
   patchlore::ViewerCore core_;
+  bool showAgainPending_ = false;  // the image changed while a Show of this viewer ran
   EventPump pump_;
   bool showRunning_ = false;  // as last seen, so the start of a Show is noticed
   std::set<patchlore::ViewerPart> dirty_;
