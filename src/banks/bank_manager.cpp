@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/byte_reader.hpp"
+#include "common/bytes.hpp"
 #include "formats/bank_layout.hpp"
 #include "formats/checksums.hpp"
 #include "formats/chunks.hpp"
@@ -73,7 +74,7 @@ std::string EscapedText(std::string_view bytes) {
   std::string text;
   for (const char c : bytes) {
     const auto byte = static_cast<std::uint8_t>(c);
-    text += byte < 0x20 ? "\\" + HexPad(byte, 2) + "\\" : std::string(1, c);
+    text += byte < 0x20 ? Concat({"\\", HexPad(byte, 2), "\\"}) : std::string(1, c);
   }
   return text;
 }

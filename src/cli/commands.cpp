@@ -43,7 +43,7 @@ void PrintCatalogueRows(const Catalogue& catalogue, const Output& output) {
   for (std::size_t r = 0; r < catalogue.rowCount(); ++r) {
     std::string line = "Row: " + catalogue.text(r, 0);
     if (catalogue.computed) {
-      for (std::size_t c = 1; c < catalogue.columns().size(); ++c) line += "\t" + catalogue.text(r, c);
+      for (std::size_t c = 1; c < catalogue.columns().size(); ++c) line += Concat({"\t", catalogue.text(r, c)});
     } else {
       for (const auto& cell : catalogue.list.rows[r].cells) line += "\t" + cell;
     }

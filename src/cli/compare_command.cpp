@@ -23,7 +23,7 @@ void PrintRows(const FileComparison& comparison, const Output& output) {
   for (std::size_t row = 0; row < comparison.count(); ++row) {
     std::string line = "Row: " + comparison.text(row, 0);
     for (std::size_t column = 1; column < ComparisonColumns().size(); ++column)
-      line += "\t" + comparison.text(row, column);
+      line += Concat({"\t", comparison.text(row, column)});
     output.line(line);
   }
   if (const auto msg = comparison.msg()) output.line("Msg: " + *msg);

@@ -79,7 +79,7 @@ std::string TableLookup(std::string_view table, std::string_view section,
   char separator = table.front();
   std::string_view working = table;
   if (!section.empty()) {
-    const std::string head = std::string(1, separator) + std::string(section) + " ";
+    const std::string head = Concat({std::string_view(&separator, 1), section, " "});
     const auto at = table.find(head);
     if (at == std::string_view::npos) {
       working = {};
@@ -89,7 +89,7 @@ std::string TableLookup(std::string_view table, std::string_view section,
     }
   }
   if (!working.empty()) separator = working.front();
-  const std::string needle = " " + std::string(key) + "=";
+  const std::string needle = Concat({" ", key, "="});
   const auto at = working.find(needle);
   std::string_view value;
   if (at != std::string_view::npos) {
@@ -97,6 +97,15 @@ std::string TableLookup(std::string_view table, std::string_view section,
     value = value.substr(0, value.find(separator));
   }
   return value.empty() ? std::string(key) : std::string(value);
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (const std::string_view part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const std::string_view part : parts) text += part;
+  return text;
 }
 
 std::string TrimRight(std::string_view text) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,6 +54,11 @@ inline std::string Hex8(std::int64_t value) { return HexPad(value, 8); }
 // or its value is empty. A key is found only where a blank stands before it.
 std::string TableLookup(std::string_view table, std::string_view section,
                         std::string_view key);
+
+// The parts joined in one string. Texts are built with this rather than with
+// "literal" + std::string, which GCC 12 at -O2 and above warns about
+// (-Wrestrict) inside libstdc++ although the code is correct.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 // The text with trailing blanks and control characters (bytes up to $20)
 // removed.

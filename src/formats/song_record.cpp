@@ -20,7 +20,7 @@ SongFacts DecodeSong(Image image, std::int64_t song) {
   return facts;
 }
 
-std::string SongLabel(const SongFacts& song) { return song.number ? "S" + ZeroPad(*song.number, 3) : "S???"; }
+std::string SongLabel(const SongFacts& song) { return song.number ? Concat({"S", ZeroPad(*song.number, 3)}) : "S???"; }
 
 TrackFacts DecodeTrack(Image image, std::int64_t song, int k, const ModelConstants& model) {
   TrackFacts facts;

@@ -119,7 +119,7 @@ std::string SysexText(Image message) {
   if (message.back() != layout::kEndOfExclusive) return "Last " + LastByteText(message) + " but F7 missing *error";
   if (message.size() == 2) return " Only F0F7 *error";
   const std::uint8_t maker = message[layout::kManufacturer];
-  const std::string makerName = NameOrCode(kManufacturers, "$" + ByteHex(maker));
+  const std::string makerName = NameOrCode(kManufacturers, Concat({"$", ByteHex(maker)}));
   if (maker != layout::kKorg) return " Unknown byte[2]=" + ByteHex(maker);
   return makerName + SysexModelText(message);
 }

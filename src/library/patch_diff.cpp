@@ -34,7 +34,7 @@ class SlotNames {
     std::string name(1, patch.kindLetter());
     name += patch.key;
     const int seen = seen_[name]++;
-    if (seen > 0) name += "#" + std::to_string(seen);
+    if (seen > 0) name += Concat({"#", std::to_string(seen)});
     return name;
   }
 

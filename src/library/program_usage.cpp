@@ -38,7 +38,7 @@ void AddCombinationUses(Image pcg, const ModelConstants& model, std::int64_t off
       const MixerFacts& mixer = combination.timbres[t].mixer;
       const std::string program = ProgramReferenceKey(mixer.programBank, mixer.programNumber);
       if (mixer.off() || !SameKey(program, key)) continue;
-      uses.push_back({UseKind::Combination, PatchKey(bankName, j), "T" + ZeroPad(static_cast<std::int64_t>(t) + 1, 2),
+      uses.push_back({UseKind::Combination, PatchKey(bankName, j), Concat({"T", ZeroPad(static_cast<std::int64_t>(t) + 1, 2)}),
                       TrimRight(NameText(combination.name)), program});
     }
   }

@@ -50,7 +50,7 @@ bool MainWindowCore::mayClose() {
   const std::vector<int> changed = workspace_.changedFiles();
   if (changed.empty()) return true;
   std::string question = "Save the changes of these files before closing?";
-  for (const int index : changed) question += "\n" + std::to_string(index) + ":" + registry().name(index);
+  for (const int index : changed) question += Concat({"\n", std::to_string(index), ":", registry().name(index)});
   switch (dialogs_.askAboutUnsavedChanges(question)) {
     case UnsavedChangesAnswer::Discard: return true;
     case UnsavedChangesAnswer::Cancel: return false;

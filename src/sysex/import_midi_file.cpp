@@ -7,7 +7,7 @@
 namespace patchlore {
 
 Result<ByteBuffer> ReadMidiFileSysex(const std::string& path, const ReadProgress& progress) {
-  const std::string name = "<" + Utf8ToCp1251(NameOf(path)) + ">";
+  const std::string name = Concat({"<", Utf8ToCp1251(NameOf(path)), ">"});
   const ReadResult read = ReadWholeFile(path, progress);
   if (!read && read.failure().problem == ReadProblem::TooLarge)
     return Failure{"ERROR: File too large " + name + " Bytes:" + std::to_string(read.failure().fileSize) +

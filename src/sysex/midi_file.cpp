@@ -13,7 +13,7 @@ namespace {
 
 using namespace midi_file_layout;
 
-std::string OffsetText(std::int64_t offset) { return "$" + Hex8(offset); }
+std::string OffsetText(std::int64_t offset) { return Concat({"$", Hex8(offset)}); }
 
 // One chunk of the file: where its data begin and end.
 struct Chunk {

@@ -55,7 +55,7 @@ void IndexCell(const TimbreCell& c, std::string& out) {
 void NameCell(const TimbreCell& c, std::string& out) {
   if (c.firstRow) out += TrimRight(NameText(c.combination.name));
 }
-void TimbreNumberCell(const TimbreCell& c, std::string& out) { out += "T" + ZeroPad(c.number + 1, 2); }
+void TimbreNumberCell(const TimbreCell& c, std::string& out) { out += Concat({"T", ZeroPad(c.number + 1, 2)}); }
 void ChannelCell(const TimbreCell& c, std::string& out) {
   AppendPrefix(c, out, "ch:");
   if (c.timbre.mixer.statusChannel) out += ChannelText(*c.timbre.mixer.statusChannel);

@@ -14,9 +14,9 @@ constexpr int kPanRightmost = 127;
 
 std::string PanText(int pan) {
   if (pan == kPanRandom) return "RND";
-  if (pan < kPanCentre) return "L" + ZeroPad(pan, 3);
-  if (pan == kPanCentre) return "C" + ZeroPad(pan, 3);
-  if (pan <= kPanRightmost) return "R" + ZeroPad(pan, 3);
+  if (pan < kPanCentre) return Concat({"L", ZeroPad(pan, 3)});
+  if (pan == kPanCentre) return Concat({"C", ZeroPad(pan, 3)});
+  if (pan <= kPanRightmost) return Concat({"R", ZeroPad(pan, 3)});
   return "";
 }
 

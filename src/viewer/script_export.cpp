@@ -1,5 +1,6 @@
 #include "viewer/script_export.hpp"
 
+#include "common/bytes.hpp"
 #include "common/cp1251.hpp"
 #include "common/json_text.hpp"
 
@@ -27,12 +28,12 @@ std::vector<std::string> CsvRecords(const Table& table) {
   records.reserve(table.rows.size() + 1);
   std::string header;
   for (std::size_t c = 0; c < table.columns.size(); ++c)
-    header += (c == 0 ? "" : ",") + CsvField(table.columns[c].caption);
+    header += Concat({c == 0 ? "" : ",", CsvField(table.columns[c].caption)});
   records.push_back(std::move(header));
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     std::string record;
     for (std::size_t c = 0; c < table.columns.size(); ++c)
-      record += (c == 0 ? "" : ",") + CsvField(table.text(r, c));
+      record += Concat({c == 0 ? "" : ",", CsvField(table.text(r, c))});
     records.push_back(std::move(record));
   }
   return records;
@@ -44,7 +45,7 @@ std::vector<std::string> JsonRows(const Table& table) {
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     std::string object = "{";
     for (std::size_t c = 0; c < table.columns.size(); ++c)
-      object += (c == 0 ? "" : ",") + JsonString(table.columns[c].caption) + ":" + JsonString(table.text(r, c));
+      object += Concat({c == 0 ? "" : ",", JsonString(table.columns[c].caption), ":", JsonString(table.text(r, c))});
     rows.push_back(object + "}");
   }
   return rows;

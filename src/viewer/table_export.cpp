@@ -10,8 +10,9 @@ namespace patchlore {
 SeparatorChoice SeparatorAt(int position) {
   static constexpr char kCharacters[] = {';', ':', ',', '.', ' '};
   const char c = position >= 0 && position <= 4 ? kCharacters[position] : '\t';
-  return {std::string(1, c) + " ", "ASCII ( $" + ZeroPad(static_cast<unsigned char>(c), 2) + " )",
-          "'" + std::string(1, c) + "'"};
+  const std::string_view character(&c, 1);
+  return {Concat({character, " "}), Concat({"ASCII ( $", ZeroPad(static_cast<unsigned char>(c), 2), " )"}),
+          Concat({"'", character, "'"})};
 }
 
 std::vector<std::string> CvsLines(const Table& table, const std::string& separator) {

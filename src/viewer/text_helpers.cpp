@@ -15,7 +15,7 @@ std::string NoteName(int note) {
 }
 
 std::string SignedZeroPad(std::int64_t value, int width) {
-  return (value < 0 ? "-" : "+") + ZeroPad(value < 0 ? -value : value, width);
+  return Concat({value < 0 ? "-" : "+", ZeroPad(value < 0 ? -value : value, width)});
 }
 
 std::string ReplaceFirst(std::string_view pattern, std::string_view replacement, std::string_view text) {
