@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSplitter>
 #include <QTableView>
 #include <QTest>
@@ -57,9 +58,17 @@ class Photographer {
   bool failed_ = false;
 };
 
+// The window of kind T opened last: the first not photographed or navigated
+// before (Qt lists top-level windows in no particular order).
 template <typename T>
 T* Newest() {
+  static QSet<QWidget*> seen;
   const QList<T*> windows = TopLevel<T>();
+  for (T* window : windows)
+    if (!seen.contains(window)) {
+      seen.insert(window);
+      return window;
+    }
   return windows.isEmpty() ? nullptr : windows.last();
 }
 
