@@ -3,6 +3,7 @@
 #include <RtMidi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <iostream>
 #include <mutex>
@@ -189,6 +190,60 @@ int JackConnectionWatch::connections() const { return 0; }
 void JackConnectionWatch::waitForNewConnection() const {}
 #endif
 
+// Counts JACK's process cycles from a client of its own. RtMidi's JACK
+// output hands what was sent to the graph in its next cycle, and when the
+// port is closed right after, a message still on its way can be dropped; so
+// before closing, the sender waits until cycles have passed in which it left
+// and was read by the ports it is connected to.
+class JackCycleClock {
+ public:
+  JackCycleClock();
+  ~JackCycleClock();
+  JackCycleClock(const JackCycleClock&) = delete;
+  JackCycleClock& operator=(const JackCycleClock&) = delete;
+  // Waits, up to five seconds, until `cycles` more cycles have begun.
+  void waitCycles(std::uint64_t cycles) const;
+
+ private:
+#if defined(__UNIX_JACK__)
+  static int Count(jack_nframes_t, void* self);
+  jack_client_t* client_ = nullptr;
+#endif
+  std::atomic<std::uint64_t> cycles_{0};
+};
+
+#if defined(__UNIX_JACK__)
+JackCycleClock::JackCycleClock() {
+  client_ = jack_client_open("Patchlore-clock", JackNoStartServer, nullptr);
+  if (!client_) return;
+  if (jack_set_process_callback(client_, &JackCycleClock::Count, this) != 0 || jack_activate(client_) != 0) {
+    jack_client_close(client_);
+    client_ = nullptr;
+  }
+}
+
+JackCycleClock::~JackCycleClock() {
+  if (client_) jack_client_close(client_);
+}
+
+int JackCycleClock::Count(jack_nframes_t, void* self) {
+  static_cast<JackCycleClock*>(self)->cycles_.fetch_add(1, std::memory_order_relaxed);
+  return 0;
+}
+
+void JackCycleClock::waitCycles(std::uint64_t cycles) const {
+  if (!client_) return;
+  const std::uint64_t until = cycles_.load() + cycles;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (cycles_.load() < until && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
+#else
+JackCycleClock::JackCycleClock() = default;
+JackCycleClock::~JackCycleClock() = default;
+void JackCycleClock::waitCycles(std::uint64_t) const {}
+#endif
+
 }  // namespace
 
 struct RtMidiService::Impl {
@@ -198,6 +253,8 @@ struct RtMidiService::Impl {
   std::vector<std::unique_ptr<MidiSystem>> systems;
   MidiSystem* openOut = nullptr;
   MidiSystem* openIn = nullptr;
+  std::unique_ptr<JackCycleClock> outClock;  // while a JACK output is open
+  bool sentSinceOpen = false;
 
   Impl();
   bool reach(MidiSystem& system);
@@ -319,14 +376,19 @@ MidiResult RtMidiService::openOutput(int device) {
     return MidiOutcome(MidiCode::SystemError, problem);
   }
   impl_->openOut = &system;
+  if (system.api == RtMidi::UNIX_JACK) impl_->outClock = std::make_unique<JackCycleClock>();
+  impl_->sentSinceOpen = false;
   watch.waitForNewConnection();
   return MidiOutcome(MidiCode::Ok);
 }
 
-// RtMidi's JACK output waits, up to a second, until what was sent has
-// left before the port goes.
+// RtMidi's JACK output waits, up to a second, until what was sent has left
+// its ring buffer before the port goes, but not until the ports connected to
+// it have read it: three more cycles make sure the last message arrived.
 void RtMidiService::closeOutput() {
   if (!impl_->openOut) return;
+  if (impl_->outClock && impl_->sentSinceOpen) impl_->outClock->waitCycles(3);
+  impl_->outClock.reset();
   Reported(impl_->openOut->outReports, [&] { impl_->openOut->out->closePort(); });
   impl_->openOut = nullptr;
 }
@@ -340,6 +402,7 @@ MidiResult RtMidiService::sendSysex(std::span<const std::uint8_t> message) {
   // its ring buffer) before it returns.
   const std::string problem =
       Reported(system->outReports, [&] { system->out->sendMessage(message.data(), message.size()); });
+  impl_->sentSinceOpen = true;
   return problem.empty() ? MidiOutcome(MidiCode::Ok) : MidiOutcome(MidiCode::SystemError, problem);
 }
 
