@@ -51,12 +51,6 @@ TEST(UnpackM1Dump, SingleDumpsHoldOneRecord) {
   EXPECT_EQ(combination->name(0), "Split");
 }
 
-TEST(UnpackM1Dump, NulBytesOfANameShowAsBlanksAndTrailingOnesGo) {
-  const auto program = UnpackM1Dump(M1PatchDump(0x40, {std::string("Pad\0Str\0\0\0", 10)}));
-  ASSERT_TRUE(program);
-  EXPECT_EQ(program->name(0), "Pad Str");
-}
-
 TEST(UnpackM1Dump, OtherMessagesHoldNoRecords) {
   const Bytes dump = M1PatchDump(0x4C, M1Names("Prog"));
   Bytes foreignModel = dump;

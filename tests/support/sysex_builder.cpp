@@ -55,7 +55,8 @@ std::string M1Records(const std::vector<std::string>& names, std::size_t recordS
   for (std::size_t k = 0; k < names.size(); ++k) {
     std::string record = names[k].substr(0, kNameWidth);
     record.resize(kNameWidth, ' ');
-    for (std::size_t at = kNameWidth; at < recordSize; ++at) record.push_back(static_cast<char>((k * 7 + at * 13) & 0xFF));
+    for (std::size_t at = kNameWidth; at < recordSize; ++at)
+      record.push_back(static_cast<char>((k * 7 + at * 13) & 0xFF));
     data += record;
   }
   return data;

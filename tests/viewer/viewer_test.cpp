@@ -189,8 +189,9 @@ TEST_F(ViewerFrame, SysexListsThePatchesOfM1DumpsUnderTheirMessage) {
   for (const Bytes* message : std::initializer_list<const Bytes*>{&tooShort, &foreign, &combination})
     file.insert(file.end(), message->begin(), message->end());
   const int index = f.add("M.SYX", file, "SYSEX messages:4");
-  auto v = f.viewer(index, {test::ViewerFixture::Object("Sysex 0", 0), test::ViewerFixture::Object("Sysex 1", 16350),
-                            test::ViewerFixture::Object("Sysex 2", 32699), test::ViewerFixture::Object("Sysex 3", 49049)},
+  using test::ViewerFixture;
+  auto v = f.viewer(index, {ViewerFixture::Object("Sysex 0", 0), ViewerFixture::Object("Sysex 1", 16350),
+                            ViewerFixture::Object("Sysex 2", 32699), ViewerFixture::Object("Sysex 3", 49049)},
                     "Sysex");
   v->pressShow();
   const ViewerState& s = v->state();
