@@ -78,11 +78,12 @@ Bytes Songs() {
   return songs.build();
 }
 
-// A program dump, a combination dump and an All Program dump of an M1.
+// A program dump, a combination dump and an All Program dump of an M1
+// whose programs are named "M1 Prog 00" to "M1 Prog 99".
 Bytes M1Messages() {
   Bytes file = patchlore::test::M1Dump(0x40, patchlore::test::Pack7Bit("Sample Prg"), 170);
   const Bytes combination = patchlore::test::M1Dump(0x49, patchlore::test::Pack7Bit("Sample Cmb"), 148);
-  const Bytes all = patchlore::test::M1Dump(0x4C, {0x00}, 16350);
+  const Bytes all = patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("M1 Prog"));
   for (const Bytes* message : {&combination, &all}) file.insert(file.end(), message->begin(), message->end());
   return file;
 }

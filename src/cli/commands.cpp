@@ -195,8 +195,15 @@ ViewerClock ShowClock() {
   return LocalTimeText;
 }
 
+// As Open runs on a file given to the program: a file that is not a PCG or
+// SNG but holds SysEx is loaded as SysEx.
 std::optional<int> OpenInto(Workspace& workspace, const std::string& file, const Output& output) {
-  const LoadResult opened = workspace.openFile(file);
+  LoadResult opened = workspace.openFile(file);
+  if (!opened && opened.failure().unknownHeader && SysexCount(opened.failure().bytes.bytes()) > 0) {
+    LoadListener silent;
+    LoadResult added = workspace.addSysex(std::move(opened.failure().bytes), file, file, silent);
+    if (added) return added->index;
+  }
   if (!opened) {
     output.line("ActionMsg: " + opened.failure().text);
     if (!opened.failure().reason.empty()) output.error(opened.failure().reason);

@@ -38,6 +38,15 @@ std::int64_t SysexCount(Image image) {
   return count;
 }
 
+Image SysexMessageAt(Image image, std::int64_t offset) {
+  if (offset < 0 || offset >= static_cast<std::int64_t>(image.size())) return {};
+  const std::uint8_t* const start = image.data() + offset;
+  if (*start != kStart) return {};
+  const std::uint8_t* const stop = Find(start + 1, image.data() + image.size(), kEnd);
+  if (stop == nullptr) return {};
+  return image.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(stop - start + 1));
+}
+
 SysexScan::SysexScan(Image image) : image_(image) {
   ForEachMessage(image, [this](std::ptrdiff_t offset, std::ptrdiff_t) { offsets_.push_back(offset); });
 }

@@ -20,6 +20,10 @@ struct SysexMessage {
 // keeping nothing: for a loader that only needs the count.
 std::int64_t SysexCount(Image image);
 
+// The message whose $F0 lies at offset: up to and with the next $F7. Empty
+// when offset is outside the image, holds no $F0 or no $F7 follows it.
+Image SysexMessageAt(Image image, std::int64_t offset);
+
 // The messages of an image in file order. Only the offset of each message is
 // kept, eight bytes a message; its end is found again when asked for. The
 // image must outlive the scan.

@@ -10,10 +10,12 @@
 #include "formats/banks.hpp"
 #include "formats/chunks.hpp"
 #include "formats/program_layout.hpp"
+#include "formats/sysex_scan.hpp"
 #include "common/cp1251.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/displays.hpp"
 #include "viewer/table_export.hpp"
+#include "viewer/sysex_patch_rows.hpp"
 #include "viewer/text_helpers.hpp"
 #include "viewer/view_templates.hpp"
 
@@ -315,8 +317,10 @@ void ViewerCore::showSysexList(const ShowContext& context) {
   state_.columnsVisible = false;
   tell(ViewerPart::Groups);
   copyColumns(SysexTemplate());
+  const auto& offsets = request_.objectOffsets;
   for (std::size_t i = 0; i < state_.offsetBox.size(); ++i) {
     state_.table.rows.push_back({std::to_string(i) + ":", {"", std::to_string(i), state_.offsetBox[i]}});
+    if (i < offsets.size()) AddM1PatchRows(SysexMessageAt(context.image, offsets[i]), state_.table.rows);
     tell(ViewerPart::Table);
     setMsg(context.patch + ":0" + "; " + " Lines:" + std::to_string(state_.table.rows.size()));
   }

@@ -14,6 +14,7 @@
 #include "support/cli_runner.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/sng_builder.hpp"
+#include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace patchlore {
@@ -71,6 +72,27 @@ TEST_F(CliShow, FormatCsvAndJsonPrintOnlyTheTables) {
   EXPECT_EQ(json.status, 0);
   EXPECT_EQ(json.out, "");
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "A.PCG.Prog Banks_1_ Lines_1_ Time_ 11_22_33 - 11_22_33.json"));
+}
+
+// A file that is not a PCG or SNG but holds SysEx is shown as SysEx, with
+// the patches of its M1 dumps.
+TEST_F(CliShow, SysexFileListsThePatchesOfItsDumps) {
+  Bytes file = test::M1PatchDump(0x40, {"Grandbient"});
+  const Bytes combination = test::M1PatchDump(0x49, {"Split"});
+  file.insert(file.end(), combination.begin(), combination.end());
+  const ShowRun run = RunShow(quoted(dir.write("M1.syx", file)));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Caption: Sysex 0:SysEx  ; Count:2 (bytes:318) \\M1.syx\n"
+            "Msg: Sysex:0;  Lines:4\n"
+            "Info: \n"
+            "LinkMsg: PCG missing \n"
+            "Sep=; \n"
+            "Sysex; Index; Offset; Name; Parameters; \n"
+            "0:; ; 0; Sysex F04230194000=00000000; ; \n"
+            "Program; 00; ; Grandbient; KorgM1 Program Parameter dump Offset=5  [Grandbient]; \n"
+            "1:; ; 1; Sysex F04230194900=000000AA; ; \n"
+            "Combination; 00; ; Split; KorgM1 Combination Parameter dump Offset=5  [Split     ]; \n");
 }
 
 // An OASYS file: the EXi offsets move, and EXi transposes are not known.

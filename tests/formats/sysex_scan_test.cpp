@@ -51,5 +51,19 @@ TEST(SysexScan, FilesWithoutAMessage) {
   EXPECT_EQ(Messages({0x4B, 0x4F, 0x52, 0x47, 0xF7, 0x00}), "");
 }
 
+TEST(SysexMessageAt, TheMessageFromAnF0ToTheNextF7) {
+  const Bytes image = {0x00, 0xF0, 0x01, 0xF0, 0x02, 0xF7, 0xF0, 0x03};
+  const auto At = [&image](std::int64_t offset) {
+    const Image m = SysexMessageAt(image, offset);
+    return Bytes(m.begin(), m.end());
+  };
+  EXPECT_EQ(At(1), (Bytes{0xF0, 0x01, 0xF0, 0x02, 0xF7}));
+  EXPECT_EQ(At(3), (Bytes{0xF0, 0x02, 0xF7}));
+  EXPECT_EQ(At(0), Bytes{});  // no $F0 there
+  EXPECT_EQ(At(6), Bytes{});  // no $F7 after it
+  EXPECT_EQ(At(-1), Bytes{});
+  EXPECT_EQ(At(8), Bytes{});
+}
+
 }  // namespace
 }  // namespace patchlore

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "viewer/viewer_core.hpp"
+#include "support/sysex_builder.hpp"
 #include "viewer_fixture.hpp"
 
 namespace patchlore {
@@ -172,6 +173,40 @@ TEST_F(ViewerFrame, SysexListsItsDescriptorLines) {
   ASSERT_EQ(s.table.rows.size(), 3u);
   EXPECT_EQ(s.table.rows[1], (TableRow{"1:", {"", "1", "Sysex 1=00000004"}}));
   EXPECT_EQ(s.msg, "Sysex:0;  Lines:3");
+}
+
+// An All Program dump, a dump one byte short, another model's dump of the
+// right length and a combination dump: only the M1 dumps of their length
+// list their patches, under their own message.
+TEST_F(ViewerFrame, SysexListsThePatchesOfM1DumpsUnderTheirMessage) {
+  std::vector<std::string> names = test::M1Names("Prog");
+  names[5] = std::string("Pad\0Str\0\0\0", 10);
+  Bytes file = test::M1PatchDump(0x4C, names);
+  const Bytes tooShort = test::M1Dump(0x4C, {0x00}, 16349);
+  Bytes foreign = test::M1PatchDump(0x4C, names);
+  foreign[3] = 0x1A;
+  const Bytes combination = test::M1PatchDump(0x49, {"Split"});
+  for (const Bytes* message : std::initializer_list<const Bytes*>{&tooShort, &foreign, &combination})
+    file.insert(file.end(), message->begin(), message->end());
+  const int index = f.add("M.SYX", file, "SYSEX messages:4");
+  using test::ViewerFixture;
+  auto v = f.viewer(index, {ViewerFixture::Object("Sysex 0", 0), ViewerFixture::Object("Sysex 1", 16350),
+                            ViewerFixture::Object("Sysex 2", 32699), ViewerFixture::Object("Sysex 3", 49049)},
+                    "Sysex");
+  v->pressShow();
+  const ViewerState& s = v->state();
+  const std::string all = "KorgM1 All Program Parameter dump Offset=6  MemoBank=00 (100) ";
+  ASSERT_EQ(s.table.rows.size(), 105u);
+  EXPECT_EQ(s.table.rows[0], (TableRow{"0:", {"", "0", "Sysex 0=00000000"}}));
+  EXPECT_EQ(s.table.rows[1], (TableRow{"Program", {"00", "", "Prog 00", all}}));
+  EXPECT_EQ(s.table.rows[6], (TableRow{"Program", {"05", "", "Pad Str", all}}));
+  EXPECT_EQ(s.table.rows[100], (TableRow{"Program", {"99", "", "Prog 99", all}}));
+  EXPECT_EQ(s.table.rows[101], (TableRow{"1:", {"", "1", "Sysex 1=00003FDE"}}));
+  EXPECT_EQ(s.table.rows[102], (TableRow{"2:", {"", "2", "Sysex 2=00007FBB"}}));
+  EXPECT_EQ(s.table.rows[103], (TableRow{"3:", {"", "3", "Sysex 3=0000BF99"}}));
+  EXPECT_EQ(s.table.rows[104], (TableRow{"Combination", {"00", "", "Split",
+                                                         "KorgM1 Combination Parameter dump Offset=5  [Split     ]"}}));
+  EXPECT_EQ(s.msg, "Sysex:0;  Lines:105");
 }
 
 TEST_F(ViewerFrame, NestedShowsKeepEveryViewerBusyUntilItsOwnShowEnds) {
