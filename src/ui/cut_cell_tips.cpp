@@ -4,8 +4,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
-CutCellTips::CutCellTips(QAbstractItemView* view) : QObject(view), view_(view) {
-  view->viewport()->installEventFilter(this);
+CutCellTips::CutCellTips(QAbstractItemView* view) : QObject(view), view_(view), viewport_(view->viewport()) {
+  viewport_->installEventFilter(this);
 }
 
 // The delegate's size hint holds the text with the cell's margins and icon.
@@ -17,7 +17,7 @@ QString CutCellTips::tipAt(const QPoint& point) const {
 }
 
 bool CutCellTips::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != view_->viewport() || event->type() != QEvent::ToolTip) return false;
+  if (event->type() != QEvent::ToolTip || watched != viewport_) return false;
   auto* help = static_cast<QHelpEvent*>(event);
   if (view_->indexAt(help->pos()).data(Qt::ToolTipRole).isValid()) return false;  // the model's own tip
   const QString tip = tipAt(help->pos());

@@ -22,4 +22,7 @@ class CutCellTips : public QObject {
 
  private:
   QAbstractItemView* view_;
+  // Kept from the start: while the view is being destroyed its viewport still
+  // sends events, and the view can no longer be asked for it.
+  QObject* viewport_;
 };
