@@ -16,10 +16,7 @@ inline constexpr std::size_t kAllDumpCount = 100;
 inline constexpr std::size_t kName = 0;
 inline constexpr std::size_t kNameWidth = 10;
 
-// Where the packed data begins in the message: after the function code of a
-// single dump, after the memory bank byte of an All dump. It ends before the
-// closing $F7.
-inline constexpr std::size_t kSingleDumpData = 5;
-inline constexpr std::size_t kAllDumpData = 6;
+// Where the packed data begins in the message is the message's layout
+// (m1_sysex_layout::kPackedData, kAllDumpPackedData).
 
 }  // namespace patchlore::m1_patch_layout

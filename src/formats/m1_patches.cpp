@@ -22,13 +22,13 @@ struct DumpShape {
 };
 
 constexpr DumpShape kShapes[] = {
-    {sysex::kProgramDump, sysex::kProgramDumpLength, patch::kSingleDumpData, M1PatchKind::Program,
+    {sysex::kProgramDump, sysex::kProgramDumpLength, sysex::kPackedData, M1PatchKind::Program,
      patch::kProgramSize},
-    {sysex::kCombinationDump, sysex::kCombinationDumpLength, patch::kSingleDumpData, M1PatchKind::Combination,
+    {sysex::kCombinationDump, sysex::kCombinationDumpLength, sysex::kPackedData, M1PatchKind::Combination,
      patch::kCombinationSize},
-    {sysex::kAllProgramDump, sysex::kAllProgramDumpLength, patch::kAllDumpData, M1PatchKind::Program,
+    {sysex::kAllProgramDump, sysex::kAllProgramDumpLength, sysex::kAllDumpPackedData, M1PatchKind::Program,
      patch::kProgramSize},
-    {sysex::kAllCombinationDump, sysex::kAllCombinationDumpLength, patch::kAllDumpData, M1PatchKind::Combination,
+    {sysex::kAllCombinationDump, sysex::kAllCombinationDumpLength, sysex::kAllDumpPackedData, M1PatchKind::Combination,
      patch::kCombinationSize},
 };
 

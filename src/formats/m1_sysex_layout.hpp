@@ -24,6 +24,7 @@ inline constexpr std::size_t kModel = 3;
 inline constexpr std::size_t kFunction = 4;
 inline constexpr std::size_t kMemoryBank = 5;  // All Program and All Combination dumps
 inline constexpr std::size_t kPackedData = 5;  // program and combination dumps, up to and with the $F7
+inline constexpr std::size_t kAllDumpPackedData = kMemoryBank + 1;  // All dumps, after the memory bank byte
 
 // Function codes.
 inline constexpr std::uint8_t kProgramDump = 0x40;
