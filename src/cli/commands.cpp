@@ -17,6 +17,7 @@
 #include "main_window/main_window_core.hpp"
 #include "viewer/object_browser.hpp"
 #include "viewer/script_export.hpp"
+#include "viewer/sheet_html.hpp"
 #include "viewer/table_export.hpp"
 #include "viewer/viewer_core.hpp"
 
@@ -261,6 +262,16 @@ bool Configure(ViewerCore& viewer, const ShowOptions& options, const Output& out
 
 namespace {
 
+// Writes text whole to the folder under the name "Save As CVS" proposes with
+// extension; false with a message when it was not written.
+bool WriteInFolder(const ViewerCore& viewer, const std::string& folder, const std::string& extension,
+                   const std::string& text, const Output& output) {
+  const std::string name = ChangeFileExt(Cp1251ToUtf8(viewer.proposedExportName()), extension);
+  const Status written = WriteFileSafely(folder + "/" + name, text.data(), text.size());
+  if (!written) output.err << "patchlore-cli: " << name << " not written: " << written.failure().text << "\n";
+  return written.ok();
+}
+
 // The table of a viewer in a format for scripts: printed, or written to the
 // output folder under the name "Save As CVS" proposes with the format's
 // extension. False when the file was not written.
@@ -271,12 +282,7 @@ bool PrintTableForScripts(const ViewerCore& viewer, const ShowOptions& options, 
   const std::string end = csv ? "\r\n" : "\n";
   std::string text;
   for (const auto& line : lines) text += line + end;
-  if (options.outputDir) {
-    const std::string name = ChangeFileExt(Cp1251ToUtf8(viewer.proposedExportName()), csv ? ".csv" : ".json");
-    const Status written = WriteFileSafely(*options.outputDir + "/" + name, text.data(), text.size());
-    if (!written) output.err << "patchlore-cli: " << name << " not written: " << written.failure().text << "\n";
-    return written.ok();
-  }
+  if (options.outputDir) return WriteInFolder(viewer, *options.outputDir, csv ? ".csv" : ".json", text, output);
   if (csv && !first) output.out << end;
   output.out << text;
   return true;
@@ -306,6 +312,9 @@ bool ShowOne(ViewerCore& viewer, const ViewerShared& shared, const ShowOptions& 
     viewer.setByObject(false);
     viewer.pressShow();
   }
+  if (options.format == "html")
+    return WriteInFolder(viewer, *options.outputDir, ".html",
+                         SheetHtml(viewer.state().table, viewer.sheetHeader(LocalDateText())), output);
   if (options.format != "cvs") return PrintTableForScripts(viewer, options, first, output);
   ShowDialogs dialogs(options.outputDir.value_or("."));
   const bool written = !options.outputDir || viewer.exportTable(dialogs).ok();  // Msg says why not
@@ -322,6 +331,10 @@ bool ShowOne(ViewerCore& viewer, const ViewerShared& shared, const ShowOptions& 
 }  // namespace
 
 int RunShow(const ShowOptions& options, const Output& output) {
+  if (options.format == "html" && !options.outputDir) {
+    output.err << "patchlore-cli: --format html writes one page per viewer: name their folder with -o\n";
+    return kRefused;
+  }
   Workspace workspace;
   if (options.link && !OpenInto(workspace, *options.link, output)) return kRefused;
   const std::optional<int> opened = OpenInto(workspace, options.file, output);

@@ -102,7 +102,7 @@ struct ShowOptions {
   bool byProg = false;
   std::optional<int> separator;
   std::optional<std::string> outputDir;  // write each table here as "Save As CVS" would
-  std::string format = "cvs";            // "cvs" (the windows' export), "csv" (RFC 4180) or "json"
+  std::string format = "cvs";            // "cvs" (the windows' export), "csv" (RFC 4180), "json" or "html"
 };
 
 // Opens the file(s), builds the file's catalogue, opens the viewers of the
@@ -111,7 +111,9 @@ struct ShowOptions {
 // (or writes it to outputDir). With format "csv" or "json" only the tables
 // are printed, in UTF-8: RFC 4180 records ended by CRLF (a blank record
 // between two viewers' tables), or one JSON object per row and line; with
-// outputDir each goes to the proposed name with ".csv" or ".json".
+// outputDir each goes to the proposed name with ".csv" or ".json". Format
+// "html" writes each table as a printable page (SheetHtml) dated today to
+// the proposed name with ".html" and needs outputDir.
 // The clock reads PATCHLORE_FIXED_TIME when set.
 // 1 when the catalogue stops at an error (standard error shows it), 2 when
 // a file is not loaded, a table not written or an argument is wrong.

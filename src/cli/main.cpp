@@ -41,8 +41,10 @@ CLI::App* AddShowCommand(CLI::App& app, patchlore::cli::ShowOptions& options) {
   show->add_option("--sep", options.separator, "Separator position 0-5 (; : , . blank tab)")
       ->check(WholeNumber(0, 5, "a separator position from 0 to 5 (; : , . blank tab)"));
   show->add_option("-o", options.outputDir, "Write each table to this folder as \"Save As CVS\" names it");
-  show->add_option("--format", options.format, "cvs (as Save As CVS), csv (RFC 4180, UTF-8) or json (an object per row)")
-      ->check(CLI::IsMember({"cvs", "csv", "json"}));
+  show->add_option("--format", options.format,
+                   "cvs (as Save As CVS), csv (RFC 4180, UTF-8), json (an object per row) or html (a printable "
+                   "page per viewer, with -o only)")
+      ->check(CLI::IsMember({"cvs", "csv", "json", "html"}));
   show->footer("Column check boxes (--tick and --untick take the name or the caption):\n  " +
                patchlore::cli::ColumnBoxList() + "\n\n" + kExitStatuses);
   return show;

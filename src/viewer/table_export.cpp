@@ -53,6 +53,8 @@ Status WriteTableAsCvs(const std::string& path, const Table& table,
 
 std::string WithCsvExtension(const std::string& path) { return ChangeFileExt(path, ".csv"); }
 
+std::string WithPdfExtension(const std::string& path) { return ChangeFileExt(path, ".pdf"); }
+
 Status WriteTableAsCsv(const std::string& path, const Table& table) {
   std::vector<std::string> records = CsvRecords(table);
   records.front().insert(0, "\xEF\xBB\xBF");

@@ -13,6 +13,7 @@ namespace patchlore {
 
 constexpr std::string_view kCvsFilter = "CVS files (*.CVS)|*.CVS|All files (*.*)|*.*";
 constexpr std::string_view kCsvFilter = "CSV files (*.csv)|*.csv|All files (*.*)|*.*";
+constexpr std::string_view kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*.*)|*.*";
 
 // One position of the separator setting and what its labels show.
 struct SeparatorChoice {
@@ -47,6 +48,9 @@ Status WriteTableAsCvs(const std::string& path, const Table& table,
 
 // The chosen name with whatever extension it has replaced by ".csv".
 std::string WithCsvExtension(const std::string& path);
+
+// The chosen name with whatever extension it has replaced by ".pdf".
+std::string WithPdfExtension(const std::string& path);
 
 // Writes the table for a spreadsheet as RFC 4180 CSV in UTF-8 (CsvRecords,
 // each record ended by CRLF), safely like the ".CVS" export. The file starts

@@ -95,6 +95,15 @@ std::string LocalTimeText() {
   return text;
 }
 
+std::string LocalDateText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
 std::vector<TableColumn> InitialViewerColumns() {
   return {{"Object", kDefaultColumnWidth},
           {"Index", kDefaultColumnWidth},
@@ -484,6 +493,24 @@ Status ViewerCore::reportExport(const std::string& path, Status written, const s
 std::string ViewerCore::proposedExportName() const {
   const int file = request_.fileIndex;
   return ProposedCvsName(registry_.contains(file) ? registry_.name(file) : std::string(), state_.msg);
+}
+
+SheetHeader ViewerCore::sheetHeader(std::string date) const {
+  const int file = request_.fileIndex;
+  return {registry_.contains(file) ? registry_.name(file) : std::string(), state_.caption, std::move(date)};
+}
+
+Status ViewerCore::exportPdf(Dialogs& dialogs, const std::function<Status(const std::string& path)>& write) {
+  const std::string proposal = WithPdfExtension(proposedExportName());
+  const auto chosen = dialogs.saveFile(Cp1251ToUtf8(proposal), std::string(kPdfFilter));
+  if (!chosen) return Success();  // cancelled: nothing to save
+  const std::string path = WithPdfExtension(*chosen);
+  return reportExport(path, write(path), std::string());
+}
+
+Status ViewerCore::reportPrinted(Status printed) {
+  if (!printed) setMsg("Not printed (" + Utf8ToCp1251(printed.failure().text) + ")");
+  return printed;
 }
 
 // --- Texts --------------------------------------------------------------------------

@@ -11,6 +11,8 @@
 //       setCaption and addOffsetLine are no longer public.
 //   v4: each column box names its group (ColumnBox, ColumnGroup), and
 //       ColumnGroups tells whether a group is shown and its caption.
+//   v5: the table printed or written as PDF: sheetHeader, exportPdf,
+//       reportPrinted.
 #pragma once
 
 #include <array>
@@ -26,6 +28,7 @@
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
 #include "viewer/linked_names.hpp"
+#include "viewer/patch_sheet.hpp"
 #include "viewer/show_frame.hpp"
 #include "common/table.hpp"
 #include "formats/model_layout.hpp"
@@ -61,6 +64,8 @@ class ViewerReporter : public Reporter {
 // The current time as the viewer shows it ("HH:MM:SS").
 using ViewerClock = std::function<std::string()>;
 std::string LocalTimeText();
+// Today's date as a printed table shows it ("2026-01-31").
+std::string LocalDateText();
 
 // State shared by every viewer window of the program.
 struct ViewerShared {
@@ -265,6 +270,16 @@ class ViewerCore : private ShowFrame {
   Status exportCsv(Dialogs& dialogs);
   // The file name the export proposes: the file's name and Msg (ProposedCvsName).
   std::string proposedExportName() const;
+
+  // --- Print ------------------------------------------------------------------
+  // What heads each printed page: the shown file's name, the caption and date.
+  SheetHeader sheetHeader(std::string date) const;
+  // "Export PDF...": proposes the export's name with ".pdf", asks for one and
+  // lets write (the window, which paints the pages) put the PDF there;
+  // reported as the other exports are.
+  Status exportPdf(Dialogs& dialogs, const std::function<Status(const std::string& path)>& write);
+  // "Print...": a printer that failed shows in Msg.
+  Status reportPrinted(Status printed);
 
  private:
   void setCaption(std::string caption);

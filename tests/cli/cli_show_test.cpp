@@ -16,6 +16,7 @@
 #include "support/sng_builder.hpp"
 #include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
+#include "viewer/viewer_core.hpp"
 
 namespace patchlore {
 namespace {
@@ -72,6 +73,43 @@ TEST_F(CliShow, FormatCsvAndJsonPrintOnlyTheTables) {
   EXPECT_EQ(json.status, 0);
   EXPECT_EQ(json.out, "");
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "A.PCG.Prog Banks_1_ Lines_1_ Time_ 11_22_33 - 11_22_33.json"));
+}
+
+// One printable page per viewer, in UTF-8, its texts escaped, dated today.
+TEST_F(CliShow, FormatHtmlWritesAPageForEachViewer) {
+  const Bytes pcg = PcgBuilder()
+                        .programBank(0, 2)
+                        .combiBank(0, 1)
+                        .editPatches([](auto&, int patch, Bytes& r) {
+                          const std::string name = patch == 0 ? "Bass & <Lead> \xE9" : "Pad";
+                          std::fill(r.begin(), r.end(), 0);
+                          std::fill(r.begin(), r.begin() + 24, ' ');
+                          std::copy(name.begin(), name.end(), r.begin());
+                        })
+                        .build();
+  const auto path = dir.write("A.PCG", pcg);
+  const auto out = dir.path() / "out";
+  std::filesystem::create_directory(out);
+  const ShowRun run = RunShow("--format html -o " + quoted(out.string()) + " " + quoted(path));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(out)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"A.PCG.Combi Banks_1_ Lines_16_ Time_ 11_22_33 - 11_22_33.html",
+                                             "A.PCG.Prog Banks_1_ Lines_2_ Time_ 11_22_33 - 11_22_33.html"}));
+  const std::string page = test::TempDir::read((out / names[1]).string());
+  EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>A.PCG</title>\n"))
+      << page;
+  EXPECT_NE(page.find("<h1>A.PCG</h1>\n<p>Prog 0:PCG KORG KRONOS (bytes:" + size(pcg) + ") \\A.PCG</p>\n<p>" +
+                      LocalDateText() + "</p>\n"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find("<tr><td>I-A; [HD-1]</td><td>000</td><td>Bass &amp; &lt;Lead&gt; \xD0\xB9" + std::string(9, ' ') + "</td>"
+                      "<td>Single</td><td> OSC1:+00</td></tr>\n"
+                      "<tr><td></td><td>001</td><td>Pad" + std::string(21, ' ') + "</td>"),
+            std::string::npos)
+      << page;
 }
 
 // A file that is not a PCG or SNG but holds SysEx is shown as SysEx, with
@@ -192,6 +230,9 @@ TEST_F(CliShow, BadArgumentsAndFiles) {
   EXPECT_EQ(separator.status, 2);
   EXPECT_EQ(separator.out, "--sep: give a separator position from 0 to 5 (; : , . blank tab), not 9\n"
                            "Run with --help for more information.\n");
+  const ShowRun html = RunShow("--format html " + quoted(path));
+  EXPECT_EQ(html.status, 2);
+  EXPECT_EQ(html.out, "patchlore-cli: --format html writes one page per viewer: name their folder with -o\n");
   const std::string none = (dir.path() / "none.PCG").string();
   const ShowRun missing = RunShow(quoted(none));
   EXPECT_EQ(missing.status, 2);

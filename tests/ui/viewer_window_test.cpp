@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -104,6 +105,17 @@ bool IsTimed(const QString& text, const QString& head) {
   return QRegularExpression("^" + QRegularExpression::escape(head) + "; Time: " + time + " - " + time + "$")
       .match(text)
       .hasMatch();
+}
+
+// The text of a PDF, its pages ended by form feeds, as pdftotext reads it;
+// empty when pdftotext (poppler-utils, which `scripts/setup test` installs)
+// is missing or fails.
+QString PdfText(const std::string& path) {
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
+  if (!pdftotext.waitForFinished() || pdftotext.exitStatus() != QProcess::NormalExit || pdftotext.exitCode() != 0)
+    return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 // A viewer whose Show lets events in while it lists rows; the first time two
@@ -295,6 +307,41 @@ class ViewerWindowTest : public QObject {
     Child<QPushButton>(viewer, "CloseSet")->click();
     for (const char* group : {"GroupSetting", "GroupExel", "GroupBankProgFilter", "GroupProgNameFilter"})
       QVERIFY2(!Child<QGroupBox>(viewer, group)->isVisible(), group);
+  }
+
+  // Export PDF: every page is headed by the file's name, the caption, the
+  // date and its number, and every row of the table is on a page.
+  void exportPdfHeadsEveryPageAndHoldsEveryRow() {
+    open("BIG.PCG", Programs(patchlore::test::kKronos, kTransposeKronos)
+                        .programBank(0x00000000, 128, patchlore::test::kProgramSize)
+                        .programBank(0x00000001, 72, patchlore::test::kProgramSize)
+                        .build());
+    ViewerWindow* viewer = ViewerOfRows(*form_, 2, {0, 1});
+    QCOMPARE(RowCount(viewer), 200);
+    dialogs_.saveAnswers.push_back((dir_->path() / "sheet").string());
+    Child<QAction>(viewer, "ExportPdf")->trigger();
+    QVERIFY(QRegularExpression(R"(^BIG\.PCG\.Prog Banks_2_ Lines_200_ .*\.pdf$)")
+                .match(QString::fromStdString(dialogs_.saveProposals.back()))
+                .hasMatch());
+    const std::string pdf = (dir_->path() / "sheet.pdf").string();
+    QCOMPARE(Text(viewer, "Info"), QString::fromStdString("Saved as " + pdf));
+
+    const QString text = PdfText(pdf);
+    QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) is missing or cannot read the PDF");
+    QStringList pages = text.split('\f');
+    pages.removeLast();  // after the last page's form feed
+    QVERIFY(pages.size() >= 3);
+    const QString date = QString::fromStdString(patchlore::LocalDateText());
+    for (int page = 0; page < pages.size(); ++page) {
+      const QStringList lines = pages[page].split('\n');
+      QVERIFY(lines.size() > 3);
+      QCOMPARE(lines[0].trimmed(), QString("BIG.PCG"));
+      QCOMPARE(lines[1].trimmed(), viewer->windowTitle());
+      QCOMPARE(lines[2].simplified(), date + QString(" Page %1 of %2").arg(page + 1).arg(pages.size()));
+      QCOMPARE(pages[page].count(viewer->windowTitle()), 1);
+    }
+    for (int patch = 0; patch < 200; ++patch)
+      QCOMPARE(text.count(Name(patch < 128 ? "I-A" : "I-B", patch % 128).trimmed()), 1);
   }
 
   void oasysProgramsLinkTheirOwnPcg() {

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -30,6 +32,7 @@
 #include "ui/widgets.hpp"
 #include "viewer/ui/check_box_state.hpp"
 #include "viewer/ui/column_boxes_panel.hpp"
+#include "viewer/ui/sheet_painter.hpp"
 #include "viewer/ui/viewer_settings_panel.hpp"
 
 namespace {
@@ -102,6 +105,13 @@ void ViewerWindow::createMenu() {
   // Msg or Info shows the outcome of either export.
   connect(Named(file->addAction("Save As &CSV..."), "SaveAsCsv"), &QAction::triggered, this,
           [this] { (void)core_.exportCsv(dialogs_); });
+  file->addSeparator();
+  connect(Named(file->addAction("&Print..."), "PrintTable"), &QAction::triggered, this, [this] { printTable(); });
+  connect(Named(file->addAction("Export P&DF..."), "ExportPdf"), &QAction::triggered, this, [this] {
+    (void)core_.exportPdf(dialogs_, [this](const std::string& path) {
+      return WriteSheetPdf(path, core_.state().table, core_.sheetHeader(patchlore::LocalDateText()));
+    });
+  });
 
   QMenu* settings = Named(bar->addMenu("&Settings"), "Settings1");
   connect(Named(settings->addAction("&Exel separator"), "Exel1"), &QAction::triggered, this,
@@ -111,6 +121,16 @@ void ViewerWindow::createMenu() {
   connect(Named(settings->addAction("&ProgName Filter"), "Names1"), &QAction::triggered, this,
           [this] { core_.openNameFilter(); });
   layout()->setMenuBar(bar);
+}
+
+// The printer's own dialog chooses the printer, the paper and the pages.
+void ViewerWindow::printTable() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(windowTitle());
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  (void)core_.reportPrinted(
+      PaintSheet(printer, core_.state().table, core_.sheetHeader(patchlore::LocalDateText())));
 }
 
 void ViewerWindow::createBody() {

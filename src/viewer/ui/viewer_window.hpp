@@ -103,6 +103,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   QWidget* createColumnsFrame();
   QTableView* createTable(QWidget* parent);
   void requestNameEdit();
+  void printTable();
   void requestUsedBy();
 
   // Parts that a running Show changes row by row are copied when events are
