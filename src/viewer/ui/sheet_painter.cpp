@@ -32,13 +32,17 @@ std::size_t TableCharacters(const Table& table) {
   return std::accumulate(lengths.begin(), lengths.end(), std::size_t{0});
 }
 
+// A character as wide as a digit: the tables are mostly numbers, keys and
+// names, and the font's average character is narrower than they are.
+double CharacterWidth(const QFontMetricsF& metrics) { return metrics.horizontalAdvance(QLatin1Char('0')); }
+
 // The body type: its size lets every column show its length in characters
 // across width, a blank on either side of each cell included.
 QFont BodyFont(const Table& table, const QPaintDevice& device, double width) {
   QFont font = QGuiApplication::font();
   font.setPointSizeF(kBodyPoints);
   const double characters = static_cast<double>(TableCharacters(table) + 2 * table.columns.size());
-  const double needed = characters * QFontMetricsF(font, &device).averageCharWidth();
+  const double needed = characters * CharacterWidth(QFontMetricsF(font, &device));
   if (needed > width) font.setPointSizeF(std::max(kSmallestPoints, kBodyPoints * width / needed));
   return font;
 }
@@ -53,7 +57,7 @@ class SheetPainter {
     title_.setPointSizeF(body_.pointSizeF() * 1.4);
     const QFontMetricsF metrics(body_, &device);
     rowHeight_ = metrics.height() * 1.3;
-    padding_ = metrics.averageCharWidth();
+    padding_ = CharacterWidth(metrics);
     titleHeight_ = QFontMetricsF(title_, &device).height() * 1.3;
   }
 
