@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,6 +29,7 @@
 #include "sysex/ui/midi_ports_window.hpp"
 #include "ui_support.hpp"
 #include "viewer/ui/object_browser_window.hpp"
+#include "viewer/ui/sheet_painter.hpp"
 #include "viewer/ui/viewer_window.hpp"
 
 namespace {
@@ -48,6 +50,10 @@ class Photographer {
     window->raise();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     if (!window->grab().save(pictures_ + "/" + name + ".png")) failed_ = true;
+  }
+  // Saves a picture drawn without a window (a printed page) as name.png.
+  void save(const QImage& picture, const char* name) {
+    if (!picture.save(pictures_ + "/" + name + ".png")) failed_ = true;
   }
   std::string sample(const char* name) const { return (samples_ + "/" + name).toStdString(); }
   bool failed() const { return failed_; }
@@ -125,6 +131,10 @@ int main(int argc, char** argv) {
   camera.take(programs, "programs", {900, 420});
   ViewerWindow* combinations = View(kronos, "Combi Bank");
   camera.take(combinations, "combinations", {900, 420});
+  constexpr int kSheetDotsPerInch = 100;
+  camera.save(FirstSheetPage(combinations->core().state().table,
+                             combinations->core().sheetHeader(patchlore::LocalDateText()), kSheetDotsPerInch),
+              "patch-sheet");
   camera.take(View(kronos, "SetList Bank"), "set-list", {800, 400});
   camera.take(View(OpenCatalogue(form, 1), "Song"), "songs", {900, 420});
   camera.take(OpenCatalogue(form, 2), "sysex", {720, 220});

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -49,8 +51,9 @@ QFont BodyFont(const Table& table, const QPaintDevice& device, double width) {
 
 class SheetPainter {
  public:
-  SheetPainter(QPainter& painter, const QPaintDevice& device, const Table& table)
-      : painter_(painter), table_(table), width_(device.width()), height_(device.height()),
+  // area: the size of the part of each page painted on, from the painter's origin.
+  SheetPainter(QPainter& painter, const QPaintDevice& device, QSizeF area, const Table& table)
+      : painter_(painter), table_(table), width_(area.width()), height_(area.height()),
         body_(BodyFont(table, device, width_)), bold_(body_), title_(body_) {
     bold_.setBold(true);
     title_.setBold(true);
@@ -142,7 +145,7 @@ class SheetPainter {
 patchlore::Status PaintSheet(QPagedPaintDevice& device, const Table& table, const patchlore::SheetHeader& header) {
   QPainter painter;
   if (!painter.begin(&device)) return patchlore::Failure{"the pages could not be painted"};
-  SheetPainter sheetPainter(painter, device, table);
+  SheetPainter sheetPainter(painter, device, QSizeF(device.width(), device.height()), table);
   const PatchSheet sheet = patchlore::LayOutSheet(table, header, sheetPainter.width(), sheetPainter.rowsPerPage());
   for (const SheetPage& page : sheet.pages) {
     if (&page != &sheet.pages.front() && !device.newPage()) return patchlore::Failure{"no new page could be begun"};
@@ -152,6 +155,31 @@ patchlore::Status PaintSheet(QPagedPaintDevice& device, const Table& table, cons
   return patchlore::Success();
 }
 
+QPageLayout SheetPageLayout(const Table& table) {
+  const bool wide = TableCharacters(table) > kPortraitCharacters;
+  return QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                     QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
+                               kPdfMarginMillimetres),
+                     QPageLayout::Millimeter);
+}
+
+QImage FirstSheetPage(const Table& table, const patchlore::SheetHeader& header, int dotsPerInch) {
+  const QPageLayout layout = SheetPageLayout(table);
+  QImage image(layout.fullRectPixels(dotsPerInch).size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  constexpr double kInchesPerMetre = 1 / 0.0254;
+  image.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerInch * kInchesPerMetre)));
+  image.setDotsPerMeterY(image.dotsPerMeterX());
+  const QRect area = layout.paintRectPixels(dotsPerInch);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(area.topLeft());
+  SheetPainter sheetPainter(painter, image, area.size(), table);
+  const PatchSheet sheet = patchlore::LayOutSheet(table, header, sheetPainter.width(), sheetPainter.rowsPerPage());
+  sheetPainter.paintPage(sheet, sheet.pages.front());
+  return image;
+}
+
 patchlore::Status WriteSheetPdf(const std::string& path, const Table& table, const patchlore::SheetHeader& header) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -159,11 +187,7 @@ patchlore::Status WriteSheetPdf(const std::string& path, const Table& table, con
     QPdfWriter writer(&buffer);
     writer.setCreator("Patchlore");
     writer.setTitle(toQString(header.caption));
-    const bool wide = TableCharacters(table) > kPortraitCharacters;
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
-                                               kPdfMarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(SheetPageLayout(table));
     if (const patchlore::Status painted = PaintSheet(writer, table, header); !painted) return painted;
   }
   return patchlore::WriteFileSafely(path, buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));

@@ -9,6 +9,8 @@
 #include "common/table.hpp"
 #include "viewer/patch_sheet.hpp"
 
+class QImage;
+class QPageLayout;
 class QPagedPaintDevice;
 
 // Paints every page on device (a printer set up by its dialog, or a PDF
@@ -16,7 +18,13 @@ class QPagedPaintDevice;
 patchlore::Status PaintSheet(QPagedPaintDevice& device, const patchlore::Table& table,
                              const patchlore::SheetHeader& header);
 
-// The table as a PDF of A4 pages, landscape when its columns are too many
-// for portrait; written whole or not at all.
+// A4 with margins, landscape when the table's columns are too many for portrait.
+QPageLayout SheetPageLayout(const patchlore::Table& table);
+
+// The table as a PDF of pages of SheetPageLayout; written whole or not at all.
 patchlore::Status WriteSheetPdf(const std::string& path, const patchlore::Table& table,
                                 const patchlore::SheetHeader& header);
+
+// The first page as the PDF shows it, on an image at that resolution: the
+// guide's picture of a sheet.
+QImage FirstSheetPage(const patchlore::Table& table, const patchlore::SheetHeader& header, int dotsPerInch);
