@@ -2,7 +2,7 @@
 
 #include "common/bytes.hpp"
 #include "common/cp1251.hpp"
-#include "sysex/midi_file.hpp"
+#include "formats/midi_file.hpp"
 
 namespace patchlore {
 
