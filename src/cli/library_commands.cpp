@@ -51,7 +51,7 @@ IndexProgress TerminalProgress(const Output& output) {
 }
 
 // 2 when a file or folder was not read or a file not stored, 1 when the
-// loader refused a file, else 0.
+// loader (or the MIDI file reader) refused a file, else 0.
 int RunAdd(LibraryStore& store, const std::vector<std::string>& paths, const Output& output) {
   // One large image after another: memory freed is kept for the next file
   // rather than handed back to the system and mapped and zeroed anew for
@@ -219,8 +219,8 @@ void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
       "Exit status:\n"
       "  0  done\n"
       "  1  nothing found (find, dupes, usage), a file not in the library (remove), a file that begins\n"
-      "     as a PCG or SNG does but is refused (add), or the files of an unreadable library not indexed\n"
-      "     again (rebuild)\n"
+      "     as a PCG, SNG or MIDI file does but is refused (add), or the files of an unreadable library\n"
+      "     not indexed again (rebuild)\n"
       "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
       "     or cannot be opened, or a usage error";
   options.library->footer(footer);

@@ -135,17 +135,19 @@ FileForLibrary LoadForLibrary(const std::string& path, const FileStamp& stamp, c
   return facts;
 }
 
-// The SysEx messages of a file: a MIDI file's taken out of its events, any
-// other file's as they lie in it. A MIDI file that cannot be read as one
-// holds none.
-ByteBuffer MessagesOf(ByteBuffer file, bool midiFile) {
+// The SysEx messages of a file: a MIDI file's taken out of its events (or
+// why they cannot be), any other file's as they lie in it.
+Result<ByteBuffer> MessagesOf(ByteBuffer file, bool midiFile) {
   if (!midiFile) return file;
   Result<ByteBuffer> messages = SysexOfMidiFile(file.bytes());
-  return messages ? std::move(*messages) : ByteBuffer();
+  if (!messages) return Failure{"MIDI file: " + messages.failure().text};
+  return messages;
 }
 
 // The facts of a file that may hold M1 dumps: their programs and
-// combinations are its patches. One that holds none is passed over.
+// combinations are its patches. One that holds none is passed over, unless
+// the library holds it from before: it then holds it without patches. A
+// file that begins as a MIDI file does but cannot be read as one is refused.
 FileForLibrary SysexForLibrary(const std::string& path, const FileHeader& header, const KnownFiles& known) {
   ReadResult read = ReadWholeFile(path);
   if (!read) return Failed(read.failure().text);
@@ -159,9 +161,11 @@ FileForLibrary SysexForLibrary(const std::string& path, const FileHeader& header
     facts.outcome = FileForLibrary::Outcome::Unchanged;
     return facts;
   }
-  const ByteBuffer messages = MessagesOf(std::move(*read), header.midiFile);
-  facts.patches = M1PatchesOf(messages.bytes());
-  facts.outcome = facts.patches.empty() ? FileForLibrary::Outcome::PassedOver : FileForLibrary::Outcome::Ready;
+  const Result<ByteBuffer> messages = MessagesOf(std::move(*read), header.midiFile);
+  if (!messages) return Refused(messages.failure().text);
+  facts.patches = M1PatchesOf(messages->bytes());
+  const bool passedOver = facts.patches.empty() && !known.contains(path);
+  facts.outcome = passedOver ? FileForLibrary::Outcome::PassedOver : FileForLibrary::Outcome::Ready;
   return facts;
 }
 

@@ -21,7 +21,7 @@ struct FileForLibrary {
     Ready,       // identity, patches and uses are there to be stored
     Unchanged,   // the same size, time and SHA-256 as the library holds
     PassedOver,  // does not begin as a PCG or SNG does (not loaded), and holds no M1 dump
-    Refused,     // the loader or the patch walk refused it: why, in the program's 8-bit text
+    Refused,     // the loader, the patch walk or the MIDI file reader refused it: why, in the program's 8-bit text
     Failed,      // not read, or changed while read: why
   };
   Outcome outcome = Outcome::Failed;

@@ -35,7 +35,8 @@ class LibraryIndexer {
       : store_(store), progress_(std::move(progress)) {}
 
   // One line per file: "Indexed: PATH<TAB>N patches", "Unchanged: PATH",
-  // "Refused: PATH<TAB>the loader's reason", "Failed: PATH<TAB>why" (a
+  // "Refused: PATH<TAB>the loader's reason" (or the MIDI file reader's:
+  // "MIDI file: " and what is wrong), "Failed: PATH<TAB>why" (a
   // file or folder not read, a file changed while read, or not stored: the
   // library keeps what it had); "Stopped" when the progress said so; last,
   // "Passed over: N files that are not PCG or SNG files" when there were any.
@@ -44,7 +45,8 @@ class LibraryIndexer {
   const IndexCounts& counts() const { return counts_; }
   // A file or folder was not read, or a file not stored.
   bool failed() const { return failed_; }
-  // The loader refused a file that begins as a PCG or SNG does.
+  // The loader refused a file that begins as a PCG or SNG does, or the
+  // reader one that begins as a MIDI file does.
   bool refused() const { return refused_; }
 
  private:

@@ -129,5 +129,28 @@ TEST_F(LibraryIndexerTest, StatsCountM1ProgramsAndCombinations) {
                 {'P', 2}, {'C', 0}, {'D', 0}, {'W', 0}, {'T', 0}, {'S', 0}, {'M', 2}, {'N', 100}}));
 }
 
+// A MIDI file cut short is refused with the reader's reason; a .syx file
+// that no longer holds an M1 dump is held without patches, not left with
+// the patches it had.
+TEST_F(LibraryIndexerTest, ACutMidiFileIsRefusedAndASyxFileThatLostItsDumpsKeepsNoPatches) {
+  write("M1.syx", test::M1PatchDump(0x40, {"Grandbient"}));
+  Bytes cut = test::MidiFileBuilder(0).track().sysex(0, {0x7E, 0x7F, 0x09, 0x01, 0xF7}).endOfTrack().build();
+  cut.resize(cut.size() - 3);
+  write("cut.mid", cut);
+  LibraryStore store = open();
+  LibraryIndexer indexer(store);
+  const std::vector<std::string> lines = indexer.add({files.string()});
+  EXPECT_EQ(lines, (std::vector<std::string>{"Indexed: " + at("M1.syx") + "\t1 patches",
+                                             "Refused: " + at("cut.mid") +
+                                                 "\tMIDI file: The chunk at offset $0000000E is 12 bytes long, past "
+                                                 "the end of the file (bytes that follow: 9)"}));
+  EXPECT_TRUE(indexer.refused());
+
+  write("M1.syx", Bytes{0xF0, 0x42, 0x30, 0x68, 0x41, 0xF7});
+  EXPECT_EQ(LibraryIndexer(store).add({at("M1.syx")}),
+            (std::vector<std::string>{"Indexed: " + at("M1.syx") + "\t0 patches"}));
+  EXPECT_EQ(store.find("Grandbient", 0, "")->size(), 0u);
+}
+
 }  // namespace
 }  // namespace patchlore
