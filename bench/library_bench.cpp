@@ -1,5 +1,6 @@
-// The library: indexing twenty full-size PCGs against reading and hashing
-// the same files with OpenSSL's SHA-256 only; `library add` of five
+// The library: indexing twenty full-size PCGs, and a thousand M1 All Program
+// dumps, against reading and hashing the same files with OpenSSL's SHA-256
+// only; `library add` of five
 // full-size backups as a whole process against `openssl dgst -sha256` of
 // them, runs taken in turn (aim: at most 3x); and find and dupes over a
 // library of 500,000 patches (aim: medians under 50 ms).
@@ -16,6 +17,7 @@
 #include "library/library_indexer.hpp"
 #include "ratio_reporter.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/sysex_builder.hpp"
 
 namespace {
 
@@ -79,6 +81,63 @@ void BM_IndexTwentyPcgs(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * FolderBytes());
 }
 BENCHMARK(BM_IndexTwentyPcgs)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
+
+constexpr int kM1Dumps = 1000;
+
+// All Program dumps (16,350 bytes each), every one with names of its own.
+const fs::path& M1DumpFolder() {
+  static const fs::path folder = [] {
+    const fs::path path = fs::temp_directory_path() / "patchlore-bench-library-m1";
+    fs::create_directories(path);
+    for (int k = 0; k < kM1Dumps; ++k) {
+      const fs::path file = path / ("M1-" + std::to_string(k) + ".syx");
+      if (fs::exists(file)) continue;
+      const patchlore::test::Bytes bytes =
+          patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("D" + std::to_string(k)));
+      (void)patchlore::WriteFileSafely(file.string(), reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    return path;
+  }();
+  return folder;
+}
+
+void BM_ReadAndSha256ThousandM1Dumps(benchmark::State& state) {
+  const fs::path& folder = M1DumpFolder();
+  for (auto _ : state)
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const patchlore::ReadResult read = patchlore::ReadWholeFile(entry.path().string());
+      benchmark::DoNotOptimize(patchlore::Sha256Of(read->bytes())->front());
+    }
+  state.SetBytesProcessed(state.iterations() * FolderBytes(folder));
+}
+BENCHMARK(BM_ReadAndSha256ThousandM1Dumps)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void BM_IndexThousandM1Dumps(benchmark::State& state) {
+  const fs::path& folder = M1DumpFolder();
+  const fs::path db = fs::temp_directory_path() / "patchlore-bench-index-m1.sqlite";
+  for (auto _ : state) {
+    state.PauseTiming();
+    RemoveLibrary(db);
+    std::optional<patchlore::LibraryStore> store;
+    store.emplace(std::move(*patchlore::LibraryStore::Open(db.string())));
+    state.ResumeTiming();
+    patchlore::LibraryIndexer indexer(*store);
+    indexer.add({folder.string()});
+    if (indexer.counts().patches != kM1Dumps * 100 || indexer.failed())
+      state.SkipWithError("not every dump was indexed");
+  }
+  RemoveLibrary(db);
+  state.SetBytesProcessed(state.iterations() * FolderBytes(folder));
+}
+BENCHMARK(BM_IndexThousandM1Dumps)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 constexpr int kLibraryFiles = 100;
 constexpr int kPatchesPerFile = 5000;
@@ -159,6 +218,8 @@ void BM_LibraryAddFiveBackupsAgainstOpensslDgst(benchmark::State& state) {
 }
 BENCHMARK(BM_LibraryAddFiveBackupsAgainstOpensslDgst)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 
-const bool registered = (patchlore::bench::CompareWith("BM_IndexTwentyPcgs", "BM_ReadAndSha256TwentyPcgs"), true);
+const bool registered = (patchlore::bench::CompareWith("BM_IndexTwentyPcgs", "BM_ReadAndSha256TwentyPcgs"),
+                         patchlore::bench::CompareWith("BM_IndexThousandM1Dumps", "BM_ReadAndSha256ThousandM1Dumps"),
+                         true);
 
 }  // namespace

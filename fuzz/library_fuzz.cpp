@@ -1,5 +1,7 @@
 // The library's indexer on any file: the loader, the patch walk, the
-// program uses and the store (in memory), then every query on what it holds.
+// program uses, the M1 dumps of a SysEx or MIDI file (an input beginning
+// with $F0 or "MThd") and the store (in memory), then every query on what it
+// holds.
 // The same path is indexed each time, so each input replaces the last one's
 // rows, as a changed file on disk does.
 #include "fuzz_support.hpp"

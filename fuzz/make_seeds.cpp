@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
       Write(folder, target, name, seed);
     }
   }
+  Write(folder, "library", "m1.syx", patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("Seed")));
   Write(folder, "compare", "kronos-oasys", Pair(kronos, oasys));
   Write(folder, "compare", "songs-small", Pair(songs, renamed));
   Write(folder, "compare", "small-kronos", Pair(renamed, kronos));

@@ -1,7 +1,7 @@
 // The MIDI file reader: the SysEx messages of any Standard MIDI File.
 #include "formats/sysex_scan.hpp"
 #include "formats/sysex_text.hpp"
-#include "sysex/midi_file.hpp"
+#include "formats/midi_file.hpp"
 
 using namespace patchlore;
 

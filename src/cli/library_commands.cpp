@@ -15,8 +15,8 @@ namespace patchlore::cli {
 namespace {
 
 void AddKindOption(CLI::App* command, LibraryOptions& options) {
-  command->add_option("--kind", options.kind, "Only this kind: P C D W T S")
-      ->check(CLI::IsMember({"P", "C", "D", "W", "T", "S"}));
+  command->add_option("--kind", options.kind, "Only this kind: P C D W T S, M (M1 Program), N (M1 Combination)")
+      ->check(CLI::IsMember({"P", "C", "D", "W", "T", "S", "M", "N"}));
 }
 
 std::string PatchLine(const FoundPatch& p) {
@@ -51,7 +51,7 @@ IndexProgress TerminalProgress(const Output& output) {
 }
 
 // 2 when a file or folder was not read or a file not stored, 1 when the
-// loader refused a file, else 0.
+// loader (or the MIDI file reader) refused a file, else 0.
 int RunAdd(LibraryStore& store, const std::vector<std::string>& paths, const Output& output) {
   // One large image after another: memory freed is kept for the next file
   // rather than handed back to the system and mapped and zeroed anew for
@@ -211,22 +211,23 @@ int RunRebuild(const std::string& path, const Output& output) {
 }  // namespace
 
 void AddLibraryCommands(CLI::App& app, LibraryOptions& options) {
-  options.library = app.add_subcommand("library", "Your library of PCG and SNG files: add, find, duplicates");
+  options.library = app.add_subcommand("library", "Your library of PCG, SNG and M1 SysEx files: add, find, duplicates");
   options.library->require_subcommand(1);
   const std::string footer =
-      "add passes over files that do not begin as a PCG or SNG does, counting them; rebuild indexes again the\n"
-      "files the old library held that are still there.\n\n"
+      "add passes over files that are not PCG or SNG files and hold no M1 dump, counting them; rebuild indexes\n"
+      "again the files the old library held that are still there.\n\n"
       "Exit status:\n"
       "  0  done\n"
       "  1  nothing found (find, dupes, usage), a file not in the library (remove), a file that begins\n"
-      "     as a PCG or SNG does but is refused (add), or the files of an unreadable library not indexed\n"
-      "     again (rebuild)\n"
+      "     as a PCG, SNG or MIDI file does but is refused (add), or the files of an unreadable library\n"
+      "     not indexed again (rebuild)\n"
       "  2  a file or folder not read or not stored, a library that does not exist (only add makes one)\n"
       "     or cannot be opened, or a usage error";
   options.library->footer(footer);
   options.library->add_option("--db", options.db, "Library file (default: ~/.local/share/patchlore/library.sqlite)");
   options.library->add_flag("--json", options.json, "Print the result as JSON");
-  options.add = options.library->add_subcommand("add", "Index the PCG and SNG files of PATHs (folders recursively)");
+  options.add = options.library->add_subcommand(
+      "add", "Index the PCG and SNG files and the M1 dumps of SysEx and MIDI files of PATHs (folders recursively)");
   options.add->add_option("PATH", options.paths, "Files and folders")->required();
   options.remove = options.library->add_subcommand("remove", "Forget the files PATH");
   options.remove->add_option("PATH", options.paths, "Indexed files")->required();

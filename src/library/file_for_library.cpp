@@ -6,12 +6,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cctype>
 #include <cstring>
+#include <filesystem>
 
 #include "common/byte_reader.hpp"
 #include "common/cp1251.hpp"
+#include "common/file_io.hpp"
 #include "common/sha256.hpp"
+#include "formats/midi_file.hpp"
+#include "formats/midi_file_layout.hpp"
 #include "formats/model_layout.hpp"
+#include "library/m1_patch_walk.hpp"
 #include "library/patch_walk.hpp"
 #include "library/program_usage.hpp"
 #include "workspace/workspace.hpp"
@@ -39,8 +45,12 @@ FileStamp StampOf(const std::string& path) {
 // What a look at a file's first bytes tells, before it is loaded.
 struct FileHeader {
   FileStamp stamp;
-  bool korg = false;  // begins as every PCG and SNG does
+  bool korg = false;      // begins as every PCG and SNG does
+  bool midiFile = false;  // begins as a Standard MIDI File does
+  bool sysex = false;     // begins as a SysEx message does
 };
+
+constexpr std::uint8_t kStartOfExclusive = 0xF0;
 
 // Opened without waiting, so a named pipe with no writer cannot hold the
 // run; only regular files are looked into.
@@ -55,7 +65,9 @@ Result<FileHeader> ReadHeader(const std::string& path) {
   ::close(fd);
   if (!regular) return Failure{"not read: not a regular file"};
   if (got < 0) return Failure{std::string("not read: ") + std::strerror(error)};
-  return FileHeader{StampOf(status), got == 4 && std::memcmp(bytes, "KORG", 4) == 0};
+  return FileHeader{StampOf(status), got == 4 && std::memcmp(bytes, "KORG", 4) == 0,
+                    got == 4 && std::string_view(bytes, 4) == midi_file_layout::kHeaderChunkId,
+                    got > 0 && static_cast<std::uint8_t>(bytes[0]) == kStartOfExclusive};
 }
 
 // Texts that are plain ASCII read the same in UTF-8: they are moved, not
@@ -123,6 +135,48 @@ FileForLibrary LoadForLibrary(const std::string& path, const FileStamp& stamp, c
   return facts;
 }
 
+// The SysEx messages of a file: a MIDI file's taken out of its events (or
+// why they cannot be), any other file's as they lie in it.
+Result<ByteBuffer> MessagesOf(ByteBuffer file, bool midiFile) {
+  if (!midiFile) return file;
+  Result<ByteBuffer> messages = SysexOfMidiFile(file.bytes());
+  if (!messages) return Failure{"MIDI file: " + messages.failure().text};
+  return messages;
+}
+
+// The facts of a file that may hold M1 dumps: their programs and
+// combinations are its patches. One that holds none is passed over, unless
+// the library holds it from before: it then holds it without patches. A
+// file that begins as a MIDI file does but cannot be read as one is refused.
+FileForLibrary SysexForLibrary(const std::string& path, const FileHeader& header, const KnownFiles& known) {
+  ReadResult read = ReadWholeFile(path);
+  if (!read) return Failed(read.failure().text);
+  if (StampOf(path) != header.stamp) return Failed("changed while it was read");
+  const Result<Sha256Digest> sha256 = Sha256Of(read->bytes());
+  if (!sha256) return Failed(sha256.failure().text);
+  FileForLibrary facts{.bytes = read->size(),
+                       .identity = {path, header.stamp.size, header.stamp.modified, Sha256Hex(*sha256), "M1",
+                                    header.midiFile ? "MIDI file" : "SysEx"}};
+  if (const auto stored = known.find(path); stored != known.end() && SameIdentity(stored->second, facts.identity)) {
+    facts.outcome = FileForLibrary::Outcome::Unchanged;
+    return facts;
+  }
+  const Result<ByteBuffer> messages = MessagesOf(std::move(*read), header.midiFile);
+  if (!messages) return Refused(messages.failure().text);
+  facts.patches = M1PatchesOf(messages->bytes());
+  const bool passedOver = facts.patches.empty() && !known.contains(path);
+  facts.outcome = passedOver ? FileForLibrary::Outcome::PassedOver : FileForLibrary::Outcome::Ready;
+  return facts;
+}
+
+// Files named as SysEx or MIDI files are looked into whatever they begin
+// with, as Open As SysEx finds messages anywhere in a file.
+bool NamedAsSysex(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".syx" || extension == ".mid" || extension == ".midi";
+}
+
 }  // namespace
 
 bool SameIdentity(const LibraryFile& a, const LibraryFile& b) {
@@ -131,8 +185,10 @@ bool SameIdentity(const LibraryFile& a, const LibraryFile& b) {
 
 FileForLibrary ReadFileForLibrary(const std::string& path, const KnownFiles& known) {
   const Result<FileHeader> header = ReadHeader(path);
+  const bool sysex = header && (header->midiFile || header->sysex || NamedAsSysex(path));
   FileForLibrary facts = !header        ? Failed(header.failure().text)
                          : header->korg ? LoadForLibrary(path, header->stamp, known)
+                         : sysex        ? SysexForLibrary(path, *header, known)
                                         : FileForLibrary{.outcome = FileForLibrary::Outcome::PassedOver};
   facts.path = path;
   return facts;

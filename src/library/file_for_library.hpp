@@ -1,8 +1,11 @@
 // What the indexer learns of one file before it is stored: whether it is a
 // PCG or SNG at all (from its first bytes), what the loader makes of it, its
 // identity, and its patches and program uses as the library keeps them.
-// Nothing here touches the library, so files can be read while others are
-// stored.
+// A file that begins as a SysEx message or a Standard MIDI File does, or is
+// named .syx, .mid or .midi, is read whole instead: the programs and
+// combinations of the M1 dumps among its messages are its patches (model
+// "M1", version "SysEx" or "MIDI file"). Nothing here touches the library, so
+// files can be read while others are stored.
 #pragma once
 
 #include <string>
@@ -17,8 +20,8 @@ struct FileForLibrary {
   enum class Outcome {
     Ready,       // identity, patches and uses are there to be stored
     Unchanged,   // the same size, time and SHA-256 as the library holds
-    PassedOver,  // does not begin as a PCG or SNG does; not loaded
-    Refused,     // the loader or the patch walk refused it: why, in the program's 8-bit text
+    PassedOver,  // does not begin as a PCG or SNG does (not loaded), and holds no M1 dump
+    Refused,     // the loader, the patch walk or the MIDI file reader refused it: why, in the program's 8-bit text
     Failed,      // not read, or changed while read: why
   };
   Outcome outcome = Outcome::Failed;

@@ -1,5 +1,6 @@
 #include "library/library_browser.hpp"
 
+#include <cstring>
 #include <filesystem>
 
 #include "common/bytes.hpp"
@@ -12,7 +13,7 @@ namespace {
 
 enum Column : std::size_t { kName, kKind, kKey, kFile, kFolder };
 
-const char* const kKindLetters = "PCDWTS";
+const char* const kKindLetters = "PCDWTSMN";
 
 std::string KindName(char kind) {
   switch (kind) {
@@ -22,6 +23,8 @@ std::string KindName(char kind) {
     case 'W': return "Wave Sequence";
     case 'T': return "Set List";
     case 'S': return "Song";
+    case 'M': return "M1 Program";
+    case 'N': return "M1 Combination";
     default: return std::string(1, kind);
   }
 }
@@ -51,7 +54,9 @@ void LibraryBrowser::search(const std::string& text, int kindChoice) {
   text_ = text;
   kindChoice_ = kindChoice;
   if (!store_) return;
-  const char kind = kindChoice > 0 && kindChoice <= 6 ? kKindLetters[kindChoice - 1] : 0;
+  const char kind = kindChoice > 0 && kindChoice <= static_cast<int>(std::strlen(kKindLetters))
+                        ? kKindLetters[kindChoice - 1]
+                        : 0;
   const auto found = store_->find(Cp1251ToUtf8(text), kind, "");
   if (!found) {
     found_.clear();

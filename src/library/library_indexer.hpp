@@ -1,7 +1,10 @@
-// Adding files to the library: every PCG and SNG the loader accepts, found
-// in the paths given (folders walked recursively), with its identity and a
-// row per patch. A file that does not begin as a PCG or SNG does is passed
-// over after a look at its first bytes, without loading it. Each file is stored in one transaction, so an interrupted
+// Adding files to the library: every PCG and SNG the loader accepts, and
+// every SysEx or MIDI file holding M1 program or combination dumps, found in
+// the paths given (folders walked recursively), with its identity and a row
+// per patch. A file that does not begin as a PCG or SNG does is passed over
+// after a look at its first bytes, without loading it, unless it may hold
+// SysEx (see file_for_library.hpp); one that holds no M1 dump is passed over
+// too. Each file is stored in one transaction, so an interrupted
 // run leaves the library consistent and a rerun takes up where it stopped.
 #pragma once
 
@@ -19,7 +22,7 @@ struct IndexCounts {
   std::int64_t files = 0;    // files looked at
   std::int64_t bytes = 0;    // bytes read
   std::int64_t patches = 0;  // patches stored
-  std::int64_t passedOver = 0;  // files that do not begin as a PCG or SNG does
+  std::int64_t passedOver = 0;  // files that are not PCG or SNG files and hold no M1 dump
 };
 
 // Told after each file; false stops the run there (the files stored so far
@@ -32,7 +35,8 @@ class LibraryIndexer {
       : store_(store), progress_(std::move(progress)) {}
 
   // One line per file: "Indexed: PATH<TAB>N patches", "Unchanged: PATH",
-  // "Refused: PATH<TAB>the loader's reason", "Failed: PATH<TAB>why" (a
+  // "Refused: PATH<TAB>the loader's reason" (or the MIDI file reader's:
+  // "MIDI file: " and what is wrong), "Failed: PATH<TAB>why" (a
   // file or folder not read, a file changed while read, or not stored: the
   // library keeps what it had); "Stopped" when the progress said so; last,
   // "Passed over: N files that are not PCG or SNG files" when there were any.
@@ -41,7 +45,8 @@ class LibraryIndexer {
   const IndexCounts& counts() const { return counts_; }
   // A file or folder was not read, or a file not stored.
   bool failed() const { return failed_; }
-  // The loader refused a file that begins as a PCG or SNG does.
+  // The loader refused a file that begins as a PCG or SNG does, or the
+  // reader one that begins as a MIDI file does.
   bool refused() const { return refused_; }
 
  private:

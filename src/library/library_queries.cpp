@@ -10,7 +10,7 @@ namespace patchlore {
 
 namespace {
 
-constexpr const char* kKinds = "PCDWTS";
+constexpr const char* kKinds = "PCDWTSMN";
 
 // The same sound: one kind, one sound hash, more than one patch. The
 // sounds held more than once are listed ahead, so the question costs the

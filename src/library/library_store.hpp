@@ -1,4 +1,4 @@
-// The library: one SQLite file holding, for every indexed PCG and SNG file,
+// The library: one SQLite file holding, for every indexed PCG, SNG and SysEx file,
 // its identity and a row per patch. The only place that speaks SQL. A
 // database written by a newer Patchlore, or a damaged one, is refused and
 // never changed.
@@ -22,15 +22,15 @@ struct LibraryFile {
   std::int64_t size = 0;
   std::int64_t modified = 0;  // seconds since the epoch
   std::string sha256;         // lowercase hex
-  std::string model;          // "KRONOS", "OASYS"
-  std::string version;        // the file's version, as its type text tells it
+  std::string model;          // "KRONOS", "OASYS", "M1"
+  std::string version;        // the file's version, as its type text tells it; "SysEx" or "MIDI file"
 };
 
 struct LibraryPatch {
-  char kind = 'P';      // P C D W T S
-  std::string bank;     // bank name, e.g. "U-A"
+  char kind = 'P';      // P C D W T S, M (M1 Program) N (M1 Combination)
+  std::string bank;     // bank name, e.g. "U-A"; an M1 patch's message number
   int number = 0;       // within its bank, from 0
-  std::string key;      // as the viewers write it, e.g. "U-A012"
+  std::string key;      // as the viewers write it, e.g. "U-A012"; "3:07" for an M1 patch
   std::string name;     // trimmed, UTF-8
   std::int64_t size = 0;
   std::uint64_t hash = 0;       // of the whole patch
@@ -59,7 +59,7 @@ struct FoundPatch {
 
 struct LibraryStats {
   std::int64_t files = 0;
-  std::vector<std::pair<char, std::int64_t>> patchesPerKind;  // in the order P C D W T S
+  std::vector<std::pair<char, std::int64_t>> patchesPerKind;  // in the order P C D W T S M N
   std::int64_t duplicateGroups = 0;  // sounds held more than once
   std::int64_t bytes = 0;            // the database file's size
 };

@@ -29,6 +29,9 @@ enum class PatchKind : char {
   WaveSequence = 'W',
   SetList = 'T',
   Song = 'S',
+  // The programs and combinations inside Korg M1 dumps (SysEx files).
+  M1Program = 'M',
+  M1Combination = 'N',
 };
 
 struct PatchEntry {

@@ -114,6 +114,11 @@ class MainWindowCore : private LoadListener {
   Result<int> loadSysexWith(const std::string& filter, const SysexFileReader& reader);
   // Import SysEx from MIDI File: loadSysexWith for Standard MIDI Files.
   Result<int> importSysexFromMidiFile();
+  // A SysEx file a command needs by its path (an M1 patch found in the
+  // library): the loaded SysEx entry of that path as it is in memory; else,
+  // without a dialog, a MIDI file's messages as Import SysEx from MIDI File
+  // takes them, any other file with Open As SysEx.
+  Result<int> sysexLoadedOrOpened(const std::string& path);
   // New: the "Check PCG" listing of a chosen file; nothing when cancelled or
   // when the file is refused (a file that cannot be read adds a log line
   // saying why).
@@ -169,6 +174,9 @@ class MainWindowCore : private LoadListener {
   // The SysEx entry of addSysexImage, loadSysexWith and a given file, made
   // while their load runs.
   Result<int> addSysexWhileLoading(ByteBuffer bytes, const std::string& path, const std::string& savePath);
+  // What loadSysexWith does once the file is chosen and the load runs; it
+  // ends the load.
+  Result<int> readSysexWhileLoading(const std::string& path, const SysexFileReader& reader);
   // MsgView after a load that added a file: how many are loaded.
   void showLoadedCount();
   // Hides the progress bar (a failed read may have shown it) and ends the load.

@@ -100,13 +100,17 @@ Result<int> MainWindowCore::addSysexImage(ByteBuffer bytes, const std::string& p
 Result<int> MainWindowCore::loadSysexWith(const std::string& filter, const SysexFileReader& reader) {
   const Result<std::string> path = startLoad(filter);
   if (!path) return path.failure();
-  setActionMsg("SysEx  Read file  <" + Utf8ToCp1251(NameOf(*path)) + ">");
+  return readSysexWhileLoading(*path, reader);
+}
+
+Result<int> MainWindowCore::readSysexWhileLoading(const std::string& path, const SysexFileReader& reader) {
+  setActionMsg("SysEx  Read file  <" + Utf8ToCp1251(NameOf(path)) + ">");
   reporter_.pump();
-  Result<ByteBuffer> bytes = reader(*path, [this](std::int64_t done, std::int64_t total) {
+  Result<ByteBuffer> bytes = reader(path, [this](std::int64_t done, std::int64_t total) {
     setProgress({true, total, done});
     reporter_.pump();
   });
-  Result<int> added = bytes ? addSysexWhileLoading(std::move(*bytes), *path, ChangeFileExt(*path, ".syx"))
+  Result<int> added = bytes ? addSysexWhileLoading(std::move(*bytes), path, ChangeFileExt(path, ".syx"))
                             : Result<int>(bytes.failure());
   if (!bytes) setActionMsg(bytes.failure().text);
   endLoad();
@@ -115,6 +119,18 @@ Result<int> MainWindowCore::loadSysexWith(const std::string& filter, const Sysex
 
 Result<int> MainWindowCore::importSysexFromMidiFile() {
   return loadSysexWith(std::string(kMidiFileFilter), ReadMidiFileSysex);
+}
+
+Result<int> MainWindowCore::sysexLoadedOrOpened(const std::string& path) {
+  if (const auto loaded = workspace_.loadedIndexOf(path); loaded && registry().kind(*loaded) == FileKind::SysEx)
+    return *loaded;
+  if (state_.loadRunning) return Failure{"Another file is being loaded"};  // one load at a time
+  setLoadRunning(true);
+  if (BeginsAsMidiFile(path)) return readSysexWhileLoading(path, ReadMidiFileSysex);
+  const LoadResult loaded = workspace_.openAsSysex(path, *this);
+  if (loaded) showLoadedCount();
+  endLoad();
+  return IndexOrText(loaded);
 }
 
 Result<int> MainWindowCore::addSysexWhileLoading(ByteBuffer bytes, const std::string& path,

@@ -1,8 +1,12 @@
 #include "sysex/import_midi_file.hpp"
 
+#include <filesystem>
+#include <fstream>
+
 #include "common/bytes.hpp"
 #include "common/cp1251.hpp"
-#include "sysex/midi_file.hpp"
+#include "formats/midi_file.hpp"
+#include "formats/midi_file_layout.hpp"
 
 namespace patchlore {
 
@@ -16,6 +20,13 @@ Result<ByteBuffer> ReadMidiFileSysex(const std::string& path, const ReadProgress
   Result<ByteBuffer> messages = SysexOfMidiFile(read->bytes());
   if (!messages) return Failure{"ERROR: MIDI file " + name + ": " + messages.failure().text};
   return messages;
+}
+
+bool BeginsAsMidiFile(const std::string& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  using midi_file_layout::kHeaderChunkId;
+  char id[kHeaderChunkId.size()] = {};
+  return file.read(id, sizeof id) && std::string_view(id, sizeof id) == kHeaderChunkId;
 }
 
 }  // namespace patchlore

@@ -18,4 +18,8 @@ constexpr std::string_view kMidiFileFilter = "MIDI files (*.mid;*.midi)|*.mid;*.
 // back; or the ActionMsg text that says why not.
 Result<ByteBuffer> ReadMidiFileSysex(const std::string& path, const ReadProgress& progress = {});
 
+// Whether the file at path begins as a Standard MIDI File does ("MThd");
+// false when it cannot be read.
+bool BeginsAsMidiFile(const std::string& path);
+
 }  // namespace patchlore

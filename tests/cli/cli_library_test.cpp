@@ -40,7 +40,8 @@ TEST(CliLibrary, AddFindDuplicatesCountsAndForget) {
   EXPECT_EQ(test::RunCommand(library + "dupes").out,
             "Group: 1\nPatch: " + a + "\tP\tU-A000\tProg U-A 000\nPatch: " + b + "\tP\tU-A000\tProg U-A 000\n");
   run = test::RunCommand(library + "stats");
-  EXPECT_EQ(run.out.substr(0, run.out.find("Bytes:")), "Files: 2\nPatches: P=3 C=1 D=0 W=0 T=0 S=0\nDuplicates: 1\n");
+  EXPECT_EQ(run.out.substr(0, run.out.find("Bytes:")),
+            "Files: 2\nPatches: P=3 C=1 D=0 W=0 T=0 S=0 M=0 N=0\nDuplicates: 1\n");
   std::filesystem::remove(b);
   EXPECT_EQ(test::RunCommand(library + "prune").out, "Removed: " + b + "\n");
   EXPECT_EQ(test::RunCommand(library + "find Nothing").status, 1);

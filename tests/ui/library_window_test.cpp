@@ -1,5 +1,6 @@
 // Options > Library...: a folder added, a patch found as the name is typed,
-// and a double-click opening its file's catalogue at the patch's bank.
+// and a double-click opening its file's catalogue at the patch's bank, or
+// an M1 patch's SysEx viewer at its row.
 #include <QtTest>
 
 #include <QAction>
@@ -11,9 +12,12 @@
 #include "main_window/ui/main_window.hpp"
 #include "library/ui/library_window.hpp"
 #include "support/fakes.hpp"
+#include "support/midi_file_builder.hpp"
 #include "support/pcg_builder.hpp"
+#include "support/sysex_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "viewer/ui/object_browser_window.hpp"
+#include "viewer/ui/viewer_window.hpp"
 #include "ui_support.hpp"
 
 class LibraryWindowTest : public QObject {
@@ -46,6 +50,39 @@ class LibraryWindowTest : public QObject {
     ObjectBrowserWindow* browser = TopLevel<ObjectBrowserWindow>().value(0);
     QVERIFY(browser);
     QCOMPARE(browser->selectedRows(), (std::vector<int>{1}));  // the second program bank
+  }
+
+  // An M1 program of a MIDI file's dump: the file imported as SysEx and its
+  // viewer at the program's row, under the dump's message (the second).
+  void opensAnM1PatchInTheSysexViewerAtItsRow() {
+    using patchlore::test::Bytes;
+    patchlore::test::TempDir dir;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.path().string()));
+    const Bytes dump = patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("Prog"));
+    dir.write("M1.mid", patchlore::test::MidiFileBuilder(0)
+                            .track()
+                            .sysex(0, {0x7E, 0x7F, 0x09, 0x01, 0xF7})
+                            .sysex(10, Bytes(dump.begin() + 1, dump.end()))
+                            .endOfTrack()
+                            .build());
+    patchlore::test::FakeDialogs dialogs;
+    dialogs.folderAnswers.push_back(dir.path().string());
+    MainWindow form(dialogs);
+    form.findChild<QAction*>("LibraryItem")->trigger();
+    auto* library = TopLevel<LibraryWindow>().value(0);
+    QVERIFY(library);
+    Child<QPushButton>(library, "AddFolder")->click();
+    Child<QLineEdit>(library, "SearchText")->setText("prog 42");
+    auto* results = Child<QTableView>(library, "LibraryResults");
+    QCOMPARE(results->model()->rowCount(), 1);
+    QCOMPARE(TableRowTexts(results, 0).mid(0, 4), (QStringList{"Prog 42", "M1 Program", "1:42", "M1.mid"}));
+
+    emit results->doubleClicked(results->model()->index(0, 0));
+    ViewerWindow* viewer = TopLevel<ViewerWindow>().value(0);
+    QVERIFY(viewer);
+    auto* table = Child<QTableView>(viewer, "ListView1");
+    QCOMPARE(table->currentIndex().row(), 44);  // after the two message rows and patches 00 to 41
+    QCOMPARE(TableRowTexts(table, 44).mid(0, 4), (QStringList{"Program", "42", "", "Prog 42"}));
   }
 };
 

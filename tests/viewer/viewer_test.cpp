@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "viewer/viewer_core.hpp"
+#include "support/midi_file_builder.hpp"
 #include "support/sysex_builder.hpp"
 #include "viewer_fixture.hpp"
 
@@ -207,6 +208,33 @@ TEST_F(ViewerFrame, SysexListsThePatchesOfM1DumpsUnderTheirMessage) {
   EXPECT_EQ(s.table.rows[104], (TableRow{"Combination", {"00", "", "Split",
                                                          "KorgM1 Combination Parameter dump Offset=5  [Split     ]"}}));
   EXPECT_EQ(s.msg, "Sysex:0;  Lines:105");
+}
+
+// A MIDI file's dump, imported, lists the same patch rows as the dump read
+// from a .syx file; a tempo and a note before it are not messages.
+TEST_F(ViewerFrame, SysexOfAMidiFileListsThePatchesOfItsDumpAsTheSyxFileDoes) {
+  const Bytes dump = test::M1PatchDump(0x4C, test::M1Names("Mid"));
+  const Bytes midi = test::MidiFileBuilder(0)
+                         .track()
+                         .meta(0, 0x51, {0x07, 0xA1, 0x20})
+                         .event(0, {0x90, 0x3C, 0x40})
+                         .sysex(10, Bytes(dump.begin() + 1, dump.end()))
+                         .endOfTrack()
+                         .build();
+  const auto rowsOf = [this](const Result<int>& loaded) {
+    EXPECT_TRUE(loaded.ok());
+    auto v = f.viewer(loaded.ok() ? *loaded : -1, {test::ViewerFixture::Object("Sysex 0", 0)}, "Sysex");
+    v->pressShow();
+    return v->state().table.rows;
+  };
+  f.main.dialogs.openAnswers.push_back(f.dir.write("M1.SYX", dump));
+  const std::vector<TableRow> fromSyx = rowsOf(f.main.window.openAsSysex());
+  f.main.dialogs.openAnswers.push_back(f.dir.write("M1.MID", midi));
+  const std::vector<TableRow> fromMidi = rowsOf(f.main.window.importSysexFromMidiFile());
+  ASSERT_EQ(fromSyx.size(), 101u);
+  EXPECT_EQ(fromSyx[100], (TableRow{"Program", {"99", "", "Mid 99",
+                                                "KorgM1 All Program Parameter dump Offset=6  MemoBank=00 (100) "}}));
+  EXPECT_EQ(fromMidi, fromSyx);
 }
 
 TEST_F(ViewerFrame, NestedShowsKeepEveryViewerBusyUntilItsOwnShowEnds) {

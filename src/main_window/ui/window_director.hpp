@@ -105,6 +105,9 @@ class WindowDirector : public QObject {
   // A patch found in the library: its file (loaded first when it is not) and
   // its catalogue with the patch's row selected.
   void openLibraryPatch(const QString& path, QChar kind, const QString& key);
+  // An M1 program or combination found there: its file loaded as SysEx and
+  // the SysEx viewer at the patch's row.
+  void openLibraryM1Patch(const QString& path, std::size_t message, std::size_t patch);
 
   // The windows kept for the run, by the names their places are remembered under.
   static constexpr const char* kBankManagerMemory = "BankManager";

@@ -30,6 +30,7 @@
 #include "ui/table_size.hpp"
 #include "ui/table_model.hpp"
 #include "ui/widgets.hpp"
+#include "viewer/sysex_patch_rows.hpp"
 #include "viewer/ui/check_box_state.hpp"
 #include "viewer/ui/column_boxes_panel.hpp"
 #include "viewer/ui/sheet_painter.hpp"
@@ -245,11 +246,19 @@ void ViewerWindow::requestUsedBy() {
 
 void ViewerWindow::selectPatchAt(std::int64_t offset) {
   flush();
-  if (const auto row = core_.firstRowOfPatchAt(offset)) {
-    const QModelIndex index = tableModel_->index(static_cast<int>(*row), 0);
-    table_->setCurrentIndex(index);
-    table_->scrollTo(index, QAbstractItemView::PositionAtTop);
-  }
+  makeCurrent(core_.firstRowOfPatchAt(offset));
+}
+
+void ViewerWindow::selectM1Patch(std::size_t message, std::size_t patch) {
+  flush();
+  makeCurrent(patchlore::RowOfM1Patch(core_.state().table.rows, message, patch));
+}
+
+void ViewerWindow::makeCurrent(std::optional<std::size_t> row) {
+  if (!row) return;
+  const QModelIndex index = tableModel_->index(static_cast<int>(*row), 0);
+  table_->setCurrentIndex(index);
+  table_->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 QSize ViewerWindow::sizeShowingRows(int rows) const {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -57,6 +58,9 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   // Makes the first row of the patch at offset the current row, when the
   // table lists it (programs and combinations).
   void selectPatchAt(std::int64_t offset);
+  // Makes the row of patch k of the M1 dump of message m current (a SysEx
+  // viewer), when the table lists it.
+  void selectM1Patch(std::size_t message, std::size_t patch);
   // The size at which the table shows all its columns and that many rows,
   // with every control above and below it.
   QSize sizeShowingRows(int rows) const;
@@ -93,6 +97,8 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   // Show again, as pressing Show, at the same place in the table; while this
   // viewer's own Show runs, once it has ended.
   void showAgain();
+  // The row current and at the top of the table; nothing when there is none.
+  void makeCurrent(std::optional<std::size_t> row);
   TablePlace tablePlace() const;
   void goTo(const TablePlace& place);
 

@@ -1,11 +1,11 @@
-#include "sysex/midi_file.hpp"
+#include "formats/midi_file.hpp"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/byte_reader.hpp"
-#include "sysex/midi_file_layout.hpp"
+#include "formats/midi_file_layout.hpp"
 
 namespace patchlore {
 

@@ -1,4 +1,4 @@
-#include "sysex/midi_file.hpp"
+#include "formats/midi_file.hpp"
 
 #include <gtest/gtest.h>
 
