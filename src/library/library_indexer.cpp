@@ -1,6 +1,7 @@
 #include "library/library_indexer.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
@@ -16,6 +17,13 @@ namespace {
 // is stored keeps both the disk and the library busy, and holds at most
 // this many files' facts (and one file's image) in memory besides.
 constexpr std::size_t kFilesReadAhead = 1;
+
+// Files are committed a batch at a time: a commit costs more than storing
+// the hundred patches of an M1 dump. A batch ends at this many patches
+// (a PCG alone is more) or after this long, so another process waiting to
+// write the library, or a reader, waits little longer than for one file.
+constexpr std::int64_t kBatchPatches = 5000;
+constexpr std::chrono::milliseconds kBatchTime(250);
 
 // The regular files of a folder and its folders, sorted (the same order on
 // every run); links to folders are not followed, so a loop of links ends.
@@ -97,35 +105,78 @@ std::vector<std::string> LibraryIndexer::add(const std::vector<std::string>& pat
   HandoffQueue<FileForLibrary> queue(kFilesReadAhead);
   std::thread reader(ReadFacts, std::cref(files), std::cref(known), std::ref(queue));
   const ReaderJoin join{queue, reader};
+  Batch batch;
   while (std::optional<FileForLibrary> facts = queue.pop()) {
-    store(*facts, lines);
+    if (!batch.transaction) beginBatch(batch);
+    const Stored stored = store(*facts, lines);
+    if (stored == Stored::Yes && batch.transaction) batch.files.push_back({lines.size() - 1, std::move(*facts)});
     ++counts_.files;
+    // After a failure SQLite may have rolled the whole batch back.
+    if (stored == Stored::Failed || batch.full()) endBatch(batch, lines);
     if (progress_ && !progress_(counts_)) {
+      endBatch(batch, lines);
       lines.push_back("Stopped");
       break;
     }
   }
+  endBatch(batch, lines);
   if (const std::int64_t passedOver = counts_.passedOver - passedOverBefore; passedOver > 0)
     lines.push_back("Passed over: " + std::to_string(passedOver) +
                     (passedOver == 1 ? " file that is not a PCG or SNG file" : " files that are not PCG or SNG files"));
   return lines;
 }
 
-void LibraryIndexer::store(FileForLibrary& facts, std::vector<std::string>& lines) {
+bool LibraryIndexer::Batch::full() const {
+  std::size_t patches = 0;
+  for (const BatchedFile& file : files) patches += file.facts.patches.size();
+  return patches >= kBatchPatches || std::chrono::steady_clock::now() - begun >= kBatchTime;
+}
+
+// A batch that cannot begin leaves each file to its own transaction.
+void LibraryIndexer::beginBatch(Batch& batch) {
+  Result<sql::Transaction> begun = store_.beginBatch();
+  if (begun) batch.transaction.emplace(std::move(*begun));
+  batch.begun = std::chrono::steady_clock::now();
+}
+
+// Commits the batch. When that fails (after a failure inside the batch
+// SQLite may have rolled it all back), each of its files is stored again
+// on its own: a full disk keeps the files that fit, as without batches.
+void LibraryIndexer::endBatch(Batch& batch, std::vector<std::string>& lines) {
+  if (batch.transaction) {
+    const Status committed = batch.transaction->commit();
+    batch.transaction.reset();
+    if (!committed)
+      for (const BatchedFile& file : batch.files) storeAlone(file, lines);
+  }
+  batch.files.clear();
+}
+
+void LibraryIndexer::storeAlone(const BatchedFile& file, std::vector<std::string>& lines) {
+  const FileForLibrary& facts = file.facts;
+  if (const Status saved = store_.replaceFile(facts.identity, facts.patches, facts.uses); !saved) {
+    lines[file.line] = "Failed: " + facts.path + "\tnot stored: " + saved.failure().text;
+    counts_.patches -= static_cast<std::int64_t>(facts.patches.size());
+    failed_ = true;
+  }
+}
+
+LibraryIndexer::Stored LibraryIndexer::store(FileForLibrary& facts, std::vector<std::string>& lines) {
   const std::string& path = facts.path;
   const auto fail = [&](const std::string& why) {
     lines.push_back("Failed: " + path + "\t" + why);
     failed_ = true;
+    return Stored::Failed;
   };
   counts_.bytes += facts.bytes;
   switch (facts.outcome) {
-    case FileForLibrary::Outcome::PassedOver: ++counts_.passedOver; return;
+    case FileForLibrary::Outcome::PassedOver: ++counts_.passedOver; return Stored::No;
     case FileForLibrary::Outcome::Failed: return fail(facts.why);
     case FileForLibrary::Outcome::Refused:
       lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(facts.why));
       refused_ = true;
-      return;
-    case FileForLibrary::Outcome::Unchanged: lines.push_back("Unchanged: " + path); return;
+      return Stored::No;
+    case FileForLibrary::Outcome::Unchanged: lines.push_back("Unchanged: " + path); return Stored::No;
     case FileForLibrary::Outcome::Ready: break;
   }
   // The library may have changed since the run began (the same file given
@@ -134,12 +185,13 @@ void LibraryIndexer::store(FileForLibrary& facts, std::vector<std::string>& line
   if (!stored) return fail(stored.failure().text);
   if (*stored && SameIdentity(**stored, facts.identity)) {
     lines.push_back("Unchanged: " + path);
-    return;
+    return Stored::No;
   }
   const Status saved = store_.replaceFile(facts.identity, facts.patches, facts.uses);
   if (!saved) return fail("not stored: " + saved.failure().text);
   counts_.patches += static_cast<std::int64_t>(facts.patches.size());
   lines.push_back("Indexed: " + path + "\t" + std::to_string(facts.patches.size()) + " patches");
+  return Stored::Yes;
 }
 
 Result<std::vector<std::string>> PruneLibrary(LibraryStore& store) {

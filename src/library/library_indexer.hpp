@@ -4,12 +4,15 @@
 // per patch. A file that does not begin as a PCG or SNG does is passed over
 // after a look at its first bytes, without loading it, unless it may hold
 // SysEx (see file_for_library.hpp); one that holds no M1 dump is passed over
-// too. Each file is stored in one transaction, so an interrupted
-// run leaves the library consistent and a rerun takes up where it stopped.
+// too. Files are stored in transactions of a few files (one, when large),
+// so an interrupted run leaves the library consistent and a rerun takes up
+// where it stopped.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,7 +53,22 @@ class LibraryIndexer {
   bool refused() const { return refused_; }
 
  private:
-  void store(FileForLibrary& facts, std::vector<std::string>& lines);
+  struct BatchedFile {
+    std::size_t line;  // its "Indexed:" line
+    FileForLibrary facts;
+  };
+  struct Batch {
+    std::optional<sql::Transaction> transaction;
+    std::vector<BatchedFile> files;
+    std::chrono::steady_clock::time_point begun;
+    bool full() const;
+  };
+  enum class Stored { No, Yes, Failed };
+
+  void beginBatch(Batch& batch);
+  void endBatch(Batch& batch, std::vector<std::string>& lines);
+  void storeAlone(const BatchedFile& file, std::vector<std::string>& lines);
+  Stored store(FileForLibrary& facts, std::vector<std::string>& lines);
 
   LibraryStore& store_;
   IndexProgress progress_;

@@ -77,6 +77,10 @@ class LibraryStore {
   // transaction: an interrupted run leaves the file as it was before.
   Status replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches,
                      const std::vector<LibraryUse>& uses = {});
+  // Files replaced while a batch is open are committed with it: many small
+  // files cost one commit instead of one each. A file that fails inside
+  // it leaves the others stored; rolling the batch back undoes them all.
+  Result<sql::Transaction> beginBatch() const { return sql::Transaction::Begin(db_); }
   // False when the file was not indexed.
   Result<bool> removeFile(const std::string& path);
   Result<std::vector<std::string>> filePaths() const;

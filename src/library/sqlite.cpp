@@ -115,18 +115,21 @@ Status Connection::executeWaiting(const std::string& sql, std::chrono::milliseco
 
 std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
 
+bool Connection::inTransaction() const { return sqlite3_get_autocommit(db_.get()) == 0; }
+
 Result<Transaction> Transaction::Begin(const Connection& connection) {
-  const Status begun = connection.execute("BEGIN IMMEDIATE");
+  const bool nested = connection.inTransaction();
+  const Status begun = connection.execute(nested ? "SAVEPOINT inner" : "BEGIN IMMEDIATE");
   if (!begun) return begun.failure();
-  return Transaction(connection);
+  return Transaction(connection, nested);
 }
 
 Transaction::~Transaction() {
-  if (connection_) (void)connection_->execute("ROLLBACK");
+  if (connection_) (void)connection_->execute(nested_ ? "ROLLBACK TO inner; RELEASE inner" : "ROLLBACK");
 }
 
 Status Transaction::commit() {
-  const Status committed = connection_->execute("COMMIT");
+  const Status committed = connection_->execute(nested_ ? "RELEASE inner" : "COMMIT");
   if (committed) connection_ = nullptr;
   return committed;
 }

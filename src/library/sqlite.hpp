@@ -65,6 +65,8 @@ class Connection {
   // a new database to WAL is one it does not).
   Status executeWaiting(const std::string& sql, std::chrono::milliseconds wait) const;
   std::int64_t lastInsertId() const;
+  // A transaction is open on this connection.
+  bool inTransaction() const;
 
  private:
   struct Close {
@@ -76,18 +78,23 @@ class Connection {
   std::unique_ptr<std::map<std::string, Statement>> cache_;
 };
 
-// A transaction that rolls back unless committed.
+// A transaction that rolls back unless committed. Begun inside another
+// one, it is a savepoint of it: rolling back undoes only its own changes,
+// and committing keeps them for the outer transaction to commit.
 class Transaction {
  public:
   static Result<Transaction> Begin(const Connection& connection);
-  Transaction(Transaction&& other) noexcept : connection_(other.connection_) { other.connection_ = nullptr; }
+  Transaction(Transaction&& other) noexcept : connection_(other.connection_), nested_(other.nested_) {
+    other.connection_ = nullptr;
+  }
   Transaction& operator=(Transaction&&) = delete;
   ~Transaction();
   Status commit();
 
  private:
-  explicit Transaction(const Connection& connection) : connection_(&connection) {}
+  Transaction(const Connection& connection, bool nested) : connection_(&connection), nested_(nested) {}
   const Connection* connection_;
+  bool nested_;
 };
 
 }  // namespace patchlore::sql
