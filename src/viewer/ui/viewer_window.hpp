@@ -21,10 +21,13 @@
 #include "workspace/workspace.hpp"
 
 class ColumnBoxesPanel;
+class KeyboardMapPane;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QStackedLayout;
@@ -102,6 +105,16 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   void createHiddenLists(QWidget* parent);
   QWidget* createColumnsFrame();
   QTableView* createTable(QWidget* parent);
+  // The table, and the keyboard map beside it for combinations and songs.
+  QWidget* createTableAndMap(QWidget* parent);
+  void createViewMenu(QMenuBar* bar);
+  // The row the keyboard map follows: the current row while it is selected,
+  // else the first selected row, else the current one; -1 for none.
+  int mapRow() const;
+  void updateKeyboardMap();
+  void showKeyboardMap(bool shown);
+  void selectRow(int row);
+  void saveKeyboardMap();
   void requestNameEdit();
   void requestUsedBy();
 
@@ -148,4 +161,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   QAction* editName_ = nullptr;  // "Edit name...": programs and combinations only
   QAction* usedBy_ = nullptr;    // "Used by...": programs only
   QLabel* info_ = nullptr;
+  KeyboardMapPane* keyboardMap_ = nullptr;
+  QMenu* viewMenu_ = nullptr;              // combinations and songs only
+  QAction* keyboardMapShown_ = nullptr;    // "Keyboard Map", ticked while the pane shows
 };
