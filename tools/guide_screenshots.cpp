@@ -205,6 +205,8 @@ int main(int argc, char** argv) {
   form.findChild<QAction*>("FileOpen1")->trigger();
   ViewerWindow* splits = View(OpenCatalogue(form, Child<QTreeView>(&form, "OpenList")->model()->rowCount() - 1),
                               "Combi Bank");
+  for (const char* zones : {"TKeyboardZones", "TVelocityZones"}) splits->core().setColumnBox(zones, true);
+  splits->core().pressShow();
   Child<QTableView>(splits, "ListView1")->selectRow(1);
   camera.take(splits, "keyboard-map", {1100, 420});
 
