@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "ui/qt_text.hpp"
 #include "viewer/text_helpers.hpp"
@@ -25,6 +26,13 @@ constexpr int kValue = 225;
 constexpr int kOctave = 12;
 constexpr double kTextMargin = 4;
 constexpr double kHighlightPen = 3;
+constexpr double kBarPen = 1.5;
+constexpr int kTitlePixels = 13;
+constexpr int kSmallestPixels = 6;
+constexpr double kLabelShare = 0.6;     // of the lane's height
+constexpr double kKeyLetterShare = 0.8;  // of a white key's width
+const QColor kSelectedLane(255, 244, 200);
+const QColor kOddLane(246, 246, 246);
 
 QRectF ToQt(const MapRect& r) { return {r.x, r.y, r.width, r.height}; }
 
@@ -37,7 +45,7 @@ void PaintKeyboard(QPainter& painter, const MapLayout& layout, const std::option
   const QColor tint = tinted ? ColourOf(tinted->member).lighter(130) : QColor();
   painter.setPen(Qt::gray);
   QFont small = painter.font();
-  small.setPixelSize(std::max(6, static_cast<int>(layout.whiteKeyWidth * 0.8)));
+  small.setPixelSize(std::max(kSmallestPixels, static_cast<int>(layout.whiteKeyWidth * kKeyLetterShare)));
   painter.setFont(small);
   for (int note = 0; note < patchlore::kNoteCount; ++note) {
     if (patchlore::KeySpanOf(note).black) continue;
@@ -57,7 +65,7 @@ void PaintKeyboard(QPainter& painter, const MapLayout& layout, const std::option
 
 void PaintBar(QPainter& painter, const KeyboardBar& bar, const QRectF& rect, bool highlighted) {
   const QColor colour = ColourOf(bar.member);
-  painter.setPen(QPen(colour.darker(150), highlighted ? kHighlightPen : 1.5));
+  painter.setPen(QPen(colour.darker(150), highlighted ? kHighlightPen : kBarPen));
   painter.setBrush(bar.muted ? QBrush(Qt::NoBrush) : QBrush(colour));
   painter.drawRect(rect);
   if (!bar.reversed) return;
@@ -82,10 +90,10 @@ void PaintLanes(QPainter& painter, const KeyboardMap& map, const MapLayout& layo
   for (std::size_t i = 0; i < map.bars.size(); ++i) {
     const QRectF lane = ToQt(layout.lanes[i]);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(i == highlighted ? QColor(255, 244, 200) : (i % 2 ? QColor(246, 246, 246) : QColor(Qt::white)));
+    painter.setBrush(i == highlighted ? kSelectedLane : (i % 2 ? kOddLane : QColor(Qt::white)));
     painter.drawRect(lane);
     PaintBar(painter, map.bars[i], ToQt(layout.bars[i]), i == highlighted);
-    font.setPixelSize(std::clamp(static_cast<int>(lane.height() * 0.6), 6, 13));
+    font.setPixelSize(std::clamp(static_cast<int>(lane.height() * kLabelShare), kSmallestPixels, kTitlePixels));
     font.setBold(i == highlighted);
     painter.setFont(font);
     PaintLabel(painter, map.bars[i], lane, layout.bars[i].x);
@@ -101,7 +109,7 @@ void PaintKeyboardMap(QPainter& painter, const KeyboardMap& map, QSize size, std
   painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
   QFont title = painter.font();
   title.setBold(true);
-  title.setPixelSize(13);
+  title.setPixelSize(kTitlePixels);
   painter.setFont(title);
   painter.setPen(Qt::black);
   painter.drawText(ToQt(layout.title).adjusted(kTextMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,

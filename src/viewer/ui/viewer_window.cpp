@@ -257,13 +257,13 @@ int ViewerWindow::mapRow() const {
   return selected.isEmpty() ? current : selected.first().top();
 }
 
-// The pane shows while the table lists timbres or tracks and the user wants it.
+// The pane shows while the table lists timbres or tracks and the user wants
+// it; hidden, it keeps following the selection for Save Keyboard Map.
 void ViewerWindow::updateKeyboardMap() {
   if (core_.ownShowRunning()) return;  // the rows are being written; the end of the Show comes back here
-  const bool listed = core_.state().memberRows.listed && keyboardMapShown_->isChecked();
-  keyboardMap_->setVisible(listed);
-  if (!listed) return;
-  const int row = mapRow();
+  const bool listed = core_.state().memberRows.listed;
+  keyboardMap_->setVisible(listed && keyboardMapShown_->isChecked());
+  const int row = listed ? mapRow() : -1;
   if (row < 0) return keyboardMap_->showMap(std::nullopt, std::nullopt);
   const auto at = static_cast<std::size_t>(row);
   keyboardMap_->showMap(core_.keyboardMapOfRow(at), at);
@@ -275,7 +275,7 @@ void ViewerWindow::selectRow(int row) {
   table_->scrollTo(index);
 }
 
-// The picture at the pane's size, or the usual size while the pane is hidden.
+// The picture at the pane's size, or at twice its usual size while the pane is hidden.
 void ViewerWindow::saveKeyboardMap() {
   const auto& map = keyboardMap_->map();
   if (!map) {
@@ -285,7 +285,7 @@ void ViewerWindow::saveKeyboardMap() {
   std::string proposal = map->title;
   for (char& c : proposal)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
-  const std::optional<std::string> path = dialogs_.saveFile(proposal + ".png", "PNG image (*.png);;SVG image (*.svg)");
+  const std::optional<std::string> path = dialogs_.saveFile(proposal + ".png", "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg");
   if (!path) return;
   const QSize size = keyboardMap_->isVisible() ? keyboardMap_->size()
                                                : QSize(KeyboardMapPane::kUsualWidth * 2, KeyboardMapPane::kUsualHeight * 2);

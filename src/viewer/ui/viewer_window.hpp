@@ -5,7 +5,8 @@
 // parts of the state the core reports as changed onto the widgets. The
 // settings area and the column check boxes are panels of their own; the
 // window holds the frame around them: menus, top controls, link controls,
-// messages and the table. When the image it shows changes (a Write, a
+// messages and the table, with the keyboard map beside the table of
+// combinations and songs. When the image it shows changes (a Write, a
 // rename, an undo), it shows again by itself, keeping its selection and
 // scroll position.
 #pragma once
