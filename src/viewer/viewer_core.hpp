@@ -11,6 +11,8 @@
 //       setCaption and addOffsetLine are no longer public.
 //   v4: each column box names its group (ColumnBox, ColumnGroup), and
 //       ColumnGroups tells whether a group is shown and its caption.
+//   v5: ViewerState::memberRows names the timbre or track of each row of a
+//       combination or song-by-song listing; keyboardMapOfRow draws on it.
 #pragma once
 
 #include <array>
