@@ -24,7 +24,9 @@
 #include "library/ui/library_window.hpp"
 #include "library/ui/patch_comparison_window.hpp"
 #include "library/ui/used_by_window.hpp"
+#include "support/combination_builder.hpp"
 #include "support/fakes.hpp"
+#include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "sysex/ui/midi_ports_window.hpp"
 #include "ui_support.hpp"
@@ -97,6 +99,40 @@ ViewerWindow* View(ObjectBrowserWindow* browser, const std::string& object) {
 }
 
 void Click(QListWidget* list, int line) { emit list->itemClicked(list->item(line)); }
+
+void PutName(patchlore::test::Bytes& record, const std::string& name) {
+  std::fill_n(record.begin(), 24, 0);
+  std::copy(name.begin(), name.end(), record.begin());
+}
+
+// A PCG whose one combination splits and layers its timbres, as the samples'
+// combinations (two timbres over the whole keyboard) do not: a bass below
+// C3, an electric piano above it with strings layered on hard playing, a
+// muted pad, a bell whose zone is reversed (E5..C4) and an EXT timbre.
+patchlore::test::Bytes SplitsPcg() {
+  static const std::array<const char*, 6> programs{"Finger Bass", "Stage EP", "Warm Strings", "Soft Pad", "Bell Tree",
+                                                   "Ext Synth"};
+  using patchlore::test::TimbreBytes;
+  static const std::array<TimbreBytes, 6> timbres{
+      TimbreBytes{.programNumber = 0, .keyZoneHigh = 47},
+      TimbreBytes{.programNumber = 1, .keyZoneLow = 48},
+      TimbreBytes{.programNumber = 2, .keyZoneLow = 48, .velocityZoneLow = 90},
+      TimbreBytes{.programNumber = 3, .playMute = 0x80},
+      TimbreBytes{.programNumber = 4, .keyZoneLow = 76, .keyZoneHigh = 60},
+      TimbreBytes{.programNumber = 5, .statusChannel = 0x61, .keyZoneLow = 84}};
+  return patchlore::test::PcgBuilder()
+      .programBank(0, 8)
+      .combiBank(0, 1)
+      .editPatches([](const patchlore::test::BankPlan& bank, int j, patchlore::test::Bytes& record) {
+        if (bank.id == "PBK1" && j < 6) PutName(record, programs[static_cast<std::size_t>(j)]);
+        if (bank.id != "CBK1") return;
+        patchlore::test::ClearCombinationBody(record);
+        PutName(record, "Stage Split");
+        for (int t = 0; t < 6; ++t)
+          patchlore::test::PutTimbre(record, patchlore::kKronosConstants, t, timbres[static_cast<std::size_t>(t)]);
+      })
+      .build();
+}
 
 }  // namespace
 
@@ -174,6 +210,15 @@ int main(int argc, char** argv) {
   dialogs.openAnswers.push_back(camera.sample("KRONOS-EDITED.PCG"));
   form.findChild<QAction*>("ComparePatches")->trigger();
   camera.take(Newest<PatchComparisonWindow>(), "compare-patches", {720, 200});
+
+  dialogs.openAnswers.push_back(home.write("SPLITS.PCG", SplitsPcg()));
+  form.findChild<QAction*>("FileOpen1")->trigger();
+  ViewerWindow* splits = View(OpenCatalogue(form, Child<QTreeView>(&form, "OpenList")->model()->rowCount() - 1),
+                              "Combi Bank");
+  for (const char* zones : {"TKeyboardZones", "TVelocityZones"}) splits->core().setColumnBox(zones, true);
+  splits->core().pressShow();
+  Child<QTableView>(splits, "ListView1")->selectRow(1);
+  camera.take(splits, "keyboard-map", {1100, 420});
 
   dialogs.folderAnswers.push_back(QString::fromLocal8Bit(argv[1]).toStdString());
   form.findChild<QAction*>("LibraryOpen")->trigger();

@@ -1,9 +1,10 @@
 // What the program remembers between runs, in the platform's standard
 // settings file: the windows' sizes and places, the height of the main
-// window's log and the log's font. Nothing else is stored. Only a program
-// that names its settings (QCoreApplication's organisation name, which the
-// desktop program sets) reads or writes them; without a name, as in the
-// window tests, every window opens as it would the first time.
+// window's log, the log's font and whether viewers show their keyboard map.
+// Nothing else is stored. Only a program that names its settings
+// (QCoreApplication's organisation name, which the desktop program sets)
+// reads or writes them; without a name, as in the window tests, every window
+// opens as it would the first time.
 #pragma once
 
 #include <QByteArray>

@@ -122,12 +122,6 @@ std::string_view TrimmedRight(std::string_view text) {
   return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-std::string_view ProgramName(const LinkedNames* names, const std::string& key) {
-  if (!names) return "PCG not linked";
-  const std::string* name = names->find(key);
-  return name ? TrimmedRight(*name) : std::string_view("not found in PCG");
-}
-
 // Timbres have no names: T.Name cannot be chosen.
 void DisableTimbreNames(std::vector<ColumnBox>& boxes) {
   for (ColumnBox& box : boxes)
@@ -138,6 +132,12 @@ void DisableTimbreNames(std::vector<ColumnBox>& boxes) {
 }
 
 }  // namespace
+
+std::string_view CombinationProgramName(const LinkedNames* names, const std::string& key) {
+  if (!names) return "PCG not linked";
+  const std::string* name = names->find(key);
+  return name ? TrimmedRight(*name) : std::string_view("not found in PCG");
+}
 
 CombinationDisplay::CombinationDisplay(Image image, const ModelConstants& model, CombinationDisplayOptions options)
     : image_(image), model_(model), options_(std::move(options)) {}
@@ -151,6 +151,7 @@ void CombinationDisplay::prepareColumns(ShowFrame& frame) {
   DisableTimbreNames(state.columnBoxes);
   frame.changed(ViewerPart::ColumnBoxes);
   shown_.clear();
+  state.memberRows.listed = true;
   state.table.columns = {{"Combi Bank", kBankColumnWidth}};
   for (const auto& entry : kCombinationColumns)
     if (Shown(entry, frame)) {
@@ -195,7 +196,7 @@ bool CombinationDisplay::showCombination(ShowFrame& frame, std::int64_t j, const
     if (frame.pumpAndTestCancel()) return false;
     const TimbreFacts& timbre = combination_.timbres[static_cast<std::size_t>(t)];
     const std::string key = ProgramReferenceKey(timbre.mixer.programBank, timbre.mixer.programNumber);
-    const std::string_view name = ProgramName(names, key);
+    const std::string_view name = CombinationProgramName(names, key);
     const std::size_t known = filters.boxExist().size();
     filters.addExistOnce(key + "=");
     if (filters.boxExist().size() != known) frame.changed(ViewerPart::Filters);
@@ -227,8 +228,9 @@ void CombinationDisplay::addRow(ShowFrame& frame, std::int64_t j, int t, const s
     CellWriter cells(row.cells, shown_.size());
     for (const CombinationColumn id : shown_) EntryOf(id).cell(cell, cells.next());
   }
+  ViewerState& state = frame.viewerState();
+  state.memberRows.rows.push_back({combination_.offset, t});
   if (firstRow) {
-    ViewerState& state = frame.viewerState();
     state.addOffsetLine(bankName_ + ZeroPad(j, 3), combination_.offset, state.table.rows.size() - 1);
   }
   frame.changed(ViewerPart::Table);

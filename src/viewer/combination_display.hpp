@@ -59,6 +59,10 @@ class CombinationDisplay : public Display {
   std::size_t currentBank_ = 0;  // the descriptor line being shown
 };
 
+// The P.Name cell of a timbre playing the program of that key: its name in
+// the linked PCG (names is nullptr when none is linked), trailing blanks removed.
+std::string_view CombinationProgramName(const LinkedNames* names, const std::string& key);
+
 // The display for the Show the frame runs, with the frame's file, model and
 // switches.
 std::unique_ptr<Display> MakeCombinationDisplay(ShowFrame& frame);

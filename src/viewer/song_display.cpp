@@ -187,6 +187,7 @@ bool SongListing::listBySong() {
   for (const SongColumnEntry* entry : shown_) state_.table.columns.push_back({std::string(entry->caption), entry->width});
   frame_.changed(ViewerPart::Table);
   rememberedLabel_.reset();
+  state_.memberRows.listed = true;
   state_.sngByProg.clear();
   sngByProgLine_.clear();
   RowWriter rows = frame_.rows();
@@ -214,6 +215,7 @@ void SongListing::listTrack(RowWriter& rows, std::int64_t song, int k, const std
   // Two songs in a row with the same number read as one.
   const bool newSong = rememberedLabel_ != label;
   TableRow& row = rows.add();
+  state_.memberRows.rows.push_back({song, k});
   if (newSong) row.caption = "Song " + label;
   const TrackCell cell{track, program, newSong ? std::string_view(songName) : std::string_view(), k, prefixes_};
   {

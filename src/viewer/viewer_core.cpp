@@ -163,6 +163,15 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   return RowPatch{file, *bank, (offset - header.patchOffset(0)) / header.patchSize};
 }
 
+std::optional<KeyboardMap> ViewerCore::keyboardMapOfRow(std::size_t row) const {
+  const int file = request_.fileIndex;
+  if (file < 0 || file >= registry_.count()) return std::nullopt;
+  const KeyboardMapSource source{request_.kind(), registry_.image(file), context_.modelConstants, &state_.memberRows,
+                                 linkedPcgIndex() != -1 ? &linkedNames_ : nullptr, &state_.offsetLines,
+                                 &state_.offsetLineObjects};
+  return KeyboardMapOfRow(source, row);
+}
+
 std::optional<std::size_t> ViewerCore::firstRowOfPatchAt(std::int64_t offset) const {
   const auto& objects = state_.offsetLineObjects;
   const auto found = std::find(objects.begin(), objects.end(), offset);
@@ -209,6 +218,7 @@ void ViewerCore::runShow() {
   state_.offsetLines.clear();
   state_.offsetLineRows.clear();
   state_.offsetLineObjects.clear();
+  state_.memberRows = {};
   tell(ViewerPart::Table);
   setMsg("Patch=" + context.patch + "; PatchCode=" + std::string(1, context.patchCode));
   const int linked = registry_.linkedPcgIndex();

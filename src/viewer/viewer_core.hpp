@@ -13,6 +13,8 @@
 //       ColumnGroups tells whether a group is shown and its caption.
 //   v5: the table printed or written as PDF: sheetHeader, exportPdf,
 //       reportPrinted.
+//   v6: ViewerState::memberRows names the timbre or track of each row of a
+//       combination or song-by-song listing; keyboardMapOfRow draws on it.
 #pragma once
 
 #include <array>
@@ -27,6 +29,7 @@
 #include "common/services.hpp"
 #include "common/bytes.hpp"
 #include "viewer/filters.hpp"
+#include "viewer/keyboard_map.hpp"
 #include "viewer/linked_names.hpp"
 #include "viewer/patch_sheet.hpp"
 #include "viewer/show_frame.hpp"
@@ -174,6 +177,7 @@ struct ViewerState {
   std::vector<std::string> offsetLines;  // object key "=" offset, written by Show
   std::vector<std::size_t> offsetLineRows;  // the table row where each offset line's object begins
   std::vector<std::int64_t> offsetLineObjects;  // the offset of each offset line's object
+  MemberRows memberRows;                 // the timbre or track of each row, for keyboard maps
   std::vector<std::string> pcg;          // LinkedPcgNames
   std::vector<std::string> sngByProg;
   Table table;                           // ListView1
@@ -228,6 +232,11 @@ class ViewerCore : private ShowFrame {
   // The table row where the patch at offset begins, when the table lists it
   // with an offset line (programs and combinations).
   std::optional<std::size_t> firstRowOfPatchAt(std::int64_t offset) const;
+
+  // The keyboard map of the combination or song that table row belongs to,
+  // read from the viewer's file as it is now; nothing for rows of other
+  // listings.
+  std::optional<KeyboardMap> keyboardMapOfRow(std::size_t row) const;
 
   // --- Window events ----------------------------------------------------------
   // FormClose: false (refused) while any Show runs.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QFileInfo>
 #include <QTreeView>
 
 #include "main_window/ui/main_window.hpp"
@@ -17,6 +18,7 @@
 #include "support/fakes.hpp"
 #include "support/pcg_builder.hpp"
 #include "support/temp_dir.hpp"
+#include "viewer/ui/keyboard_map_pane.hpp"
 #include "viewer/ui/object_browser_window.hpp"
 #include "viewer/ui/viewer_window.hpp"
 #include "ui_support.hpp"
@@ -57,6 +59,51 @@ class CombinationViewerTest : public QObject {
     Child<QPushButton>(viewer, "Show")->click();
     QCOMPARE(TableHeaders(list).last(), QString("Pan"));
     QCOMPARE(TableRowTexts(list, 15).last(), QString("L016"));
+  }
+
+  // The keyboard map beside the table follows the selected row to its
+  // combination and bar; a click on a bar selects the bar's row; the
+  // picture saves as SVG; the View menu hides the pane.
+  void keyboardMapAndTableSelectEachOther() {
+    patchlore::test::FakeDialogs dialogs;
+    patchlore::test::TempDir dir;
+    MainWindow form(dialogs);
+    const Bytes pcg = patchlore::test::PcgBuilder()
+                          .programBank(0, 1)
+                          .combiBank(0, 2)
+                          .editPatches([](const patchlore::test::BankPlan& bank, int, Bytes& r) {
+                            if (bank.id != "CBK1") return;
+                            patchlore::test::ClearCombinationBody(r);
+                            const patchlore::ModelConstants& m = patchlore::kKronosConstants;
+                            patchlore::test::PutTimbre(r, m, 0, {.keyZoneHigh = 59});
+                            patchlore::test::PutTimbre(r, m, 1, {.keyZoneLow = 60});
+                            for (int t = 2; t < 16; ++t) patchlore::test::PutTimbre(r, m, t, {.statusChannel = 0});
+                          })
+                          .build();
+    OpenFile(form, dialogs, dir.write("C.PCG", pcg));
+    form.show();
+    ViewerWindow* viewer = ViewerOfRows(form, 0, {1});
+    auto* list = Child<QTableView>(viewer, "ListView1");
+    auto* pane = Child<KeyboardMapPane>(viewer, "KeyboardMap");
+    QVERIFY(pane->isVisible());
+
+    SelectTableRows(list, {17});
+    QCOMPARE(pane->map()->title, std::string("I-A001 Combi I-A 001"));
+    QCOMPARE(pane->highlightedBar(), std::optional<std::size_t>(1));
+
+    const patchlore::MapLayout layout = patchlore::LayOutMap(*pane->map(), pane->width(), pane->height());
+    const patchlore::MapRect& first = layout.bars.at(0);
+    QTest::mouseClick(pane, Qt::LeftButton, {}, QPointF(first.x + first.width / 2, first.y + first.height / 2).toPoint());
+    QCOMPARE(SelectedRows(list), QList<int>{16});
+    QCOMPARE(pane->highlightedBar(), std::optional<std::size_t>(0));
+
+    const std::string svg = (dir.path() / "map.svg").string();
+    dialogs.saveAnswers.push_back(svg);
+    Child<QAction>(viewer, "SaveKeyboardMap")->trigger();
+    QVERIFY(QFileInfo(QString::fromStdString(svg)).size() > 0);
+
+    Child<QAction>(viewer, "ShowKeyboardMap")->trigger();
+    QVERIFY(!pane->isVisible());
   }
 };
 

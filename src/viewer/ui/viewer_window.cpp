@@ -16,11 +16,13 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStackedLayout>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
 #include <initializer_list>
 
 #include "ui/eliding_label.hpp"
@@ -28,11 +30,14 @@
 #include "ui/design_font.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/table_size.hpp"
+#include "ui/window_memory.hpp"
 #include "ui/table_model.hpp"
 #include "ui/widgets.hpp"
 #include "viewer/sysex_patch_rows.hpp"
 #include "viewer/ui/check_box_state.hpp"
 #include "viewer/ui/column_boxes_panel.hpp"
+#include "viewer/ui/keyboard_map_pane.hpp"
+#include "viewer/ui/keyboard_map_picture.hpp"
 #include "viewer/ui/sheet_painter.hpp"
 #include "viewer/ui/viewer_settings_panel.hpp"
 
@@ -121,6 +126,7 @@ void ViewerWindow::createMenu() {
           [this] { core_.openBankProgFilter(); });
   connect(Named(settings->addAction("&ProgName Filter"), "Names1"), &QAction::triggered, this,
           [this] { core_.openNameFilter(); });
+  createViewMenu(bar);
   layout()->setMenuBar(bar);
 }
 
@@ -146,7 +152,7 @@ void ViewerWindow::createBody() {
   msg_->setFont(Bold(msg_->font()));
   layout->addWidget(msg_);
   layout->addWidget(createColumnsFrame());
-  layout->addWidget(createTable(content), 1);
+  layout->addWidget(createTableAndMap(content), 1);
   info_ = StatusLabel("Info", QString(), content);
   layout->addWidget(info_);
   body_ = Named(Scrolled(content, this), "ViewerBody");
@@ -227,6 +233,88 @@ QTableView* ViewerWindow::createTable(QWidget* parent) {
   return table_;
 }
 
+// ---- keyboard map ----------------------------------------------------------------
+
+namespace {
+const QString kKeyboardMapHiddenKey = QStringLiteral("viewer/keyboardMapHidden");
+}  // namespace
+
+QWidget* ViewerWindow::createTableAndMap(QWidget* parent) {
+  auto* split = Named(new QSplitter(Qt::Horizontal, parent), "TableAndMap");
+  split->setChildrenCollapsible(false);
+  split->addWidget(createTable(split));
+  keyboardMap_ = new KeyboardMapPane(split);
+  keyboardMap_->hide();  // until a Show lists timbres or tracks
+  split->addWidget(keyboardMap_);
+  split->setStretchFactor(0, 1);
+  connect(keyboardMap_, &KeyboardMapPane::rowClicked, this, &ViewerWindow::selectRow);
+  QItemSelectionModel* selection = table_->selectionModel();
+  connect(selection, &QItemSelectionModel::selectionChanged, this, &ViewerWindow::updateKeyboardMap);
+  connect(selection, &QItemSelectionModel::currentRowChanged, this, &ViewerWindow::updateKeyboardMap);
+  return split;
+}
+
+void ViewerWindow::createViewMenu(QMenuBar* bar) {
+  viewMenu_ = Named(bar->addMenu("&View"), "ViewMenu");
+  keyboardMapShown_ = Named(viewMenu_->addAction("&Keyboard Map"), "ShowKeyboardMap");
+  keyboardMapShown_->setCheckable(true);
+  keyboardMapShown_->setChecked(window_memory::value(kKeyboardMapHiddenKey).value_or("0") != "1");
+  connect(keyboardMapShown_, &QAction::toggled, this, &ViewerWindow::showKeyboardMap);
+  connect(Named(viewMenu_->addAction("&Save Keyboard Map..."), "SaveKeyboardMap"), &QAction::triggered, this,
+          &ViewerWindow::saveKeyboardMap);
+  viewMenu_->menuAction()->setVisible(false);  // Open shows it for combinations and songs
+}
+
+void ViewerWindow::showKeyboardMap(bool shown) {
+  window_memory::setValue(kKeyboardMapHiddenKey, shown ? "0" : "1");
+  updateKeyboardMap();
+}
+
+int ViewerWindow::mapRow() const {
+  const QItemSelectionModel* selection = table_->selectionModel();
+  const int current = table_->currentIndex().row();
+  if (current >= 0 && selection->isRowSelected(current)) return current;
+  const QItemSelection selected = selection->selection();
+  return selected.isEmpty() ? current : selected.first().top();
+}
+
+// The pane shows while the table lists timbres or tracks and the user wants
+// it; hidden, it keeps following the selection for Save Keyboard Map.
+void ViewerWindow::updateKeyboardMap() {
+  if (core_.ownShowRunning()) return;  // the rows are being written; the end of the Show comes back here
+  const bool listed = core_.state().memberRows.listed;
+  keyboardMap_->setVisible(listed && keyboardMapShown_->isChecked());
+  const int row = listed ? mapRow() : -1;
+  if (row < 0) return keyboardMap_->showMap(std::nullopt, std::nullopt);
+  const auto at = static_cast<std::size_t>(row);
+  keyboardMap_->showMap(core_.keyboardMapOfRow(at), at);
+}
+
+void ViewerWindow::selectRow(int row) {
+  const QModelIndex index = tableModel_->index(row, 0);
+  table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  table_->scrollTo(index);
+}
+
+// The picture at the pane's size, or at twice its usual size while the pane is hidden.
+void ViewerWindow::saveKeyboardMap() {
+  const auto& map = keyboardMap_->map();
+  if (!map) {
+    info_->setText("Select a row of a combination or song first.");
+    return;
+  }
+  std::string proposal = map->title;
+  for (char& c : proposal)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+  const std::optional<std::string> path = dialogs_.saveFile(proposal + ".png", "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg");
+  if (!path) return;
+  const QSize size = keyboardMap_->isVisible() ? keyboardMap_->size()
+                                               : QSize(KeyboardMapPane::kUsualWidth * 2, KeyboardMapPane::kUsualHeight * 2);
+  const QString file = QString::fromStdString(*path);
+  const patchlore::Status saved = SaveKeyboardMapPicture(file, *map, size, keyboardMap_->highlightedBar());
+  info_->setText(saved ? "Keyboard map saved to " + file : QString::fromStdString(saved.failure().text));
+}
+
 // ---- table rows ----------------------------------------------------------------
 
 // The current row's patch, when the row belongs to one.
@@ -265,7 +353,8 @@ QSize ViewerWindow::sizeShowingRows(int rows) const {
   // Groups a Show has just hidden or shown are counted as they are now.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   const QSize content = SizeShowingTable(*body_->widget()->layout(), *table_, rows);
-  return {content.width(), content.height() + layout()->menuBar()->sizeHint().height()};
+  const int map = keyboardMap_->isVisibleTo(this) ? keyboardMap_->sizeHint().width() : 0;
+  return {content.width() + map, content.height() + layout()->menuBar()->sizeHint().height()};
 }
 
 // ---- following the image ------------------------------------------------------------
@@ -321,6 +410,8 @@ void ViewerWindow::Open(const patchlore::ViewerRequest& request) {
   const patchlore::ViewerKind kind = request.kind();
   editName_->setVisible(kind == patchlore::ViewerKind::Program || kind == patchlore::ViewerKind::Combination);
   usedBy_->setVisible(kind == patchlore::ViewerKind::Program);
+  viewMenu_->menuAction()->setVisible(kind == patchlore::ViewerKind::Combination ||
+                                      kind == patchlore::ViewerKind::Song);
   showHiddenLists();
 }
 
@@ -404,6 +495,7 @@ void ViewerWindow::showCommands() {
   const bool ended = showRunning_ && !running;
   showRunning_ = running;
   if (!running) flush();  // the Show has ended
+  if (ended) updateKeyboardMap();
   if (ended && showAgainPending_) QTimer::singleShot(0, this, &ViewerWindow::showAgain);
 }
 

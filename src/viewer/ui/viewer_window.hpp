@@ -5,7 +5,8 @@
 // parts of the state the core reports as changed onto the widgets. The
 // settings area and the column check boxes are panels of their own; the
 // window holds the frame around them: menus, top controls, link controls,
-// messages and the table. When the image it shows changes (a Write, a
+// messages and the table, with the keyboard map beside the table of
+// combinations and songs. When the image it shows changes (a Write, a
 // rename, an undo), it shows again by itself, keeping its selection and
 // scroll position.
 #pragma once
@@ -22,10 +23,13 @@
 #include "workspace/workspace.hpp"
 
 class ColumnBoxesPanel;
+class KeyboardMapPane;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QStackedLayout;
@@ -108,6 +112,16 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   void createHiddenLists(QWidget* parent);
   QWidget* createColumnsFrame();
   QTableView* createTable(QWidget* parent);
+  // The table, and the keyboard map beside it for combinations and songs.
+  QWidget* createTableAndMap(QWidget* parent);
+  void createViewMenu(QMenuBar* bar);
+  // The row the keyboard map follows: the current row while it is selected,
+  // else the first selected row, else the current one; -1 for none.
+  int mapRow() const;
+  void updateKeyboardMap();
+  void showKeyboardMap(bool shown);
+  void selectRow(int row);
+  void saveKeyboardMap();
   void requestNameEdit();
   void printTable();
   void requestUsedBy();
@@ -155,4 +169,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   QAction* editName_ = nullptr;  // "Edit name...": programs and combinations only
   QAction* usedBy_ = nullptr;    // "Used by...": programs only
   QLabel* info_ = nullptr;
+  KeyboardMapPane* keyboardMap_ = nullptr;
+  QMenu* viewMenu_ = nullptr;              // combinations and songs only
+  QAction* keyboardMapShown_ = nullptr;    // "Keyboard Map", ticked while the pane shows
 };
