@@ -7,11 +7,13 @@
 // that copying a bank of one PCG into the other changes it. Every file is
 // synthetic, made by the test builders.
 // Usage: patchlore-samples FOLDER
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "support/combination_builder.hpp"
 #include "support/pcg_builder.hpp"
@@ -79,11 +81,16 @@ Bytes Songs() {
 }
 
 // A program dump, a combination dump and an All Program dump of an M1
-// whose programs are named "M1 Prog 00" to "M1 Prog 99".
+// whose first programs are sounds of their own (two pads among them, for
+// the library's search) and the rest "M1 Prog 08" to "M1 Prog 99".
 Bytes M1Messages() {
   Bytes file = patchlore::test::M1Dump(0x40, patchlore::test::Pack7Bit("Sample Prg"), 170);
   const Bytes combination = patchlore::test::M1Dump(0x49, patchlore::test::Pack7Bit("Sample Cmb"), 148);
-  const Bytes all = patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("M1 Prog"));
+  std::vector<std::string> names = patchlore::test::M1Names("M1 Prog");
+  const std::vector<std::string> sounds{"Piano 16'", "Choir Pad", "Fretless", "Brass Hits",
+                                        "Glass Pad", "Organ 2", "Slap Bass", "Strings"};
+  std::copy(sounds.begin(), sounds.end(), names.begin());
+  const Bytes all = patchlore::test::M1PatchDump(0x4C, names);
   for (const Bytes* message : {&combination, &all}) file.insert(file.end(), message->begin(), message->end());
   return file;
 }
