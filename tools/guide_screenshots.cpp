@@ -166,14 +166,19 @@ int main(int argc, char** argv) {
   ViewerWindow* programs = View(kronos, "Prog Bank");
   camera.take(programs, "programs", {900, 420});
   ViewerWindow* combinations = View(kronos, "Combi Bank");
-  camera.take(combinations, "combinations", {900, 420});
+  Child<QTableView>(combinations, "ListView1")->selectRow(1);
+  camera.take(combinations, "combinations", {1100, 420});
   constexpr int kSheetDotsPerInch = 100;
   camera.save(FirstSheetPage(combinations->core().state().table,
                              combinations->core().sheetHeader(patchlore::LocalDateText()), kSheetDotsPerInch),
               "patch-sheet");
   camera.take(View(kronos, "SetList Bank"), "set-list", {800, 400});
-  camera.take(View(OpenCatalogue(form, 1), "Song"), "songs", {900, 420});
-  camera.take(OpenCatalogue(form, 2), "sysex", {720, 220});
+  ViewerWindow* songs = View(OpenCatalogue(form, 1), "Song");
+  Child<QTableView>(songs, "ListView1")->selectRow(0);
+  camera.take(songs, "songs", {1100, 420});
+  ObjectBrowserWindow* sysex = OpenCatalogue(form, 2);
+  camera.take(sysex, "sysex", {720, 220});
+  camera.take(View(sysex, "Sysex"), "sysex-patches", {900, 380});
 
   programs->core().openExportSettings();
   programs->core().openBankProgFilter();
