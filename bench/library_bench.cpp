@@ -65,9 +65,11 @@ void BM_ReadAndSha256TwentyPcgs(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadAndSha256TwentyPcgs)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
 
-void BM_IndexTwentyPcgs(benchmark::State& state) {
-  const fs::path& folder = BackupFolder();
-  const fs::path db = fs::temp_directory_path() / "patchlore-bench-index.sqlite";
+// Indexes the folder into a new library each iteration; whole is told the
+// counts of a run and says whether every file was indexed.
+template <typename Whole>
+void IndexFolder(benchmark::State& state, const fs::path& folder, const std::string& name, Whole whole) {
+  const fs::path db = fs::temp_directory_path() / name;
   for (auto _ : state) {
     state.PauseTiming();
     RemoveLibrary(db);
@@ -76,9 +78,15 @@ void BM_IndexTwentyPcgs(benchmark::State& state) {
     state.ResumeTiming();
     patchlore::LibraryIndexer indexer(*store);
     indexer.add({folder.string()});
-    if (indexer.counts().files != kFiles || indexer.failed()) state.SkipWithError("not every file was indexed");
+    if (!whole(indexer.counts()) || indexer.failed()) state.SkipWithError("not every file was indexed");
   }
-  state.SetBytesProcessed(state.iterations() * FolderBytes());
+  RemoveLibrary(db);
+  state.SetBytesProcessed(state.iterations() * FolderBytes(folder));
+}
+
+void BM_IndexTwentyPcgs(benchmark::State& state) {
+  IndexFolder(state, BackupFolder(), "patchlore-bench-index.sqlite",
+              [](const patchlore::IndexCounts& counts) { return counts.files == kFiles; });
 }
 BENCHMARK(BM_IndexTwentyPcgs)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
 
@@ -117,21 +125,8 @@ BENCHMARK(BM_ReadAndSha256ThousandM1Dumps)
     ->ReportAggregatesOnly();
 
 void BM_IndexThousandM1Dumps(benchmark::State& state) {
-  const fs::path& folder = M1DumpFolder();
-  const fs::path db = fs::temp_directory_path() / "patchlore-bench-index-m1.sqlite";
-  for (auto _ : state) {
-    state.PauseTiming();
-    RemoveLibrary(db);
-    std::optional<patchlore::LibraryStore> store;
-    store.emplace(std::move(*patchlore::LibraryStore::Open(db.string())));
-    state.ResumeTiming();
-    patchlore::LibraryIndexer indexer(*store);
-    indexer.add({folder.string()});
-    if (indexer.counts().patches != kM1Dumps * 100 || indexer.failed())
-      state.SkipWithError("not every dump was indexed");
-  }
-  RemoveLibrary(db);
-  state.SetBytesProcessed(state.iterations() * FolderBytes(folder));
+  IndexFolder(state, M1DumpFolder(), "patchlore-bench-index-m1.sqlite",
+              [](const patchlore::IndexCounts& counts) { return counts.patches == kM1Dumps * 100; });
 }
 BENCHMARK(BM_IndexThousandM1Dumps)
     ->Unit(benchmark::kMillisecond)

@@ -86,23 +86,20 @@ std::string ColumnGroups::caption(ColumnGroup group) const {
   return "";
 }
 
-std::string LocalTimeText() {
+namespace {
+std::string LocalNow(const char* format) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   char text[16];
-  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  std::strftime(text, sizeof text, format, &local);
   return text;
 }
+}  // namespace
 
-std::string LocalDateText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
-}
+std::string LocalTimeText() { return LocalNow("%H:%M:%S"); }
+
+std::string LocalDateText() { return LocalNow("%Y-%m-%d"); }
 
 std::vector<TableColumn> InitialViewerColumns() {
   return {{"Object", kDefaultColumnWidth},
