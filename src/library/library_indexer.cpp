@@ -111,8 +111,8 @@ std::vector<std::string> LibraryIndexer::add(const std::vector<std::string>& pat
     const Stored stored = store(*facts, lines);
     if (stored == Stored::Yes && batch.transaction) batch.files.push_back({lines.size() - 1, std::move(*facts)});
     ++counts_.files;
-    // After a failure SQLite may have rolled the whole batch back.
-    if (stored == Stored::Failed || batch.full()) endBatch(batch, lines);
+    if (stored == Stored::NotStored) abandonBatch(batch, lines);
+    else if (batch.full()) endBatch(batch, lines);
     if (progress_ && !progress_(counts_)) {
       endBatch(batch, lines);
       lines.push_back("Stopped");
@@ -139,15 +139,24 @@ void LibraryIndexer::beginBatch(Batch& batch) {
   batch.begun = std::chrono::steady_clock::now();
 }
 
-// Commits the batch. When that fails (after a failure inside the batch
-// SQLite may have rolled it all back), each of its files is stored again
-// on its own: a full disk keeps the files that fit, as without batches.
+// Commits the batch; when that fails, each of its files is stored again
+// on its own, so a full disk keeps the files that fit, as without batches.
 void LibraryIndexer::endBatch(Batch& batch, std::vector<std::string>& lines) {
   if (batch.transaction) {
     const Status committed = batch.transaction->commit();
     batch.transaction.reset();
     if (!committed)
       for (const BatchedFile& file : batch.files) storeAlone(file, lines);
+  }
+  batch.files.clear();
+}
+
+// A file failed inside the batch, perhaps half written: the batch is rolled
+// back and the files stored before it are stored again, each on its own.
+void LibraryIndexer::abandonBatch(Batch& batch, std::vector<std::string>& lines) {
+  if (batch.transaction) {
+    batch.transaction.reset();
+    for (const BatchedFile& file : batch.files) storeAlone(file, lines);
   }
   batch.files.clear();
 }
@@ -166,12 +175,12 @@ LibraryIndexer::Stored LibraryIndexer::store(FileForLibrary& facts, std::vector<
   const auto fail = [&](const std::string& why) {
     lines.push_back("Failed: " + path + "\t" + why);
     failed_ = true;
-    return Stored::Failed;
+    return Stored::NotStored;
   };
   counts_.bytes += facts.bytes;
   switch (facts.outcome) {
     case FileForLibrary::Outcome::PassedOver: ++counts_.passedOver; return Stored::No;
-    case FileForLibrary::Outcome::Failed: return fail(facts.why);
+    case FileForLibrary::Outcome::Failed: fail(facts.why); return Stored::No;
     case FileForLibrary::Outcome::Refused:
       lines.push_back("Refused: " + path + "\t" + Cp1251ToUtf8(facts.why));
       refused_ = true;

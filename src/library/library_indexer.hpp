@@ -63,10 +63,12 @@ class LibraryIndexer {
     std::chrono::steady_clock::time_point begun;
     bool full() const;
   };
-  enum class Stored { No, Yes, Failed };
+  // NotStored: the library failed while storing the file.
+  enum class Stored { No, Yes, NotStored };
 
   void beginBatch(Batch& batch);
   void endBatch(Batch& batch, std::vector<std::string>& lines);
+  void abandonBatch(Batch& batch, std::vector<std::string>& lines);
   void storeAlone(const BatchedFile& file, std::vector<std::string>& lines);
   Stored store(FileForLibrary& facts, std::vector<std::string>& lines);
 

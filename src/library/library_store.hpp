@@ -74,12 +74,13 @@ class LibraryStore {
   // The identity stored for a file, when it is indexed.
   Result<std::optional<LibraryFile>> file(const std::string& path) const;
   // Replaces everything stored for the file by these facts, in one
-  // transaction: an interrupted run leaves the file as it was before.
+  // transaction (or the batch open): an interrupted run leaves the file as
+  // it was before.
   Status replaceFile(const LibraryFile& file, const std::vector<LibraryPatch>& patches,
                      const std::vector<LibraryUse>& uses = {});
-  // Files replaced while a batch is open are committed with it: many small
-  // files cost one commit instead of one each. A file that fails inside
-  // it leaves the others stored; rolling the batch back undoes them all.
+  // Files replaced or removed while a batch is open are committed or rolled
+  // back with it, all together: many small files cost one commit instead of
+  // one each. After a failure inside it, only rolling it back is sound.
   Result<sql::Transaction> beginBatch() const { return sql::Transaction::Begin(db_); }
   // False when the file was not indexed.
   Result<bool> removeFile(const std::string& path);

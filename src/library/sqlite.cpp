@@ -118,18 +118,22 @@ std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid
 bool Connection::inTransaction() const { return sqlite3_get_autocommit(db_.get()) == 0; }
 
 Result<Transaction> Transaction::Begin(const Connection& connection) {
-  const bool nested = connection.inTransaction();
-  const Status begun = connection.execute(nested ? "SAVEPOINT inner" : "BEGIN IMMEDIATE");
+  if (connection.inTransaction()) return Transaction(connection, true);
+  const Status begun = connection.execute("BEGIN IMMEDIATE");
   if (!begun) return begun.failure();
-  return Transaction(connection, nested);
+  return Transaction(connection, false);
 }
 
 Transaction::~Transaction() {
-  if (connection_) (void)connection_->execute(nested_ ? "ROLLBACK TO inner; RELEASE inner" : "ROLLBACK");
+  if (connection_ && !nested_) (void)connection_->execute("ROLLBACK");
 }
 
 Status Transaction::commit() {
-  const Status committed = connection_->execute(nested_ ? "RELEASE inner" : "COMMIT");
+  if (nested_) {
+    connection_ = nullptr;
+    return Success();
+  }
+  const Status committed = connection_->execute("COMMIT");
   if (committed) connection_ = nullptr;
   return committed;
 }

@@ -79,8 +79,8 @@ class Connection {
 };
 
 // A transaction that rolls back unless committed. Begun inside another
-// one, it is a savepoint of it: rolling back undoes only its own changes,
-// and committing keeps them for the outer transaction to commit.
+// one, it joins it: its changes are committed or rolled back with the
+// outer transaction (a savepoint would copy every page it changes).
 class Transaction {
  public:
   static Result<Transaction> Begin(const Connection& connection);
