@@ -1,6 +1,7 @@
 // What the program remembers between runs, in the platform's standard
 // settings file: the windows' sizes and places, the height of the main
-// window's log, the log's font and whether viewers show their keyboard map.
+// window's log, the log's font and whether viewers show their keyboard map,
+// and how wide.
 // Nothing else is stored. Only a program that names its settings
 // (QCoreApplication's organisation name, which the desktop program sets)
 // reads or writes them; without a name, as in the window tests, every window

@@ -237,6 +237,7 @@ QTableView* ViewerWindow::createTable(QWidget* parent) {
 
 namespace {
 const QString kKeyboardMapHiddenKey = QStringLiteral("viewer/keyboardMapHidden");
+const QString kKeyboardMapWidthKey = QStringLiteral("viewer/keyboardMapWidth");
 }  // namespace
 
 QWidget* ViewerWindow::createTableAndMap(QWidget* parent) {
@@ -247,6 +248,10 @@ QWidget* ViewerWindow::createTableAndMap(QWidget* parent) {
   keyboardMap_->hide();  // until a Show lists timbres or tracks
   split->addWidget(keyboardMap_);
   split->setStretchFactor(0, 1);
+  tableAndMap_ = split;
+  connect(split, &QSplitter::splitterMoved, this, [this] {
+    window_memory::setValue(kKeyboardMapWidthKey, QByteArray::number(keyboardMap_->width()));
+  });
   connect(keyboardMap_, &KeyboardMapPane::rowClicked, this, &ViewerWindow::selectRow);
   QItemSelectionModel* selection = table_->selectionModel();
   connect(selection, &QItemSelectionModel::selectionChanged, this, &ViewerWindow::updateKeyboardMap);
@@ -283,11 +288,22 @@ int ViewerWindow::mapRow() const {
 void ViewerWindow::updateKeyboardMap() {
   if (core_.ownShowRunning()) return;  // the rows are being written; the end of the Show comes back here
   const bool listed = core_.state().memberRows.listed;
+  const bool appearing = keyboardMap_->isHidden() && listed && keyboardMapShown_->isChecked();
   keyboardMap_->setVisible(listed && keyboardMapShown_->isChecked());
+  if (appearing) restoreMapWidth();
   const int row = listed ? mapRow() : -1;
   if (row < 0) return keyboardMap_->showMap(std::nullopt, std::nullopt);
   const auto at = static_cast<std::size_t>(row);
   keyboardMap_->showMap(core_.keyboardMapOfRow(at), at);
+}
+
+// The pane comes back as wide as the user last made it.
+void ViewerWindow::restoreMapWidth() {
+  bool read = false;
+  const int width = window_memory::value(kKeyboardMapWidthKey).value_or("").toInt(&read);
+  const QList<int> sizes = tableAndMap_->sizes();
+  const int total = sizes.value(0) + sizes.value(1);
+  if (read && width > 0 && width < total) tableAndMap_->setSizes({total - width, width});
 }
 
 void ViewerWindow::selectRow(int row) {

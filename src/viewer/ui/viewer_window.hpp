@@ -33,6 +33,7 @@ class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QStackedLayout;
+class QSplitter;
 class QTableView;
 class TableModel;
 class ViewerSettingsPanel;
@@ -114,6 +115,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   QTableView* createTable(QWidget* parent);
   // The table, and the keyboard map beside it for combinations and songs.
   QWidget* createTableAndMap(QWidget* parent);
+  void restoreMapWidth();
   void createViewMenu(QMenuBar* bar);
   // The row the keyboard map follows: the current row while it is selected,
   // else the first selected row, else the current one; -1 for none.
@@ -170,6 +172,7 @@ class ViewerWindow : public QWidget, public patchlore::ViewerReporter, private p
   QAction* usedBy_ = nullptr;    // "Used by...": programs only
   QLabel* info_ = nullptr;
   KeyboardMapPane* keyboardMap_ = nullptr;
+  QSplitter* tableAndMap_ = nullptr;
   QMenu* viewMenu_ = nullptr;              // combinations and songs only
   QAction* keyboardMapShown_ = nullptr;    // "Keyboard Map", ticked while the pane shows
 };
