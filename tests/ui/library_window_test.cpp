@@ -20,24 +20,39 @@
 #include "viewer/ui/viewer_window.hpp"
 #include "ui_support.hpp"
 
+namespace {
+
+// The main window with its library window open, the folder added to a
+// library kept in the folder.
+struct LibraryOfFolder {
+  explicit LibraryOfFolder(const patchlore::test::TempDir& dir)
+      : dataHome(qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.path().string()))), form(dialogs) {
+    dialogs.folderAnswers.push_back(dir.path().string());
+    form.findChild<QAction*>("LibraryItem")->trigger();
+    library = TopLevel<LibraryWindow>().value(0);
+    if (library) Child<QPushButton>(library, "AddFolder")->click();
+  }
+  bool dataHome;  // set before the main window is made
+  patchlore::test::FakeDialogs dialogs;
+  MainWindow form;
+  LibraryWindow* library = nullptr;
+};
+
+}  // namespace
+
 class LibraryWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
   void findsATypedNameAndOpensItsBank() {
     patchlore::test::TempDir dir;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.path().string()));
     const std::string pcg = dir.write("A.PCG", patchlore::test::PcgBuilder()
                                                    .programBank(0x00000000, 1)
                                                    .programBank(0x00020000, 2)
                                                    .build());
-    patchlore::test::FakeDialogs dialogs;
-    dialogs.folderAnswers.push_back(dir.path().string());
-    MainWindow form(dialogs);
-    form.findChild<QAction*>("LibraryItem")->trigger();
-    auto* library = TopLevel<LibraryWindow>().value(0);
+    LibraryOfFolder program(dir);
+    LibraryWindow* library = program.library;
     QVERIFY(library);
-    Child<QPushButton>(library, "AddFolder")->click();
     QVERIFY(QFile::exists(QString::fromStdString((dir.path() / "patchlore" / "library.sqlite").string())));
 
     Child<QLineEdit>(library, "SearchText")->setText("u-a 001");
@@ -57,7 +72,6 @@ class LibraryWindowTest : public QObject {
   void opensAnM1PatchInTheSysexViewerAtItsRow() {
     using patchlore::test::Bytes;
     patchlore::test::TempDir dir;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.path().string()));
     const Bytes dump = patchlore::test::M1PatchDump(0x4C, patchlore::test::M1Names("Prog"));
     dir.write("M1.mid", patchlore::test::MidiFileBuilder(0)
                             .track()
@@ -65,13 +79,9 @@ class LibraryWindowTest : public QObject {
                             .sysex(10, Bytes(dump.begin() + 1, dump.end()))
                             .endOfTrack()
                             .build());
-    patchlore::test::FakeDialogs dialogs;
-    dialogs.folderAnswers.push_back(dir.path().string());
-    MainWindow form(dialogs);
-    form.findChild<QAction*>("LibraryItem")->trigger();
-    auto* library = TopLevel<LibraryWindow>().value(0);
+    LibraryOfFolder program(dir);
+    LibraryWindow* library = program.library;
     QVERIFY(library);
-    Child<QPushButton>(library, "AddFolder")->click();
     Child<QLineEdit>(library, "SearchText")->setText("prog 42");
     auto* results = Child<QTableView>(library, "LibraryResults");
     QCOMPARE(results->model()->rowCount(), 1);
