@@ -54,13 +54,9 @@ void AddBar(KeyboardMap& map, MemberFacts facts) {
 }
 
 std::string CombinationKey(const KeyboardMapSource& source, std::int64_t patch) {
-  if (!source.offsetLines || !source.offsetLineObjects) return "";
-  const auto& objects = *source.offsetLineObjects;
-  const auto found = std::find(objects.begin(), objects.end(), patch);
-  const auto line = static_cast<std::size_t>(found - objects.begin());
-  if (found == objects.end() || line >= source.offsetLines->size()) return "";
-  const std::string& text = (*source.offsetLines)[line];
-  return text.substr(0, text.find('='));
+  if (!source.listed) return "";
+  const auto found = std::ranges::find(*source.listed, patch, &ListedPatch::offset);
+  return found == source.listed->end() ? "" : found->key;
 }
 
 void AddCombinationBars(const KeyboardMapSource& source, KeyboardMap& map, std::size_t first, std::size_t last) {

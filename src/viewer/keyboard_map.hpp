@@ -14,6 +14,7 @@
 
 #include "common/bytes.hpp"
 #include "formats/model_layout.hpp"
+#include "viewer/listed_patch.hpp"
 #include "viewer/viewer_request.hpp"
 
 namespace patchlore {
@@ -71,10 +72,8 @@ struct KeyboardMapSource {
   ModelConstants model;
   const MemberRows* members = nullptr;
   const LinkedNames* names = nullptr;  // the linked PCG's program names; nullptr when none is linked
-  // The combination listing's offset lines ("I-A000=...") and their objects,
-  // which give a combination's key.
-  const std::vector<std::string>* offsetLines = nullptr;
-  const std::vector<std::int64_t>* offsetLineObjects = nullptr;
+  // The combinations listed, which give a combination's key.
+  const std::vector<ListedPatch>* listed = nullptr;
 };
 
 // The map of the combination or song the table row belongs to; nothing for a

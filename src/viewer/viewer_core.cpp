@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <filesystem>
 
 #include "common/byte_reader.hpp"
@@ -145,11 +146,10 @@ std::optional<RowPatch> ViewerCore::patchOfRow(std::size_t row) const {
   const int file = request_.fileIndex;
   if (file < 0 || file >= registry_.count()) return std::nullopt;
   // The offset line of a patch is written with its first row.
-  const auto& starts = state_.offsetLineRows;
-  const auto after = std::upper_bound(starts.begin(), starts.end(), row);
-  if (after == starts.begin() || row >= state_.table.rows.size()) return std::nullopt;
-  const std::size_t line = static_cast<std::size_t>(after - starts.begin()) - 1;
-  const std::int64_t offset = state_.offsetLineObjects.at(line);
+  const auto& listed = state_.listedPatches;
+  const auto after = std::ranges::upper_bound(listed, row, {}, &ListedPatch::firstRow);
+  if (after == listed.begin() || row >= state_.table.rows.size()) return std::nullopt;
+  const std::int64_t offset = std::prev(after)->offset;
   // The patch's bank is the last of the request's banks that begins before it.
   std::optional<std::int64_t> bank;
   for (const std::int64_t b : request_.objectOffsets)
@@ -164,22 +164,20 @@ std::optional<KeyboardMap> ViewerCore::keyboardMapOfRow(std::size_t row) const {
   const int file = request_.fileIndex;
   if (file < 0 || file >= registry_.count()) return std::nullopt;
   const KeyboardMapSource source{request_.kind(), registry_.image(file), context_.modelConstants, &state_.memberRows,
-                                 linkedPcgIndex() != -1 ? &linkedNames_ : nullptr, &state_.offsetLines,
-                                 &state_.offsetLineObjects};
+                                 linkedPcgIndex() != -1 ? &linkedNames_ : nullptr, &state_.listedPatches};
   return KeyboardMapOfRow(source, row);
 }
 
 std::optional<std::size_t> ViewerCore::firstRowOfPatchAt(std::int64_t offset) const {
-  const auto& objects = state_.offsetLineObjects;
-  const auto found = std::find(objects.begin(), objects.end(), offset);
-  if (found == objects.end()) return std::nullopt;
-  return state_.offsetLineRows.at(static_cast<std::size_t>(found - objects.begin()));
+  const auto& listed = state_.listedPatches;
+  const auto found = std::ranges::find(listed, offset, &ListedPatch::offset);
+  if (found == listed.end()) return std::nullopt;
+  return found->firstRow;
 }
 
 void ViewerState::addOffsetLine(std::string key, std::int64_t offset, std::size_t row) {
-  offsetLines.push_back(std::move(key) + "=" + Hex8(offset));
-  offsetLineRows.push_back(row);
-  offsetLineObjects.push_back(offset);
+  offsetLines.push_back(key + "=" + Hex8(offset));
+  listedPatches.push_back({std::move(key), offset, row});
 }
 
 void ViewerCore::Open(const ViewerRequest& request) {
@@ -213,8 +211,7 @@ void ViewerCore::runShow() {
   spareRows_ = std::move(state_.table.rows);
   state_.table.rows.clear();
   state_.offsetLines.clear();
-  state_.offsetLineRows.clear();
-  state_.offsetLineObjects.clear();
+  state_.listedPatches.clear();
   state_.memberRows = {};
   tell(ViewerPart::Table);
   setMsg("Patch=" + context.patch + "; PatchCode=" + std::string(1, context.patchCode));

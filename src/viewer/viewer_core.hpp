@@ -31,6 +31,7 @@
 #include "viewer/filters.hpp"
 #include "viewer/keyboard_map.hpp"
 #include "viewer/linked_names.hpp"
+#include "viewer/listed_patch.hpp"
 #include "viewer/patch_sheet.hpp"
 #include "viewer/show_frame.hpp"
 #include "common/table.hpp"
@@ -175,8 +176,7 @@ struct ViewerState {
   std::vector<std::string> linkBox;
   std::vector<std::string> offsetBox;    // descriptor lines of the objects to show
   std::vector<std::string> offsetLines;  // object key "=" offset, written by Show
-  std::vector<std::size_t> offsetLineRows;  // the table row where each offset line's object begins
-  std::vector<std::int64_t> offsetLineObjects;  // the offset of each offset line's object
+  std::vector<ListedPatch> listedPatches;  // the object of each offset line
   MemberRows memberRows;                 // the timbre or track of each row, for keyboard maps
   std::vector<std::string> pcg;          // LinkedPcgNames
   std::vector<std::string> sngByProg;
