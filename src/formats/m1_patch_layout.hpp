@@ -15,6 +15,7 @@ inline constexpr std::size_t kAllDumpCount = 100;
 // From the start of a record.
 inline constexpr std::size_t kName = 0;
 inline constexpr std::size_t kNameWidth = 10;
+inline constexpr std::size_t kNameEnd = kName + kNameWidth;
 
 // Where the packed data begins in the message is the message's layout
 // (m1_sysex_layout::kPackedData, kAllDumpPackedData).

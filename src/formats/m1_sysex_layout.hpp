@@ -43,7 +43,7 @@ inline constexpr std::uint8_t kMemoryBankLast = 0x03;
 
 // 7-bit packing: a group is one byte of top bits and up to 7 data bytes.
 inline constexpr std::size_t kPackGroup = 8;
-// A program or combination dump shows its first 10 unpacked bytes, its name.
-inline constexpr std::size_t kNameLength = 10;
+// A program or combination dump shows the name its record begins with
+// (m1_patch_layout::kName, kNameWidth).
 
 }  // namespace patchlore::m1_sysex_layout

@@ -5,6 +5,7 @@
 
 #include "common/bytes.hpp"
 #include "common/name_table.hpp"
+#include "formats/m1_patch_layout.hpp"
 #include "formats/m1_sysex_layout.hpp"
 #include "formats/unpack_7bit.hpp"
 
@@ -80,10 +81,11 @@ std::string SysexLengthCheck(Image message) {
 
 // The first bytes of a program or combination dump's data: its name.
 std::string DumpNameText(Image message) {
+  using m1_patch_layout::kNameEnd;
   if (message.size() <= layout::kPackedData) return {};
-  const std::string data = Unpack7Bit(message.subspan(layout::kPackedData), layout::kNameLength + 1);
-  if (data.size() <= layout::kNameLength) return {};
-  return " [" + NameText(std::string_view(data).substr(0, layout::kNameLength)) + "]";
+  const std::string data = Unpack7Bit(message.subspan(layout::kPackedData), kNameEnd + 1);
+  if (data.size() <= kNameEnd) return {};
+  return " [" + NameText(std::string_view(data).substr(m1_patch_layout::kName, m1_patch_layout::kNameWidth)) + "]";
 }
 
 // Message length at least 5, byte[4] the M1 model ID.

@@ -13,8 +13,6 @@ namespace patchlore {
 
 namespace {
 
-constexpr std::size_t kNameEnd = m1_patch_layout::kName + m1_patch_layout::kNameWidth;
-
 Image BytesOf(std::string_view text) { return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}; }
 
 // As the patches of a PCG: the sound hash leaves the name out, the whole
@@ -22,7 +20,7 @@ Image BytesOf(std::string_view text) { return {reinterpret_cast<const std::uint8
 void HashRecord(std::string_view record, LibraryPatch& patch) {
   const std::string_view before = record.substr(0, m1_patch_layout::kName);
   const std::string_view name = record.substr(m1_patch_layout::kName, m1_patch_layout::kNameWidth);
-  const std::string_view after = record.substr(std::min(kNameEnd, record.size()));
+  const std::string_view after = record.substr(std::min(m1_patch_layout::kNameEnd, record.size()));
   patch.soundHash = Hash64(BytesOf(after), Hash64(BytesOf(before)));
   patch.hash = Hash64(BytesOf(name), patch.soundHash);
 }
