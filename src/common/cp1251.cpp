@@ -82,4 +82,12 @@ std::string Utf8ToCp1251(std::string_view text) {
   return out;
 }
 
+std::string VisibleUtf8(std::string_view text) {
+  constexpr char kMiddleDot = '\xB7';  // U+00B7 in Windows-1251
+  std::string visible(text);
+  for (char& c : visible)
+    if (static_cast<unsigned char>(c) < 0x20) c = kMiddleDot;
+  return Cp1251ToUtf8(visible);
+}
+
 }  // namespace patchlore

@@ -14,6 +14,9 @@ namespace patchlore {
 char32_t Cp1251ToCodePoint(unsigned char byte);
 
 std::string Cp1251ToUtf8(std::string_view text);
+// The text as the screen shows it, in UTF-8: control bytes as a middle dot,
+// because a NUL in a file header would otherwise end the line.
+std::string VisibleUtf8(std::string_view text);
 
 // Windows-1251 has a byte for the code point.
 bool Cp1251Holds(char32_t codePoint);

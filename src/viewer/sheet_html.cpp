@@ -61,12 +61,8 @@ std::string RowsOf(const Table& table) {
 }  // namespace
 
 std::string HtmlEscaped(const std::string& text) {
-  constexpr char kMiddleDot = '\xB7';  // U+00B7 in Windows-1251
-  std::string visible = text;
-  for (char& c : visible)
-    if (static_cast<unsigned char>(c) < 0x20) c = kMiddleDot;
   std::string escaped;
-  for (const char c : Cp1251ToUtf8(visible)) {
+  for (const char c : VisibleUtf8(text)) {
     switch (c) {
       case '&': escaped += "&amp;"; break;
       case '<': escaped += "&lt;"; break;
