@@ -3,6 +3,7 @@
 #include "formats/model_layout.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <iterator>
 #include <filesystem>
@@ -510,6 +511,24 @@ Status ViewerCore::exportPdf(Dialogs& dialogs, const std::function<Status(const 
   if (!chosen) return Success();  // cancelled: nothing to save
   const std::string path = WithPdfExtension(*chosen);
   return reportExport(path, write(path), std::string());
+}
+
+Status ViewerCore::saveKeyboardMap(const std::optional<KeyboardMap>& map, Dialogs& dialogs,
+                                   const std::function<Status(const std::string& path)>& write) {
+  if (!map) {
+    setInfo("Select a row of a combination or song first.");
+    return Success();
+  }
+  std::string proposal = map->title;
+  for (char& c : proposal)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+  const auto chosen = dialogs.saveFile(proposal + ".png", "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg");
+  if (!chosen) return Success();  // cancelled: nothing to save
+  const std::string path = Utf8ToCp1251(*chosen);
+  const Status saved = write(*chosen);
+  setInfo(saved ? "Keyboard map saved to " + path
+                : "Keyboard map not saved: " + path + ": " + Utf8ToCp1251(saved.failure().text));
+  return saved;
 }
 
 Status ViewerCore::reportPrinted(Status printed) {

@@ -289,6 +289,11 @@ class ViewerCore : private ShowFrame {
   Status exportPdf(Dialogs& dialogs, const std::function<Status(const std::string& path)>& write);
   // "Print...": a printer that failed shows in Msg.
   Status reportPrinted(Status printed);
+  // "Save Keyboard Map...": proposes a name from the map's title, asks for
+  // one and lets write (the window, which paints the picture) put it there;
+  // the outcome shows in Info.
+  Status saveKeyboardMap(const std::optional<KeyboardMap>& map, Dialogs& dialogs,
+                         const std::function<Status(const std::string& path)>& write);
 
  private:
   void setCaption(std::string caption);

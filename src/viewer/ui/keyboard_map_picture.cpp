@@ -121,9 +121,7 @@ void PaintKeyboardMap(QPainter& painter, const KeyboardMap& map, QSize size, std
 
 patchlore::Status SaveKeyboardMapPicture(const QString& path, const KeyboardMap& map, QSize size,
                                          std::optional<std::size_t> highlighted) {
-  const auto failed = [&path](const QString& why) {
-    return patchlore::Failure{"Keyboard map not saved: " + path.toStdString() + ": " + why.toStdString()};
-  };
+  const auto failed = [](const QString& why) { return patchlore::Failure{why.toStdString()}; };
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
   if (path.endsWith(".svg", Qt::CaseInsensitive)) {

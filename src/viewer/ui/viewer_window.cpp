@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cctype>
 #include <initializer_list>
 
 #include "ui/eliding_label.hpp"
@@ -314,21 +313,13 @@ void ViewerWindow::selectRow(int row) {
 
 // The picture at the pane's size, or at twice its usual size while the pane is hidden.
 void ViewerWindow::saveKeyboardMap() {
-  const auto& map = keyboardMap_->map();
-  if (!map) {
-    info_->setText("Select a row of a combination or song first.");
-    return;
-  }
-  std::string proposal = map->title;
-  for (char& c : proposal)
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
-  const std::optional<std::string> path = dialogs_.saveFile(proposal + ".png", "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg");
-  if (!path) return;
   const QSize size = keyboardMap_->isVisible() ? keyboardMap_->size()
                                                : QSize(KeyboardMapPane::kUsualWidth * 2, KeyboardMapPane::kUsualHeight * 2);
-  const QString file = QString::fromStdString(*path);
-  const patchlore::Status saved = SaveKeyboardMapPicture(file, *map, size, keyboardMap_->highlightedBar());
-  info_->setText(saved ? "Keyboard map saved to " + file : QString::fromStdString(saved.failure().text));
+  // Info shows the outcome.
+  (void)core_.saveKeyboardMap(keyboardMap_->map(), dialogs_, [this, size](const std::string& path) {
+    return SaveKeyboardMapPicture(QString::fromStdString(path), *keyboardMap_->map(), size,
+                                  keyboardMap_->highlightedBar());
+  });
 }
 
 // ---- table rows ----------------------------------------------------------------
