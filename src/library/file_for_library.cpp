@@ -15,6 +15,7 @@
 #include "common/file_io.hpp"
 #include "common/sha256.hpp"
 #include "formats/midi_file.hpp"
+#include "formats/m1_sysex_layout.hpp"
 #include "formats/midi_file_layout.hpp"
 #include "formats/model_layout.hpp"
 #include "library/m1_patch_walk.hpp"
@@ -50,8 +51,6 @@ struct FileHeader {
   bool sysex = false;     // begins as a SysEx message does
 };
 
-constexpr std::uint8_t kStartOfExclusive = 0xF0;
-
 // Opened without waiting, so a named pipe with no writer cannot hold the
 // run; only regular files are looked into.
 Result<FileHeader> ReadHeader(const std::string& path) {
@@ -67,7 +66,7 @@ Result<FileHeader> ReadHeader(const std::string& path) {
   if (got < 0) return Failure{std::string("not read: ") + std::strerror(error)};
   return FileHeader{StampOf(status), got == 4 && std::memcmp(bytes, "KORG", 4) == 0,
                     got == 4 && std::string_view(bytes, 4) == midi_file_layout::kHeaderChunkId,
-                    got > 0 && static_cast<std::uint8_t>(bytes[0]) == kStartOfExclusive};
+                    got > 0 && static_cast<std::uint8_t>(bytes[0]) == m1_sysex_layout::kStartOfExclusive};
 }
 
 // Texts that are plain ASCII read the same in UTF-8: they are moved, not
@@ -107,28 +106,35 @@ std::vector<LibraryUse> UsesOf(const Registry& registry, int index) {
 FileForLibrary Refused(std::string why) { return {.outcome = FileForLibrary::Outcome::Refused, .why = std::move(why)}; }
 FileForLibrary Failed(std::string why) { return {.outcome = FileForLibrary::Outcome::Failed, .why = std::move(why)}; }
 
+// The identity of a file read whole, unless it changed while it was read;
+// Unchanged when the library holds the file as it is.
+FileForLibrary Identified(const std::string& path, const FileStamp& stamp, Image image, std::string model,
+                          std::string version, const KnownFiles& known) {
+  if (StampOf(path) != stamp) return Failed("changed while it was read");
+  const Result<Sha256Digest> sha256 = Sha256Of(image);
+  if (!sha256) return Failed(sha256.failure().text);
+  FileForLibrary facts{.outcome = FileForLibrary::Outcome::Ready,
+                       .bytes = static_cast<std::int64_t>(image.size()),
+                       .identity = {path, stamp.size, stamp.modified, Sha256Hex(*sha256), std::move(model),
+                                    std::move(version)}};
+  if (const auto stored = known.find(path); stored != known.end() && SameIdentity(stored->second, facts.identity))
+    facts.outcome = FileForLibrary::Outcome::Unchanged;
+  return facts;
+}
+
 // The facts of a file that begins as a PCG or SNG does.
 FileForLibrary LoadForLibrary(const std::string& path, const FileStamp& stamp, const KnownFiles& known) {
   Workspace workspace;
   const LoadResult opened = workspace.openFile(path);
   if (!opened) return Refused(opened.failure().text);
-  if (StampOf(path) != stamp) return Failed("changed while it was read");
   const int loaded = opened->index;
   const Registry& registry = workspace.registry();
   const Image image = registry.image(loaded);
-  const Result<Sha256Digest> sha256 = Sha256Of(image);
-  if (!sha256) return Failed(sha256.failure().text);
-  FileForLibrary facts{.bytes = static_cast<std::int64_t>(image.size()),
-                       .identity = {path, stamp.size, stamp.modified, Sha256Hex(*sha256),
-                                    std::string(ModelText(registry.model(loaded))),
-                                    HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth))}};
-  if (const auto stored = known.find(path); stored != known.end() && SameIdentity(stored->second, facts.identity)) {
-    facts.outcome = FileForLibrary::Outcome::Unchanged;
-    return facts;
-  }
+  FileForLibrary facts = Identified(path, stamp, image, std::string(ModelText(registry.model(loaded))),
+                                    HexText(ReadClippedBytes(image, kFileVersion, kFileVersionWidth)), known);
+  if (facts.outcome != FileForLibrary::Outcome::Ready) return facts;
   Result<std::vector<PatchEntry>> walked = WalkPatches(registry, loaded);
   if (!walked) return Refused(walked.failure().text);
-  facts.outcome = FileForLibrary::Outcome::Ready;
   facts.patches = LibraryPatchesOf(*walked);
   facts.uses = UsesOf(registry, loaded);
   OrderUsesForStoring(facts.uses);
@@ -151,16 +157,9 @@ Result<ByteBuffer> MessagesOf(ByteBuffer file, bool midiFile) {
 FileForLibrary SysexForLibrary(const std::string& path, const FileHeader& header, const KnownFiles& known) {
   ReadResult read = ReadWholeFile(path);
   if (!read) return Failed(read.failure().text);
-  if (StampOf(path) != header.stamp) return Failed("changed while it was read");
-  const Result<Sha256Digest> sha256 = Sha256Of(read->bytes());
-  if (!sha256) return Failed(sha256.failure().text);
-  FileForLibrary facts{.bytes = read->size(),
-                       .identity = {path, header.stamp.size, header.stamp.modified, Sha256Hex(*sha256), "M1",
-                                    header.midiFile ? "MIDI file" : "SysEx"}};
-  if (const auto stored = known.find(path); stored != known.end() && SameIdentity(stored->second, facts.identity)) {
-    facts.outcome = FileForLibrary::Outcome::Unchanged;
-    return facts;
-  }
+  FileForLibrary facts =
+      Identified(path, header.stamp, read->bytes(), "M1", header.midiFile ? "MIDI file" : "SysEx", known);
+  if (facts.outcome != FileForLibrary::Outcome::Ready) return facts;
   const Result<ByteBuffer> messages = MessagesOf(std::move(*read), header.midiFile);
   if (!messages) return Refused(messages.failure().text);
   facts.patches = M1PatchesOf(messages->bytes());
